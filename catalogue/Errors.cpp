@@ -1,0 +1,21 @@
+#include "catalogue/Errors.h"
+
+namespace cvn {
+
+void RaiseInvalidFloat(const std::string& text) {
+    throw EConvertError("'" + text + "' is not a valid floating point value");
+}
+
+void RaiseInvalidInteger(const std::string& text) {
+    throw EConvertError("'" + text + "' is not a valid integer value");
+}
+
+void RaiseListIndex(int index) {
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+void RaiseCannotCreate(const std::string& fileName) {
+    throw EFCreateError("Cannot create file " + fileName);
+}
+
+} // namespace cvn

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace cvn {
+
+// Sectioned key=value settings files with the platform's private-profile rules:
+// section and key names ignore case; a read of a missing file, section or key gives
+// the default; a write changes or adds one line and keeps every other section, key,
+// comment and blank line as it was; the file is created when missing and written
+// with CR LF line ends.
+
+std::string ReadIniString(const std::string& fileName, const std::string& section,
+                          const std::string& key, const std::string& defaultValue);
+
+int ReadIniInteger(const std::string& fileName, const std::string& section, const std::string& key,
+                   int defaultValue);
+
+// Raises EFCreateError when the file cannot be written.
+void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
+                    const std::string& value);
+
+} // namespace cvn

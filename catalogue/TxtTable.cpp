@@ -1,0 +1,142 @@
+#include "catalogue/TxtTable.h"
+
+#include "catalogue/Errors.h"
+#include "catalogue/Files.h"
+#include "catalogue/UserPrompts.h"
+#include "catalogue/cvnLib.h"
+
+namespace cvn {
+
+TTxtTable TTxtTable::CreateFromFile(const std::string& fileName, TUserPrompts& prompts) {
+    TTxtTable table;
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(fileName, bytes, error)) {
+        prompts.Error(LoadErrorMessage(fileName, error));
+        return table;
+    }
+    table.Lines = SplitLines(bytes);
+    return table;
+}
+
+void TTxtTable::Assign(const TTxtTable& source) {
+    Separator = source.Separator;
+    Lines = source.Lines;
+}
+
+void TTxtTable::DeleteHeader() {
+    if (!Lines.empty()) {
+        Lines.erase(Lines.begin());
+    }
+}
+
+const std::string& TTxtTable::Line(int row) const {
+    if (row < 0 || row >= RowCount()) {
+        RaiseListIndex(row);
+    }
+    return Lines[static_cast<std::size_t>(row)];
+}
+
+std::string TTxtTable::GetField(int row, int column) const {
+    const std::string& line = Line(row);
+    if (column <= 0) {
+        return {};
+    }
+    std::size_t start = 0;
+    std::size_t fieldStart = 0;
+    std::size_t fieldEnd = line.size();
+    for (int c = 0; c < column; ++c) {
+        const std::size_t sep = line.find(Separator, start);
+        if (sep == std::string::npos) {
+            fieldStart = start;
+            fieldEnd = line.size();
+            break;
+        }
+        fieldStart = start;
+        fieldEnd = sep;
+        start = sep + 1;
+    }
+    return Trim(std::string_view(line).substr(fieldStart, fieldEnd - fieldStart));
+}
+
+void TTxtTable::GetColumn(int column, TStrings& target) const {
+    target.clear();
+    target.reserve(Lines.size());
+    for (int r = 0; r < RowCount(); ++r) {
+        target.push_back(GetField(r, column));
+    }
+}
+
+void TTxtTable::SplitRow(int row, TStrings& target) const {
+    const std::string& line = Line(row);
+    target.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t sep = line.find(Separator, start);
+        if (sep == std::string::npos) {
+            target.push_back(line.substr(start));
+            return;
+        }
+        target.push_back(line.substr(start, sep - start));
+        start = sep + 1;
+    }
+}
+
+std::string TTxtTable::JoinFields(const TStrings& fields) const {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            out += Separator;
+        }
+        out += fields[i];
+    }
+    return out;
+}
+
+void TTxtTable::SetField(int row, int column, const std::string& value) {
+    TStrings fields;
+    SplitRow(row, fields);
+    if (column < 1 || column > static_cast<int>(fields.size())) {
+        RaiseListIndex(column - 1);
+    }
+    fields[static_cast<std::size_t>(column - 1)] = value;
+    Lines[static_cast<std::size_t>(row)] = JoinFields(fields);
+}
+
+std::string LoadErrorMessage(const std::string& fileName, const std::string& errorText) {
+    return "Error loading \"" + fileName + "\" with error message, \"" + errorText + "\".";
+}
+
+TTxtTable LoadDataTable(const std::string& name, TUserPrompts& prompts) {
+    TTxtTable table = TTxtTable::CreateFromFile(DataPath + name, prompts);
+    table.DeleteHeader();
+    return table;
+}
+
+int FindRow(const TTxtTable& table, int column, const std::string& key, int fromRow) {
+    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
+        if (table.GetField(r, column) == key) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+int FindRow(const TTxtTable& table,
+            std::initializer_list<std::pair<int, const std::string&>> keys, int fromRow) {
+    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
+        bool all = true;
+        for (const auto& [column, key] : keys) {
+            if (table.GetField(r, column) != key) {
+                all = false;
+                break;
+            }
+        }
+        if (all) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+} // namespace cvn

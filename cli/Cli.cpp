@@ -1,0 +1,100 @@
+#include "cli/Cli.h"
+
+#include "catalogue/Encoding.h"
+#include "catalogue/Errors.h"
+#include "catalogue/Files.h"
+#include "catalogue/cvnLib.h"
+#include "cli/Commands.h"
+#include "cli/StderrPrompts.h"
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+namespace cvn {
+
+namespace {
+
+const char* const kUsage =
+    "usage: corvane38-cli [--app-dir DIR] COMMAND [ARGUMENTS]\n"
+    "\n"
+    "commands:\n"
+    "  family PART                      the family type of PART (0 to 11)\n"
+    "  fields PART                      the ten fields of PART\n"
+    "  price PART QTY                   price and delivery texts for QTY pieces\n"
+    "  configure [--answer continue|swap|cancel] CHOICE...\n"
+    "                                   play the wizard: KEY=VALUE choices, Next, Create\n"
+    "  setup PART                       set the wizard up from PART, Next, Create\n"
+    "  convert OLD                      the new part number for an old one\n"
+    "  export FORMAT ORDERFILE OUTFILE  FORMAT sheet, text, xml or sitelist\n"
+    "  check                            check the catalogue as a whole\n"
+    "  pdf specs PART OUTFILE           the specification page as PDF\n"
+    "  pdf order ORDERFILE OUTFILE      the order pages as PDF\n"
+    "\n"
+    "options:\n"
+    "  --app-dir DIR   the program folder, with Data/ and Images/ inside\n"
+    "                  (default: the folder of corvane38-cli)\n"
+    "  --help          this text\n";
+
+using TCommand = std::function<int(TCliContext&)>;
+
+const std::map<std::string, TCommand>& Commands() {
+    static const std::map<std::string, TCommand> commands = {
+        {"family", CmdFamily},
+        {"fields", CmdFields},
+        {"check", CmdCheck},
+    };
+    return commands;
+}
+
+} // namespace
+
+void WriteLine(std::ostream& out, const std::string& win1252) {
+    out << Win1252ToUtf8(win1252) << '\n';
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string appDir = ProgramFolder();
+    std::size_t i = 0;
+    for (; i < args.size(); ++i) {
+        if (args[i] == "--help" || args[i] == "-h") {
+            out << kUsage;
+            return CliExit::Ok;
+        }
+        if (args[i] == "--app-dir") {
+            if (i + 1 >= args.size()) {
+                err << "--app-dir needs a folder\n" << kUsage;
+                return CliExit::Usage;
+            }
+            appDir = args[++i];
+            continue;
+        }
+        break;
+    }
+    if (i >= args.size()) {
+        err << kUsage;
+        return CliExit::Usage;
+    }
+    const auto found = Commands().find(args[i]);
+    if (found == Commands().end()) {
+        err << "unknown command: " << args[i] << '\n' << kUsage;
+        return CliExit::Usage;
+    }
+    SetAppPath(appDir);
+    TStderrPrompts prompts(err);
+    TCliContext ctx{{args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end()}, out, err,
+                    prompts};
+    try {
+        return found->second(ctx);
+    } catch (const EConvertError& e) {
+        // The program's general error handler shows data errors and goes on; here the
+        // command ends with the message on stderr.
+        prompts.Error(Utf8ToWin1252(e.what()));
+        return CliExit::No;
+    } catch (const std::exception& e) {
+        prompts.Error(Utf8ToWin1252(e.what()));
+        return CliExit::No;
+    }
+}
+
+} // namespace cvn

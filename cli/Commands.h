@@ -1,0 +1,12 @@
+#pragma once
+
+#include "cli/Cli.h"
+
+namespace cvn {
+
+// One function per command; each returns the exit code.
+int CmdFamily(TCliContext& ctx);
+int CmdFields(TCliContext& ctx);
+int CmdCheck(TCliContext& ctx);
+
+} // namespace cvn

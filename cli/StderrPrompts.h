@@ -1,0 +1,29 @@
+#pragma once
+
+#include "catalogue/UserPrompts.h"
+
+#include <iosfwd>
+
+namespace cvn {
+
+// Messages as the command line reports them: "information: TEXT", "error: TEXT" or
+// "confirm: TEXT" on one line, UTF-8, each carriage return written as "\r".
+class TStderrPrompts : public TUserPrompts {
+public:
+    explicit TStderrPrompts(std::ostream& err, TDialogResult answer = TDialogResult::Continue)
+        : Err(err), Answer(answer) {}
+
+    void Information(const std::string& text) override;
+    void Error(const std::string& text) override;
+    bool YesNo(const std::string& text) override;
+    TDialogResult ConfirmTapered(const std::string& message) override;
+    TDialogResult ConfirmSwap(const std::string& line1, const std::string& line2) override;
+
+private:
+    void Write(const char* kind, const std::string& text);
+
+    std::ostream& Err;
+    TDialogResult Answer;
+};
+
+} // namespace cvn

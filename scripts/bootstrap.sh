@@ -1,0 +1,28 @@
+#!/bin/sh
+# Installs what the build needs on Debian 12, only what is missing, then configures
+# and builds the release preset. Sourced by run.sh and test.sh.
+set -eu
+
+ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
+PACKAGES="cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev xvfb xauth \
+fonts-liberation2 fonts-wine xdg-utils libxml2-utils"
+
+missing=""
+for p in $PACKAGES; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing="$missing $p"
+    fi
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    SUDO=""
+    if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; fi
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
+fi
+
+cd "$ROOT"
+if [ ! -f build/release/CMakeCache.txt ]; then
+    cmake --preset release >/dev/null
+fi
+cmake --build --preset release -j "$(nproc)"
