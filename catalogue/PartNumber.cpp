@@ -20,48 +20,75 @@ TSpan FieldSpan(int familyType, int field) {
     case Coax:
     case Twist:
         switch (field) {
-        case 2: return {5, 1};
-        case 3: return {6, 1};
-        case 4: return {7, 1};
-        case 5: return {8, 1};
-        default: return {};
+        case 2:
+            return {5, 1};
+        case 3:
+            return {6, 1};
+        case 4:
+            return {7, 1};
+        case 5:
+            return {8, 1};
+        default:
+            return {};
         }
     case EBend:
     case HBend:
     case MiterH:
     case MiterE:
         switch (field) {
-        case 2: return {6, 1};
-        case 3: return {10, 1};
-        case 4: return {14, 1};
-        case 5: return {15, 1};
-        case 7: return {7, 3};
-        case 8: return {11, 3};
-        default: return {};
+        case 2:
+            return {6, 1};
+        case 3:
+            return {10, 1};
+        case 4:
+            return {14, 1};
+        case 5:
+            return {15, 1};
+        case 7:
+            return {7, 3};
+        case 8:
+            return {11, 3};
+        default:
+            return {};
         }
     case FlexTwist:
         switch (field) {
-        case 2: return {6, 1};
-        case 3: return {11, 1};
-        case 4: return {12, 1};
-        case 7: return {7, 4};
-        default: return {};
+        case 2:
+            return {6, 1};
+        case 3:
+            return {11, 1};
+        case 4:
+            return {12, 1};
+        case 7:
+            return {7, 4};
+        default:
+            return {};
         }
     case Straight:
         switch (field) {
-        case 2: return {6, 1};
-        case 3: return {11, 1};
-        case 4: return {12, 1};
-        case 5: return {13, 1};
-        case 7: return {7, 4};
-        default: return {};
+        case 2:
+            return {6, 1};
+        case 3:
+            return {11, 1};
+        case 4:
+            return {12, 1};
+        case 5:
+            return {13, 1};
+        case 7:
+            return {7, 4};
+        default:
+            return {};
         }
     case Tapered:
         switch (field) {
-        case 2: return {5, 1};
-        case 3: return {6, 1};
-        case 5: return {7, 1};
-        default: return {};
+        case 2:
+            return {5, 1};
+        case 3:
+            return {6, 1};
+        case 5:
+            return {7, 1};
+        default:
+            return {};
         }
     default:
         return {};
@@ -86,16 +113,26 @@ int FamilyTypeOf(const std::string& partNumber, TUserPrompts& prompts) {
         return FamilyType::Unknown;
     }
     switch (partNumber[0]) {
-    case 'C': return FamilyType::Coax;
-    case 'D': return FamilyType::Twist;
-    case 'E': return FamilyType::EBend;
-    case 'F': return FamilyType::FlexTwist;
-    case 'H': return FamilyType::HBend;
-    case 'M': return FamilyType::MiterH;
-    case 'N': return FamilyType::MiterE;
-    case 'R': return FamilyType::Straight;
-    case 'T': return FamilyType::Tapered;
-    default: break;
+    case 'C':
+        return FamilyType::Coax;
+    case 'D':
+        return FamilyType::Twist;
+    case 'E':
+        return FamilyType::EBend;
+    case 'F':
+        return FamilyType::FlexTwist;
+    case 'H':
+        return FamilyType::HBend;
+    case 'M':
+        return FamilyType::MiterH;
+    case 'N':
+        return FamilyType::MiterE;
+    case 'R':
+        return FamilyType::Straight;
+    case 'T':
+        return FamilyType::Tapered;
+    default:
+        break;
     }
     // The header stays: a title line never holds a whole part number.
     const TTxtTable stepTwists = TTxtTable::CreateFromFile(DataPath + "StepTwist.tbl", prompts);

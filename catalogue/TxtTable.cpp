@@ -122,8 +122,8 @@ int FindRow(const TTxtTable& table, int column, const std::string& key, int from
     return -1;
 }
 
-int FindRow(const TTxtTable& table,
-            std::initializer_list<std::pair<int, const std::string&>> keys, int fromRow) {
+int FindRow(const TTxtTable& table, std::initializer_list<std::pair<int, std::string_view>> keys,
+            int fromRow) {
     for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
         bool all = true;
         for (const auto& [column, key] : keys) {

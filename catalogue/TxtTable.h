@@ -2,8 +2,9 @@
 
 #include "catalogue/TextUtils.h"
 
-#include <string>
 #include <initializer_list>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -53,7 +54,7 @@ TTxtTable LoadDataTable(const std::string& name, TUserPrompts& prompts);
 int FindRow(const TTxtTable& table, int column, const std::string& key, int fromRow = 0);
 
 // First row matching every (column, key) pair, compared in the order given, or -1.
-int FindRow(const TTxtTable& table,
-            std::initializer_list<std::pair<int, const std::string&>> keys, int fromRow = 0);
+int FindRow(const TTxtTable& table, std::initializer_list<std::pair<int, std::string_view>> keys,
+            int fromRow = 0);
 
 } // namespace cvn

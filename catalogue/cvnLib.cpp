@@ -38,11 +38,10 @@ void SortUnique(TStrings& list) {
     std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
         return CompareText(a, b) < 0;
     });
-    list.erase(std::unique(list.begin(), list.end(),
-                           [](const std::string& a, const std::string& b) {
-                               return SameText(a, b);
-                           }),
-               list.end());
+    list.erase(
+        std::unique(list.begin(), list.end(),
+                    [](const std::string& a, const std::string& b) { return SameText(a, b); }),
+        list.end());
 }
 
 void SortNumeric(TStrings& list) {

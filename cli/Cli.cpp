@@ -82,8 +82,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     SetAppPath(appDir);
     TStderrPrompts prompts(err);
-    TCliContext ctx{{args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end()}, out, err,
-                    prompts};
+    TCliContext ctx{
+        {args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end()}, out, err, prompts};
     try {
         return found->second(ctx);
     } catch (const EConvertError& e) {

@@ -20,7 +20,9 @@ public:
     std::vector<TMessage> Messages;
     std::deque<TDialogResult> Answers;
 
-    void Information(const std::string& text) override { Messages.push_back({"information", text}); }
+    void Information(const std::string& text) override {
+        Messages.push_back({"information", text});
+    }
     void Error(const std::string& text) override { Messages.push_back({"error", text}); }
     bool YesNo(const std::string& text) override {
         Messages.push_back({"confirm", text});

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string>
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 namespace cvn::test {

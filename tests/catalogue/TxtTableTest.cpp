@@ -1,0 +1,158 @@
+#include "catalogue/TxtTable.h"
+#include "catalogue/Errors.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace cvn {
+namespace {
+
+TTxtTable TableOf(std::initializer_list<std::string> lines) {
+    TTxtTable t;
+    t.Lines.assign(lines.begin(), lines.end());
+    return t;
+}
+
+TEST(TxtTableFields, ColumnsPastTheLastFieldRepeatTheTextAfterTheLastSeparator) {
+    const TTxtTable t = TableOf({"a|b|", "abc", " x |  y ", "a|b"});
+    EXPECT_EQ(t.GetField(0, 1), "a");
+    EXPECT_EQ(t.GetField(0, 2), "b");
+    EXPECT_EQ(t.GetField(0, 3), "");
+    EXPECT_EQ(t.GetField(0, 4), "");
+    for (int c = 1; c <= 5; ++c) {
+        EXPECT_EQ(t.GetField(1, c), "abc") << c;
+    }
+    EXPECT_EQ(t.GetField(2, 1), "x");
+    EXPECT_EQ(t.GetField(2, 2), "y");
+    EXPECT_EQ(t.GetField(3, 7), "b");
+    EXPECT_EQ(t.GetField(3, 0), "");
+    EXPECT_EQ(t.GetField(3, -2), "");
+}
+
+TEST(TxtTableFields, TrimRemovesEveryControlCharacterButKeepsInnerBlanksAndHighBytes) {
+    const TTxtTable t = TableOf({"\t\x01 WR 90 \x1f|\xb0 x\xa0"});
+    EXPECT_EQ(t.GetField(0, 1), "WR 90");
+    EXPECT_EQ(t.GetField(0, 2), "\xb0 x\xa0");
+}
+
+TEST(TxtTableFields, RowOutsideTheTableIsAProgrammingError) {
+    TTxtTable t = TableOf({"a"});
+    EXPECT_THROW(t.GetField(1, 1), EListError);
+    EXPECT_THROW(t.GetField(-1, 1), EListError);
+    TStrings fields;
+    EXPECT_THROW(t.SplitRow(5, fields), EListError);
+    EXPECT_THROW(t.SetField(1, 1, "x"), EListError);
+    EXPECT_THROW(t.SetField(0, 2, "x"), EListError);
+}
+
+TEST(TxtTableRows, SplitJoinAndSetFieldKeepUntrimmedNeighbours) {
+    TTxtTable t = TableOf({" a |b||"});
+    TStrings fields;
+    t.SplitRow(0, fields);
+    EXPECT_EQ(fields, (TStrings{" a ", "b", "", ""}));
+    t.SetField(0, 3, "new");
+    EXPECT_EQ(t.Lines[0], " a |b|new|");
+    EXPECT_EQ(t.JoinFields({"1", "", "3"}), "1||3");
+    EXPECT_EQ(t.JoinFields({}), "");
+
+    TTxtTable empty = TableOf({""});
+    empty.SplitRow(0, fields);
+    EXPECT_EQ(fields, TStrings{""});
+}
+
+TEST(TxtTableRows, GetColumnReplacesTheTargetAndAssignCopiesSeparatorAndLines) {
+    TTxtTable source = TableOf({"1;a", "2;b"});
+    source.Separator = ';';
+    TTxtTable copy = TableOf({"old"});
+    copy.Assign(source);
+    TStrings column = {"stale"};
+    copy.GetColumn(2, column);
+    EXPECT_EQ(column, (TStrings{"a", "b"}));
+    copy.DeleteHeader();
+    EXPECT_EQ(copy.RowCount(), 1);
+    copy.DeleteHeader();
+    copy.DeleteHeader();
+    EXPECT_EQ(copy.RowCount(), 0);
+}
+
+TEST(TxtTableRows, KeyLookupTakesTheFirstExactCaseSensitiveMatch) {
+    const TTxtTable t = TableOf({"187|B|first", "187|b|lower", " 187 |B|second"});
+    EXPECT_EQ(FindRow(t, 1, "187"), 0);
+    EXPECT_EQ(FindRow(t, 1, "187", 1), 1);
+    EXPECT_EQ(FindRow(t, {{1, "187"}, {2, "b"}}), 1);
+    EXPECT_EQ(FindRow(t, {{1, "187"}, {3, "second"}}), 2);
+    EXPECT_EQ(FindRow(t, 1, " 187"), -1);
+    EXPECT_EQ(FindRow(t, 2, "x"), -1);
+}
+
+class TxtTableFile : public ::testing::Test {
+protected:
+    test::TTempFolder folder;
+    test::TScriptedPrompts prompts;
+
+    TTxtTable Load(std::string_view bytes) {
+        folder.Write("Data/T.tbl", bytes);
+        return TTxtTable::CreateFromFile(folder.Path() + "Data/T.tbl", prompts);
+    }
+};
+
+TEST_F(TxtTableFile, EveryLineEndSplitsRowsAndAFinalBreakAddsNone) {
+    EXPECT_EQ(Load("h\r\na\nb\rc\r\n").Lines, (TStrings{"h", "a", "b", "c"}));
+    EXPECT_EQ(Load("h\r\nlast").Lines, (TStrings{"h", "last"}));
+    EXPECT_EQ(Load("h\n\nx\n").Lines, (TStrings{"h", "", "x"}));
+    EXPECT_EQ(Load("\r\r").Lines, (TStrings{"", ""}));
+    EXPECT_EQ(Load("").RowCount(), 0);
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(TxtTableFile, HeaderOnlyFileLeavesNoRows) {
+    TTxtTable t = Load("Code|Name\r\n");
+    t.DeleteHeader();
+    EXPECT_EQ(t.RowCount(), 0);
+    EXPECT_EQ(FindRow(t, 1, "Code"), -1);
+}
+
+TEST_F(TxtTableFile, BinaryAndHugeLinesLoadWithoutHarm) {
+    std::string binary;
+    for (int i = 0; i < 256; ++i) {
+        binary += static_cast<char>(i);
+    }
+    const TTxtTable b = Load(binary);
+    EXPECT_EQ(b.RowCount(), 3);             // breaks at 10 and 13
+    EXPECT_EQ(b.GetField(0, 1).size(), 0u); // bytes 0..9 are all trimmed away
+
+    const std::string huge(10 * 1024 * 1024, 'x');
+    const TTxtTable h = Load("a|" + huge);
+    EXPECT_EQ(h.GetField(0, 2).size(), huge.size());
+}
+
+TEST_F(TxtTableFile, MissingFileReportsOnceAndGivesAnEmptyTable) {
+    const std::string name = folder.Path() + "Data/Missing.tbl";
+    TTxtTable t = TTxtTable::CreateFromFile(name, prompts);
+    t.DeleteHeader();
+    EXPECT_EQ(t.RowCount(), 0);
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0].Kind, "error");
+    EXPECT_EQ(prompts.Messages[0].Text,
+              "Error loading \"" + name + "\" with error message, \"No such file or directory\".");
+}
+
+TEST_F(TxtTableFile, DataTablesAreFoundWhateverTheCaseOfTheirNames) {
+    folder.UseAsAppPath();
+    folder.WriteTable("wgsize.TBL", {"Code|WR", "090|WR-90"});
+    const TTxtTable t = LoadDataTable("WGSize.tbl", prompts);
+    ASSERT_EQ(t.RowCount(), 1);
+    EXPECT_EQ(t.GetField(0, 2), "WR-90");
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(TxtTableFile, AFolderInPlaceOfTheFileIsALoadError) {
+    folder.Write("Data/Dir.tbl/x", "");
+    TTxtTable::CreateFromFile(folder.Path() + "Data/Dir.tbl", prompts);
+    ASSERT_EQ(prompts.Texts("error").size(), 1u);
+    EXPECT_NE(prompts.Texts("error")[0].find("Is a directory"), std::string::npos);
+}
+
+} // namespace
+} // namespace cvn
