@@ -1,3 +1,4 @@
+#include "catalogue/CatalogueCheck.h"
 #include "cli/Commands.h"
 
 #include <ostream>
@@ -5,7 +6,18 @@
 namespace cvn {
 
 int CmdCheck(TCliContext& ctx) {
-    ctx.Err << "check: not built yet\n";
+    if (!ctx.Args.empty()) {
+        ctx.Err << "usage: corvane38-cli check\n";
+        return CliExit::Usage;
+    }
+    const std::vector<TCatalogueProblem> problems = CheckCatalogue();
+    for (const TCatalogueProblem& p : problems) {
+        WriteLine(ctx.Out, p.File + ":" + std::to_string(p.Row) + ": " + p.Problem);
+    }
+    if (problems.empty()) {
+        ctx.Out << "catalogue ok\n";
+        return CliExit::Ok;
+    }
     return CliExit::No;
 }
 

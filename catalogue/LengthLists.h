@@ -1,0 +1,36 @@
+#pragma once
+
+#include "catalogue/TextUtils.h"
+
+#include <string>
+
+namespace cvn {
+
+class TTxtTable;
+
+// The stepped length lists of one family and waveguide, in both units, with the
+// default length as each list would show it.
+struct TLengthLists {
+    bool Found = false; // Dimensions.tbl has a row for the family letter and waveguide
+    TStrings ImperialItems;
+    TStrings MetricItems;
+    std::string ImperialDefault; // "%.1f" of the inch default
+    std::string MetricDefault;   // the millimetre default, whole
+};
+
+// Lists more than this long are taken as a broken table rather than built.
+constexpr int kMaxLengthItems = 10000;
+
+// Builds the lists from the family's steps (Family.tbl columns 3 and 4 of familyRow)
+// and the first Dimensions.tbl row for its letter and the waveguide. A number column
+// that is not a number raises EConvertError; so does a step of zero or less, which
+// would never reach the end of the range.
+TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
+                              const TTxtTable& dimensions, const std::string& waveguideCode);
+
+// A length as the inch lists show it: one decimal, read back from the table's text.
+std::string InchText(const std::string& tableText);
+// A millimetre length as the lists show it: whole, halves to even.
+std::string MillimetreText(double mm);
+
+} // namespace cvn
