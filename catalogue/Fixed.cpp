@@ -11,8 +11,6 @@ namespace cvn {
 
 namespace {
 
-constexpr std::int64_t kLimit = std::numeric_limits<std::int64_t>::max() / 10;
-
 std::string GroupThousands(const std::string& digits) {
     std::string out;
     const std::size_t n = digits.size();
@@ -101,13 +99,11 @@ bool TFixed::TryParse(std::string_view text, TFixed& value) {
     }
     std::int64_t raw = 0;
     for (const char c : kept) {
-        if (raw > kLimit) {
+        const int digit = c - '0';
+        if (raw > (std::numeric_limits<std::int64_t>::max() - digit) / 10) {
             return false;
         }
-        raw = raw * 10 + (c - '0');
-        if (raw < 0) {
-            return false;
-        }
+        raw = raw * 10 + digit;
     }
     if (!dropped.empty()) {
         // Halves to even: above half rounds up, exactly half rounds to the even neighbour.
