@@ -44,12 +44,23 @@ public:
         for (int f = 0; f < FamilyType::Count; ++f) {
             CheckFamily(f);
         }
+        for (const auto& [where, codes] : BeyondBreakpoint) {
+            std::string list;
+            for (const std::string& code : codes) {
+                list += (list.empty() ? "" : ", ") + code;
+            }
+            const TTxtTable& t = T(where.first);
+            Report(where.first, where.second,
+                   "length " + t.GetField(where.second, 1) +
+                       " lies beyond the largest breakpoint of waveguide " + list);
+        }
         CheckPictures();
         CheckConversions();
     }
 
 private:
     std::map<std::string, TTxtTable> Tables;
+    std::map<std::pair<std::string, int>, std::vector<std::string>> BeyondBreakpoint;
     std::set<std::string> Unreadable;
     TSilentPrompts Silent;
 
@@ -415,7 +426,8 @@ private:
         auto needPrice = [&](const std::string& file,
                              std::initializer_list<std::pair<int, std::string_view>> keys,
                              const std::string& detail) {
-            Need(HasRow(file, keys), file, -2, what + "no price row for " + detail);
+            Need(Unreadable.count(file) || HasRow(file, keys), file, -2,
+                 what + "no price row for " + detail);
         };
         switch (f) {
         case Coax: {
@@ -501,8 +513,9 @@ private:
             for (int r = 0; r < steps.RowCount(); ++r) {
                 if (steps.GetField(r, 1) == code) {
                     const std::string part = steps.GetField(r, 5);
-                    Need(HasRow("StepTwistPrice.tbl", {{1, part}}), "StepTwist.tbl", r,
-                         "no price row for " + part + " in StepTwistPrice.tbl");
+                    Need(Unreadable.count("StepTwistPrice.tbl") ||
+                             HasRow("StepTwistPrice.tbl", {{1, part}}),
+                         "StepTwist.tbl", r, "no price row for " + part + " in StepTwistPrice.tbl");
                 }
             }
             break;
@@ -591,16 +604,16 @@ private:
             Report("FlexVSWR.tbl", -2, what + "no breakpoints");
             return;
         }
-        for (int r = 0; r < imperial.RowCount(); ++r) {
-            Need(StrToFloat(inches[static_cast<std::size_t>(r)]) <= largest,
-                 "FlexImperialLengths.tbl", r,
-                 what + "length " + inches[static_cast<std::size_t>(r)] +
-                     " lies beyond the largest breakpoint");
+        // Lengths beyond the breakpoints are reported once per list row, after all sizes.
+        for (std::size_t r = 0; r < inches.size(); ++r) {
+            if (StrToFloat(inches[r]) > largest) {
+                BeyondBreakpoint[{"FlexImperialLengths.tbl", static_cast<int>(r)}].push_back(code);
+            }
         }
         for (std::size_t r = 0; r < mms.size(); ++r) {
-            const std::string key = FormatInches(MmToInches(StrToFloat(mms[r])));
-            Need(StrToFloat(key) <= largest, "FlexMetricLengths.tbl", static_cast<int>(r),
-                 what + "length " + mms[r] + " mm lies beyond the largest breakpoint");
+            if (StrToFloat(FormatInches(MmToInches(StrToFloat(mms[r])))) > largest) {
+                BeyondBreakpoint[{"FlexMetricLengths.tbl", static_cast<int>(r)}].push_back(code);
+            }
         }
         // The default configuration is priced in both units for every band it offers.
         const TTxtTable& prices = T("FlexTwistPrice.tbl");
