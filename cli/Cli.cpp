@@ -43,6 +43,8 @@ const std::map<std::string, TCommand>& Commands() {
         {"family", CmdFamily},
         {"fields", CmdFields},
         {"check", CmdCheck},
+        {"price", CmdPrice},
+        {"export", CmdExport},
     };
     return commands;
 }

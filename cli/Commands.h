@@ -8,5 +8,7 @@ namespace cvn {
 int CmdFamily(TCliContext& ctx);
 int CmdFields(TCliContext& ctx);
 int CmdCheck(TCliContext& ctx);
+int CmdPrice(TCliContext& ctx);
+int CmdExport(TCliContext& ctx);
 
 } // namespace cvn

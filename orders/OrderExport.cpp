@@ -1,0 +1,149 @@
+#include "orders/OrderExport.h"
+
+#include "catalogue/Files.h"
+#include "catalogue/TextUtils.h"
+#include "catalogue/TxtTable.h"
+
+#include <algorithm>
+
+namespace cvn {
+
+namespace {
+
+enum class TAlign { Left, Right };
+
+// printf's "%Ns" and "%-Ns": pads with blanks to the width, never cuts.
+std::string Pad(const std::string& value, std::size_t width, TAlign align) {
+    if (value.size() >= width) {
+        return value;
+    }
+    const std::string blanks(width - value.size(), ' ');
+    return align == TAlign::Right ? blanks + value : value + blanks;
+}
+
+std::string TextLine(const std::string& quantity, const std::string& price,
+                     const std::string& delivery, const std::string& partNumber,
+                     const std::string& description) {
+    const std::string gap(4, ' ');
+    return Pad(quantity, 10, TAlign::Right) + Pad(price, 20, TAlign::Right) + gap +
+           Pad(delivery, 20, TAlign::Left) + gap + Pad(partNumber, 20, TAlign::Left) + gap +
+           description;
+}
+
+// Descriptions carry "&" and "<" as readily as "°": without escaping, parsers reject
+// the document. Other bytes stay as they are; the declaration names their encoding.
+std::string XmlEscape(const std::string& value) {
+    std::string out;
+    out.reserve(value.size());
+    for (const char c : value) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            out += c;
+            break;
+        }
+    }
+    return out;
+}
+
+std::string XmlElement(const char* name, const std::string& value) {
+    return std::string(8, ' ') + "<" + name + ">" + XmlEscape(value) + "</" + name + ">";
+}
+
+std::string LowerAscii(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+    return text;
+}
+
+// From the last "." of the file's own name on; empty when the name has none.
+std::string ExtensionOf(const std::string& fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    const std::size_t slash = fileName.find_last_of("/\\");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return {};
+    }
+    return fileName.substr(dot);
+}
+
+} // namespace
+
+void SaveOrderAsSheet(const TTxtTable& orderLines, const std::string& fileName) {
+    TStrings lines{"QUANTITY\tPRICE\tDELIVERY TIME\tPART NUMBER\tDESCRIPTION"};
+    for (std::string line : orderLines.Lines) {
+        std::replace(line.begin(), line.end(), orderLines.Separator, '\t');
+        lines.push_back(std::move(line));
+    }
+    WriteFileAtomic(fileName, JoinLinesCrLf(lines));
+}
+
+void SaveOrderAsText(const TTxtTable& orderLines, const std::string& fileName) {
+    TStrings lines{TextLine("QUANTITY", "PRICE", "DELIVERY TIME", "PART NUMBER", "DESCRIPTION")};
+    for (int row = 0; row < orderLines.RowCount(); ++row) {
+        lines.push_back(TextLine(orderLines.GetField(row, 1), orderLines.GetField(row, 2),
+                                 orderLines.GetField(row, 3), orderLines.GetField(row, 4),
+                                 orderLines.GetField(row, 5)));
+    }
+    WriteFileAtomic(fileName, JoinLinesCrLf(lines));
+}
+
+void SaveOrderAsXml(const TTxtTable& orderLines, const std::string& fileName) {
+    TStrings lines{"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "<order>"};
+    for (int row = 0; row < orderLines.RowCount(); ++row) {
+        lines.push_back("    <item>");
+        lines.push_back(XmlElement("quantity", orderLines.GetField(row, 1)));
+        lines.push_back(XmlElement("price", orderLines.GetField(row, 2)));
+        lines.push_back(XmlElement("delivery_time", orderLines.GetField(row, 3)));
+        lines.push_back(XmlElement("part_number", orderLines.GetField(row, 4)));
+        lines.push_back(XmlElement("description", orderLines.GetField(row, 5)));
+        lines.push_back("    </item>");
+    }
+    lines.push_back("</order>");
+    WriteFileAtomic(fileName, JoinLinesCrLf(lines));
+}
+
+std::string SaveOrderFileName(const std::string& typedName, int format) {
+    const char* extension = nullptr;
+    switch (format) {
+    case SaveFormat::Sheet:
+        extension = ".xls";
+        break;
+    case SaveFormat::Text:
+        extension = ".txt";
+        break;
+    case SaveFormat::Xml:
+        extension = ".xml";
+        break;
+    default:
+        return typedName;
+    }
+    return LowerAscii(ExtensionOf(typedName)) == extension ? typedName : typedName + extension;
+}
+
+std::string SaveOrderAs(const TTxtTable& orderLines, const std::string& typedName, int format) {
+    const std::string fileName = SaveOrderFileName(typedName, format);
+    switch (format) {
+    case SaveFormat::Sheet:
+        SaveOrderAsSheet(orderLines, fileName);
+        break;
+    case SaveFormat::Text:
+        SaveOrderAsText(orderLines, fileName);
+        break;
+    case SaveFormat::Xml:
+        SaveOrderAsXml(orderLines, fileName);
+        break;
+    default:
+        return {};
+    }
+    return fileName;
+}
+
+} // namespace cvn

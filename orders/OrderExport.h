@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+namespace cvn {
+
+class TTxtTable;
+
+// The three Save As formats of an order. Each takes the order lines ("|"-separated:
+// quantity, price, delivery, part number, description) and replaces the named file
+// whole with Windows-1252 text, CR LF after every line. A file that cannot be written
+// raises EFCreateError ("Cannot create file ...") and leaves any earlier file as it was.
+
+// Tab-separated text under the spreadsheet extension; values as the order holds them.
+void SaveOrderAsSheet(const TTxtTable& orderLines, const std::string& fileName);
+
+// Fixed-width report; a value wider than its column pushes the rest of the line right.
+void SaveOrderAsText(const TTxtTable& orderLines, const std::string& fileName);
+
+// XML document declared as windows-1252, with "&", "<" and ">" in values escaped.
+void SaveOrderAsXml(const TTxtTable& orderLines, const std::string& fileName);
+
+// Entries of the Save As format list.
+namespace SaveFormat {
+constexpr int Sheet = 1; // "Excel Sheet   (*.xls)"
+constexpr int Text = 2;  // "Text File   (*.txt)"
+constexpr int Xml = 3;   // "XML File   (*.xml)"
+} // namespace SaveFormat
+
+// The filter list of the Save As dialog, entries in SaveFormat order.
+inline constexpr const char* kSaveOrderFilter =
+    "Excel Sheet   (*.xls)|*.xls|Text File   (*.txt)|*.txt|XML File   (*.xml)|*.xml";
+
+// The name the chosen format is written under: the name as typed when its own
+// extension already is the format's (ignoring case), otherwise the name with the
+// format's extension added ("order.txt" as a sheet becomes "order.txt.xls"). A format
+// outside 1..3 leaves the name as it is.
+std::string SaveOrderFileName(const std::string& typedName, int format);
+
+// Writes the order in the chosen format under SaveOrderFileName and returns that name;
+// writes nothing and returns the empty text for a format outside 1..3.
+std::string SaveOrderAs(const TTxtTable& orderLines, const std::string& typedName, int format);
+
+} // namespace cvn

@@ -1,0 +1,307 @@
+#include "orders/PriceAndDelivery.h"
+
+#include "catalogue/Errors.h"
+#include "catalogue/PartNumber.h"
+#include "catalogue/TextUtils.h"
+#include "catalogue/TxtTable.h"
+#include "catalogue/cvnLib.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace cvn {
+
+namespace {
+
+const char* const kContactRep = "Contact Brenmoor Rep.";
+const char* const kNotAvailable = "N/A";
+
+// Sums and products of money are taken wide and narrowed once, so that a table or a
+// quantity too large for the money type is reported instead of wrapping around.
+using TWide = __int128;
+
+std::string WideDecimalText(TWide raw) {
+    const bool negative = raw < 0;
+    unsigned __int128 magnitude = negative ? static_cast<unsigned __int128>(-(raw + 1)) + 1
+                                           : static_cast<unsigned __int128>(raw);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (digits.size() < 5) {
+        digits.insert(0, 5 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - 4, ".");
+    return negative ? "-" + digits : digits;
+}
+
+// An amount that money cannot hold is reported like any other number that cannot be
+// converted, and the lookup is abandoned.
+TFixed Narrow(TWide raw) {
+    if (raw > std::numeric_limits<std::int64_t>::max() ||
+        raw < std::numeric_limits<std::int64_t>::min()) {
+        RaiseInvalidFloat(WideDecimalText(raw));
+    }
+    return TFixed::FromRaw(static_cast<std::int64_t>(raw));
+}
+
+TWide Money(const TTxtTable& table, int row, int column) {
+    return TFixed::Parse(table.GetField(row, column)).Raw;
+}
+
+std::int32_t Quantity(const TTxtTable& table, int row, int column) {
+    return StrToInt(table.GetField(row, column));
+}
+
+bool IsGray(const std::string& partNumber, int familyType) {
+    return PartField(partNumber, familyType, PartFieldNo::Finish) == "G";
+}
+
+bool InInches(const std::string& partNumber, int familyType) {
+    return PartField(partNumber, familyType, PartFieldNo::Unit) == "P";
+}
+
+// A length code as a value: in inches the code counts tenths, so the point goes back
+// before its last digit; in millimetres it is read as written. Text that is not a
+// number counts 0, as the wizard never composes one.
+TFixed LengthCodeValue(const std::string& code, bool inches) {
+    std::string text = code;
+    if (inches && !text.empty()) {
+        text.insert(text.size() - 1, ".");
+    }
+    TFixed value;
+    return TFixed::TryParse(text, value) ? value : TFixed();
+}
+
+// A length in billionths of an inch, exactly: millimetres times 0.03937 (the
+// catalogue's factor) has five decimals, so nothing is lost and comparisons with a
+// threshold or a whole number of feet are never off by a rounding.
+TWide NanoInches(TFixed length, bool inches) {
+    return inches ? TWide(length.Raw) * 100000 : TWide(length.Raw) * 3937;
+}
+
+TWide StartedFeet(TWide nanoInches) {
+    const TWide foot = TWide(12) * 1000000000;
+    TWide feet = nanoInches / foot;
+    if (nanoInches % foot > 0) {
+        ++feet;
+    }
+    return feet;
+}
+
+TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType,
+                                   TUserPrompts& prompts) {
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable(
+        familyType == FamilyType::Coax ? "CoaxPrice.tbl" : "RigidTwistPrice.tbl", prompts);
+    const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
+    const std::string band = PartField(partNumber, familyType, PartFieldNo::Band);
+    const int row = FindRow(table, {{1, waveguide}, {2, band}});
+    if (row < 0) {
+        return result;
+    }
+    TWide price = Money(table, row, 4);
+    result.DeliveryTime = table.GetField(row, 5);
+    result.MaxQuantity = Quantity(table, row, 6);
+    if (familyType == FamilyType::Twist && IsGray(partNumber, familyType)) {
+        price += Money(table, row, 7);
+    }
+    result.Price = Narrow(price);
+    return result;
+}
+
+TPriceAndDelivery TaperedPrice(const std::string& partNumber, TUserPrompts& prompts) {
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable("TaperedTransitionPrice.tbl", prompts);
+    const int row =
+        FindRow(table, 1, PartField(partNumber, FamilyType::Tapered, PartFieldNo::Waveguide));
+    if (row < 0) {
+        return result;
+    }
+    TWide price = Money(table, row, 3);
+    result.DeliveryTime = table.GetField(row, 4);
+    result.MaxQuantity = Quantity(table, row, 5);
+    if (IsGray(partNumber, FamilyType::Tapered)) {
+        price += Money(table, row, 6);
+    }
+    result.Price = Narrow(price);
+    return result;
+}
+
+TPriceAndDelivery FlexTwistPrice(const std::string& partNumber, TUserPrompts& prompts) {
+    constexpr int type = FamilyType::FlexTwist;
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable("FlexTwistPrice.tbl", prompts);
+    const std::string waveguide = PartField(partNumber, type, PartFieldNo::Waveguide);
+    const std::string unit = PartField(partNumber, type, PartFieldNo::Unit);
+    // One row prices every band but the standard one.
+    const std::string band =
+        PartField(partNumber, type, PartFieldNo::Band) == "S" ? std::string("S") : "#";
+    const std::string length = PartField(partNumber, type, PartFieldNo::Length);
+    const int row = FindRow(table, {{1, waveguide}, {2, unit}, {4, band}, {3, length}});
+    if (row < 0) {
+        return result;
+    }
+    result.Price = Narrow(Money(table, row, 6));
+    result.DeliveryTime = table.GetField(row, 7);
+    result.MaxQuantity = Quantity(table, row, 8);
+    return result;
+}
+
+// The character at a 1-based position, a start before the text counting as its first.
+std::string CharAt(const std::string& text, int position) {
+    if (text.empty()) {
+        return {};
+    }
+    const int at = position < 1 ? 1 : position;
+    return at > static_cast<int>(text.size()) ? std::string()
+                                              : text.substr(static_cast<std::size_t>(at - 1), 1);
+}
+
+// Bend tables list sample part numbers: a row prices every part that differs from
+// its sample only in the flanges.
+bool SampleMatches(const std::string& sample, const std::string& partNumber, int familyType) {
+    const int length = static_cast<int>(sample.size());
+    if (CharAt(sample, length) != PartField(partNumber, familyType, PartFieldNo::Finish) ||
+        CharAt(sample, length - 1) != PartField(partNumber, familyType, PartFieldNo::Band)) {
+        return false;
+    }
+    for (const int field : {PartFieldNo::Unit, PartFieldNo::Length, PartFieldNo::LegB}) {
+        if (PartField(sample, familyType, field) != PartField(partNumber, familyType, field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TPriceAndDelivery BendPrice(const std::string& partNumber, int familyType, TUserPrompts& prompts) {
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable(
+        familyType == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl", prompts);
+    const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
+    for (int row = 0; row < table.RowCount(); ++row) {
+        if (table.GetField(row, 1) != waveguide ||
+            !SampleMatches(table.GetField(row, 2), partNumber, familyType)) {
+            continue;
+        }
+        result.Price = Narrow(Money(table, row, 3));
+        result.DeliveryTime = table.GetField(row, 4);
+        result.MaxQuantity = Quantity(table, row, 5);
+        return result;
+    }
+    return result;
+}
+
+TPriceAndDelivery StraightPrice(const std::string& partNumber, TUserPrompts& prompts) {
+    constexpr int type = FamilyType::Straight;
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable("StraightSectionPrice.tbl", prompts);
+    const int row = FindRow(table, 1, PartField(partNumber, type, PartFieldNo::Waveguide));
+    if (row < 0) {
+        return result;
+    }
+    const TWide base = Money(table, row, 2);
+    const TWide perFoot = Money(table, row, 3);
+    result.DeliveryTime = table.GetField(row, 5);
+    result.MaxQuantity = Quantity(table, row, 6);
+    const bool inches = InInches(partNumber, type);
+    const TFixed length = LengthCodeValue(PartField(partNumber, type, PartFieldNo::Length), inches);
+    TWide price = base + StartedFeet(NanoInches(length, inches)) * perFoot;
+    if (IsGray(partNumber, type)) {
+        price += Money(table, row, 4);
+    }
+    result.Price = Narrow(price);
+    return result;
+}
+
+TPriceAndDelivery MiterPrice(const std::string& partNumber, TUserPrompts& prompts) {
+    // Both miters share one layout and one table.
+    constexpr int type = FamilyType::MiterE;
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable("MiterBendPrice.tbl", prompts);
+    const int row = FindRow(table, 1, PartField(partNumber, type, PartFieldNo::Waveguide));
+    if (row < 0) {
+        return result;
+    }
+    TWide price = Money(table, row, 3);
+    result.DeliveryTime = table.GetField(row, 4);
+    result.MaxQuantity = Quantity(table, row, 5);
+    if (IsGray(partNumber, type)) {
+        price += Money(table, row, 7);
+    }
+    if (PartField(partNumber, type, PartFieldNo::Band) != "S") {
+        price += Money(table, row, 8);
+    }
+    const TFixed threshold = TFixed::Parse(table.GetField(row, 9));
+    const bool inches = InInches(partNumber, type);
+    const TFixed legs = LengthCodeValue(PartField(partNumber, type, PartFieldNo::Length), inches) +
+                        LengthCodeValue(PartField(partNumber, type, PartFieldNo::LegB), inches);
+    if (NanoInches(legs, inches) > NanoInches(threshold, true)) {
+        price += Money(table, row, 6);
+    }
+    result.Price = Narrow(price);
+    return result;
+}
+
+TPriceAndDelivery StepTwistPrice(const std::string& partNumber, TUserPrompts& prompts) {
+    TPriceAndDelivery result;
+    const TTxtTable table = LoadDataTable("StepTwistPrice.tbl", prompts);
+    const int row = FindRow(table, 1, partNumber);
+    if (row >= 0) {
+        result.Price = Narrow(Money(table, row, 2));
+    }
+    // Step-twists are built to order: the table never promises a delivery.
+    result.DeliveryTime = kContactRep;
+    result.MaxQuantity = 0;
+    return result;
+}
+
+} // namespace
+
+TPriceAndDelivery LookupPrice(const std::string& partNumber, int familyType,
+                              TUserPrompts& prompts) {
+    switch (familyType) {
+    case FamilyType::Coax:
+    case FamilyType::Twist:
+        return CoaxOrTwistPrice(partNumber, familyType, prompts);
+    case FamilyType::EBend:
+    case FamilyType::HBend:
+        return BendPrice(partNumber, familyType, prompts);
+    case FamilyType::FlexTwist:
+        return FlexTwistPrice(partNumber, prompts);
+    case FamilyType::MiterH:
+    case FamilyType::MiterE:
+        return MiterPrice(partNumber, prompts);
+    case FamilyType::Straight:
+        return StraightPrice(partNumber, prompts);
+    case FamilyType::StepTwist:
+        return StepTwistPrice(partNumber, prompts);
+    case FamilyType::Tapered:
+        return TaperedPrice(partNumber, prompts);
+    default:
+        // Pressure windows have no price table; unrecognised parts cannot have one.
+        return {};
+    }
+}
+
+TPriceTexts PriceAndDeliveryTexts(const std::string& partNumber, int quantity,
+                                  TUserPrompts& prompts) {
+    const int familyType = FamilyTypeOf(partNumber, prompts);
+    if (familyType == FamilyType::Unknown) {
+        return {kNotAvailable, kContactRep};
+    }
+    const TPriceAndDelivery found = LookupPrice(partNumber, familyType, prompts);
+    // A price of 0 cannot be told from a miss.
+    if (found.Price.Raw == 0) {
+        return {kNotAvailable, kContactRep};
+    }
+    TPriceTexts texts;
+    texts.Price = Narrow(TWide(found.Price.Raw) * quantity).FormatMoney(2);
+    texts.Delivery = found.MaxQuantity != 0 && quantity <= found.MaxQuantity
+                         ? found.DeliveryTime
+                         : std::string(kContactRep);
+    return texts;
+}
+
+} // namespace cvn
