@@ -1,0 +1,86 @@
+#include "app/Program.h"
+
+#include "app/OrderWindows.h"
+#include "app/Splash.h"
+#include "entry/Convert.h"
+#include "entry/Create.h"
+#include "printing/Preview.h"
+#include "wizard/Main.h"
+
+#include <QApplication>
+#include <QThread>
+
+namespace cvn {
+
+TProgram::TProgram(TServices services, TProgramOptions options)
+    : Services(services), Options(std::move(options)) {}
+
+TProgram::~TProgram() {
+    DestroyWindows();
+}
+
+void TProgram::Created(QWidget* window) {
+    if (OnWindowCreated) {
+        OnWindowCreated(window);
+    }
+}
+
+void TProgram::CreateWindows() {
+    std::unique_ptr<TfrmSplash> splash;
+    if (Options.ShowSplash) {
+        splash = std::make_unique<TfrmSplash>();
+        Created(splash.get());
+        splash->show();
+        // Painted now: the catalogue loads before the message loop runs.
+        QApplication::processEvents();
+    }
+    QApplication::setApplicationName(QStringLiteral("Corvane 38"));
+
+    auto* main = new TfrmMain(Services, Options.ProgramFolder);
+    FWindows.emplace_back(main);
+    Created(main);
+    auto add = [this](QWidget* window) {
+        FWindows.emplace_back(window);
+        Created(window);
+        return static_cast<QDialog*>(window);
+    };
+    main->frmOrder = add(new TfrmOrder);
+    main->frmAddOrder = add(new TfrmAddOrder);
+    main->frmCreate = add(new TfrmCreate);
+    main->frmConvert = add(new TfrmConvert);
+    main->frmPreview = add(new TfrmPreview);
+
+    if (splash) {
+        // The wait blocks the one thread; the splash does not repaint meanwhile.
+        QThread::msleep(static_cast<unsigned long>(Options.SplashMilliseconds));
+        splash->hide();
+    }
+}
+
+int TProgram::Run() {
+    CreateWindows();
+    MainWindow()->show();
+    const int code = QApplication::exec();
+    DestroyWindows();
+    return code;
+}
+
+void TProgram::DestroyWindows() {
+    while (!FWindows.empty()) {
+        FWindows.pop_back();
+    }
+}
+
+TfrmMain* TProgram::MainWindow() const {
+    return FWindows.empty() ? nullptr : static_cast<TfrmMain*>(FWindows.front().get());
+}
+
+std::vector<QWidget*> TProgram::Windows() const {
+    std::vector<QWidget*> windows;
+    for (const auto& window : FWindows) {
+        windows.push_back(window.get());
+    }
+    return windows;
+}
+
+} // namespace cvn

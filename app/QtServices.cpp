@@ -1,0 +1,104 @@
+#include "app/QtServices.h"
+
+#include "controls/CoreText.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+
+namespace cvn {
+
+namespace {
+
+QMessageBox* NewBox(QMessageBox::Icon icon, const QString& title, const std::string& text) {
+    auto* box = new QMessageBox(icon, title, ScreenText(text), QMessageBox::NoButton,
+                                QApplication::activeWindow());
+    // Catalogue texts are shown as they are, never read as markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose, false);
+    return box;
+}
+
+void ShowOk(QMessageBox::Icon icon, const QString& title, const std::string& text) {
+    std::unique_ptr<QMessageBox> box(NewBox(icon, title, text));
+    box->setStandardButtons(QMessageBox::Ok);
+    box->exec();
+}
+
+} // namespace
+
+void TQtPrompts::Information(const std::string& text) {
+    ShowOk(QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void TQtPrompts::Error(const std::string& text) {
+    ShowOk(QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+bool TQtPrompts::YesNo(const std::string& text) {
+    std::unique_ptr<QMessageBox> box(
+        NewBox(QMessageBox::Question, QStringLiteral("Confirm"), text));
+    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
+}
+
+TDialogResult TQtPrompts::ConfirmTapered(const std::string& message) {
+    std::unique_ptr<QMessageBox> box(
+        NewBox(QMessageBox::Question, QStringLiteral("Confirm Configuration"), message));
+    QPushButton* go = box->addButton(QStringLiteral("&Continue"), QMessageBox::AcceptRole);
+    box->addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(go);
+    box->exec();
+    return box->clickedButton() == go ? TDialogResult::Continue : TDialogResult::Cancel;
+}
+
+TDialogResult TQtPrompts::ConfirmSwap(const std::string& line1, const std::string& line2) {
+    std::unique_ptr<QMessageBox> box(NewBox(
+        QMessageBox::Question, QStringLiteral("Confirm Configuration"), line1 + "\r" + line2));
+    QPushButton* go = box->addButton(QStringLiteral("&Continue"), QMessageBox::AcceptRole);
+    QPushButton* swap = box->addButton(QStringLiteral("&Swap"), QMessageBox::ActionRole);
+    box->addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(go);
+    box->exec();
+    if (box->clickedButton() == go) {
+        return TDialogResult::Continue;
+    }
+    return box->clickedButton() == swap ? TDialogResult::Swap : TDialogResult::Cancel;
+}
+
+bool TDesktopLauncher::Open(const std::string& fileOrAddress) {
+    const QString target = QStr(fileOrAddress);
+    const QUrl url =
+        target.contains(QStringLiteral("://")) ? QUrl(target) : QUrl::fromLocalFile(target);
+    return QDesktopServices::openUrl(url);
+}
+
+bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
+                                  std::string& fileName, int& filterIndex) {
+    // "Text file|*.txt|XML file|*.xml" becomes "Text file (*.txt);;XML file (*.xml)".
+    const QStringList parts = QStr(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        filters << (parts[i].contains(QLatin1Char('('))
+                        ? parts[i]
+                        : parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+    }
+    QString selected = filters.value(filterIndex - 1);
+    const QString chosen =
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), QStr(title), QStr(fileName),
+                                     filters.join(QStringLiteral(";;")), &selected);
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    fileName = CoreStr(chosen);
+    filterIndex = static_cast<int>(filters.indexOf(selected)) + 1;
+    return true;
+}
+
+} // namespace cvn

@@ -1,0 +1,13 @@
+#include "controls/CVNComboBox.h"
+
+namespace cvn {
+
+TCVNComboBox::TCVNComboBox(QWidget* parent) : QComboBox(parent) {}
+
+void TCVNComboBox::ClearAllItems() {
+    clear();
+    FImperialItems.clear();
+    FMetricItems.clear();
+}
+
+} // namespace cvn

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "controls/Form.h"
+
+namespace cvn {
+
+// The print preview of the specification page; its caption names the part each
+// time it is opened.
+class TfrmPreview : public TForm {
+    Q_OBJECT
+
+public:
+    explicit TfrmPreview(QWidget* parent = nullptr);
+};
+
+} // namespace cvn

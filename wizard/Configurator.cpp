@@ -1,0 +1,228 @@
+#include "wizard/Configurator.h"
+
+#include "catalogue/Errors.h"
+#include "catalogue/Files.h"
+#include "catalogue/IniFile.h"
+#include "catalogue/UserPrompts.h"
+#include "catalogue/cvnLib.h"
+#include "orders/SiteList.h"
+
+#include <clocale>
+#include <exception>
+#include <initializer_list>
+
+namespace cvn {
+
+namespace {
+
+std::vector<TStrings> Rows(const TTxtTable& table, std::initializer_list<int> columns) {
+    std::vector<TStrings> rows;
+    rows.reserve(static_cast<std::size_t>(table.RowCount()));
+    for (int r = 0; r < table.RowCount(); ++r) {
+        TStrings texts;
+        for (const int c : columns) {
+            texts.push_back(table.GetField(r, c));
+        }
+        rows.push_back(std::move(texts));
+    }
+    return rows;
+}
+
+} // namespace
+
+const TStrings& TLengthList::Items() const {
+    return IsImperial ? ImperialItems : MetricItems;
+}
+
+void TLengthList::ClearAllItems() {
+    ItemIndex = -1;
+    Text.clear();
+    ImperialItems.clear();
+    MetricItems.clear();
+}
+
+TConfigurator::TConfigurator(TUserPrompts& prompts) : Prompts(prompts) {}
+
+std::string TConfigurator::SettingsFileName() const {
+    return AppPath + "Corvane.ini";
+}
+
+std::string TConfigurator::HelpFileName() const {
+    return ResolvePath(AppPath + "Corvane38.hlp");
+}
+
+std::vector<TStrings> TConfigurator::ProductTypeItems() const {
+    return Rows(FamilyTable, {1, 2});
+}
+
+std::vector<TStrings> TConfigurator::WaveguideItems() const {
+    return Rows(WaveguideList, {1, WaveguideNameColumn, 4, 5, 6});
+}
+
+std::vector<TStrings> TConfigurator::FlangeAItems() const {
+    return Rows(FlangeAList, {1, 3, 4});
+}
+
+std::vector<TStrings> TConfigurator::FlangeBItems() const {
+    return ProductTypeIndex == FamilyType::Coax ? std::vector<TStrings>{}
+                                                : Rows(FlangeBList, {1, 3, 4});
+}
+
+std::vector<TStrings> TConfigurator::CoaxItems() const {
+    return ProductTypeIndex == FamilyType::Coax ? Rows(FlangeBList, {1, 2})
+                                                : std::vector<TStrings>{};
+}
+
+std::string TConfigurator::WizardCaption() const {
+    return Screen == 1 ? "Wizard - Screen 1 of 2" : "Wizard - Screen 2 of 2";
+}
+
+std::string TConfigurator::UnitLabel() const {
+    return IsImperial ? "inches" : "mm";
+}
+
+bool TConfigurator::ScreenOneComplete() const {
+    return ProductTypeIndex >= 0 && WaveguideIndex >= 0;
+}
+
+void TConfigurator::FormCreate(const std::string& programFolder) {
+    // Table numbers are read and written with "." whatever the user's locale says.
+    std::setlocale(LC_NUMERIC, "C");
+    SetAppPath(programFolder);
+
+    if (ReadIniString(SettingsFileName(), "UNITS", "type", "P") == "P") {
+        IsImperial = true;
+        mnuImperialClick();
+    } else {
+        IsImperial = false;
+        mnuMetricClick();
+    }
+
+    FlangeAList = {};
+    FlangeBList = {};
+    OrderLines = {};
+    WaveguideList = {};
+    FamilyTable = LoadDataTable("Family.tbl", Prompts);
+    FlangeTable = LoadDataTable("Flange.tbl", Prompts);
+    DimensionsTable = LoadDataTable("Dimensions.tbl", Prompts);
+
+    PhotoPicture = "WG.gif";
+    HelpEnabled = FileExists(HelpFileName());
+}
+
+void TConfigurator::FormClose() {
+    try {
+        WriteIniString(SettingsFileName(), "UNITS", "type", IsImperial ? "P" : "M");
+    } catch (const EFCreateError&) {
+        // A read-only program folder only loses the unit choice; closing goes on.
+    }
+    try {
+        WriteSiteList(OrderLines, Prompts);
+    } catch (const std::exception& e) {
+        Prompts.Error(e.what());
+    }
+    for (TTxtTable* table : {&FamilyTable, &FlangeTable, &WaveguideList, &DimensionsTable,
+                             &FlangeAList, &FlangeBList, &OrderLines}) {
+        *table = {};
+    }
+}
+
+void TConfigurator::btnNextClick() {
+    if (!ScreenOneComplete()) {
+        Prompts.Information("Please fill all options to continue.");
+        return;
+    }
+    Screen = 2;
+}
+
+void TConfigurator::btnBackClick() {
+    Screen = 1;
+}
+
+bool TConfigurator::btnFinishClick() {
+    return Prompts.YesNo("Do you wish to exit now?");
+}
+
+void TConfigurator::mnuResetSettingsClick() {
+    ProductTypeIndex = -1;
+    PhotoPicture = "WG.gif";
+
+    WaveguideList = {};
+    FlangeAList = {};
+    FlangeBList = {};
+    WaveguideIndex = FlangeAIndex = FlangeBIndex = CoaxIndex = -1;
+    FlangeAPicture.clear();
+    FlangeBPicture.clear();
+
+    Length.ClearAllItems();
+    LegALength.ClearAllItems();
+    LegBLength.ClearAllItems();
+    LengthText.clear();
+    LengthPicture.clear();
+
+    FinishIndex = -1;
+    FrequencyChoices.clear();
+    SelectedFrequency = -1;
+    PartNumber.clear();
+    // Without a part number there is nothing to add or to show.
+    AddOrderEnabled = false;
+    ViewSpecsEnabled = false;
+    Screen = 1;
+}
+
+void TConfigurator::SetUnits(bool imperial) {
+    ImperialChecked = imperial;
+    MetricChecked = !imperial;
+    IsImperial = imperial;
+    RefreshSpecs();
+}
+
+void TConfigurator::mnuImperialClick() {
+    if (!ImperialChecked) {
+        SetUnits(true);
+    }
+}
+
+void TConfigurator::mnuMetricClick() {
+    if (!MetricChecked) {
+        SetUnits(false);
+    }
+}
+
+void TConfigurator::cbxProductTypeChange(int index) {
+    ProductTypeIndex = index;
+    RefreshSpecs();
+}
+
+void TConfigurator::cbxWaveguideChange(int index) {
+    WaveguideIndex = index;
+    RefreshSpecs();
+}
+
+void TConfigurator::cbxFlangeAChange(int index) {
+    FlangeAIndex = index;
+    RefreshSpecs();
+}
+
+void TConfigurator::cbxFlangeBChange(int index) {
+    FlangeBIndex = index;
+    RefreshSpecs();
+}
+
+void TConfigurator::cbxCoaxChange(int index) {
+    CoaxIndex = index;
+    RefreshSpecs();
+}
+
+void TConfigurator::cbxFinishChange(int index) {
+    FinishIndex = index;
+    RefreshSpecs();
+}
+
+void TConfigurator::RefreshSpecs() {
+    PartNumber.clear();
+    AddOrderEnabled = false;
+    ViewSpecsEnabled = false;
+}
+
+} // namespace cvn

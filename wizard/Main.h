@@ -1,0 +1,200 @@
+#pragma once
+
+#include "app/Services.h"
+#include "wizard/Configurator.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class QAction;
+class QCheckBox;
+class QDialog;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+
+namespace cvn {
+
+class TCVNComboBox;
+class TCVNRadioButton;
+class TMPLabel;
+class TMultiColumnCombo;
+class TStringGrid;
+
+// The main window: the two-screen wizard and the menu that reaches every other
+// window. Each handler hands the event to the configurator and then shows its state.
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 601;
+    static constexpr int ClientHeight = 436;
+
+    // Runs FormCreate with programFolder as the program's folder.
+    TfrmMain(TServices services, const std::string& programFolder, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    TConfigurator& Core() { return FCore; }
+    // Shows the configurator's state in the controls, without firing their handlers.
+    void MirrorState();
+
+    // The start-up windows this window opens; set by the program entry.
+    QDialog* frmOrder = nullptr;
+    QDialog* frmAddOrder = nullptr;
+    QDialog* frmCreate = nullptr;
+    QDialog* frmConvert = nullptr;
+    QDialog* frmPreview = nullptr;
+
+    // Menu.
+    QMenu* mnuFile;
+    QAction* mnuExit;
+    QMenu* mnuOptions;
+    QAction* mnuConvert;
+    QAction* mnuCreate;
+    QAction* mnuResetSettings;
+    QAction* mnuViewOrder;
+    QAction* mnuUpdate;
+    QMenu* mnuUnits;
+    QAction* mnuImperial;
+    QAction* mnuMetric;
+    QMenu* mnuHelpMenu;
+    QAction* mnuHelp;
+    QAction* mnuAbout;
+
+    // Top panel.
+    QFrame* pnlTop;
+    QLabel* Label1;
+    QLabel* imgIcon;
+    QFrame* Shape1;
+    QLabel* lblWizard;
+
+    QStackedWidget* Wizard;
+    QWidget* WizardPage1;
+    QWidget* WizardPage2;
+
+    // Screen 1.
+    QGroupBox* gbxProductType;
+    TMPLabel* lblFamily;
+    TMPLabel* lblFamilyType;
+    TMultiColumnCombo* cbxProductType;
+    QFrame* pnlPhoto;
+    QLabel* imgPhoto;
+    QGroupBox* gbxWaveguide;
+    TMPLabel* lblWaveguideCode;
+    TMPLabel* lblWR;
+    TMPLabel* lblUSMilitary;
+    TMPLabel* lblBritish;
+    TMPLabel* lblIEC;
+    TMultiColumnCombo* cbxWaveguide;
+    QGroupBox* gbxFlangeA;
+    TMPLabel* lblFlangeACode;
+    TMPLabel* lblFlangeAType;
+    TMPLabel* lblFlangeAModel;
+    TMultiColumnCombo* cbxFlangeA;
+    QLabel* imgFlangeA;
+    QGroupBox* gbxLength;
+    QLabel* imgBitmap;
+    QStackedWidget* nbLengthPages;
+    TCVNComboBox* cbxLength;
+    QCheckBox* chkFlangeAdaptor;
+    QLabel* lblLength1;
+    QLabel* lblPresetLength;
+    QLineEdit* txtLength;
+    QLabel* lblLength2;
+    QLabel* lblLegALength;
+    TCVNComboBox* cbxLegALength;
+    QLabel* lblLength3;
+    QLabel* lblLegBLength;
+    TCVNComboBox* cbxLegBLength;
+    QLabel* lblLength4;
+    QGroupBox* gbxFlangeB;
+    TMPLabel* lblCode;
+    TMPLabel* lblFlangeType;
+    TMPLabel* lblModel;
+    TMPLabel* lblCoaxType;
+    TMultiColumnCombo* cbxFlangeB;
+    TMultiColumnCombo* cbxCoax;
+    QLabel* imgFlangeB;
+    QPushButton* btnBackDisabled;
+    QPushButton* btnNext;
+
+    // Screen 2.
+    QGroupBox* gbxFinish;
+    TMPLabel* lblFinishCode;
+    TMPLabel* lblFinishColor;
+    TMultiColumnCombo* cbxFinish;
+    QGroupBox* rgFrequency;
+    QFrame* pnlOtherRangesDock;
+    QPushButton* btnOtherFreqRanges;
+    QGroupBox* gbxCreate;
+    QPushButton* btnCreate;
+    QLineEdit* txtPartNumber;
+    QPushButton* btnAddOrder;
+    QPushButton* btnViewOrder;
+    QPushButton* btnViewSpecs;
+    QGroupBox* gbxDescription;
+    TStringGrid* grdSpecs;
+    QPushButton* btnBack;
+    QPushButton* btnFinish;
+
+    std::vector<TCVNRadioButton*> FrequencyChoices;
+
+signals:
+    // FormClose has run: settings and site list written, tables freed.
+    void FormClosed();
+
+public slots:
+    void WizardChange();
+    void btnNextClick();
+    void btnBackClick();
+    void btnFinishClick();
+    void mnuExitClick();
+    void mnuCreateClick();
+    void mnuConvertClick();
+    void btnViewOrderClick();
+    void mnuHelpClick();
+    void mnuResetSettingsClick();
+    void mnuImperialClick();
+    void mnuMetricClick();
+    void cbxProductTypeChange();
+    void cbxWaveguideChange();
+    void cbxFlangeAChange();
+    void cbxFlangeBChange();
+    void cbxCoaxChange();
+    void cbxFinishChange();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildMenu();
+    void BuildTop(QWidget* client);
+    void BuildScreenOne();
+    void BuildScreenTwo();
+    void FormCreate(const std::string& programFolder);
+    void FormClose();
+    void Handle(const std::function<void()>& handler);
+    void MirrorList(TMultiColumnCombo* list, const std::vector<TStrings>& rows, int index);
+    void MirrorLengthList(TCVNComboBox* list, const TLengthList& state);
+    void MirrorPicture(QLabel* image, const std::string& name);
+    void MirrorFrequencyChoices();
+    void ShowModalWindow(QDialog* window);
+
+    TServices Services;
+    TConfigurator FCore;
+    std::map<QWidget*, std::vector<TStrings>> ListRows;
+    std::map<QLabel*, std::string> Pictures;
+    bool Closed = false;
+    bool Centred = false;
+};
+
+} // namespace cvn
