@@ -7,5 +7,5 @@ BIN="$ROOT/build/release/bin"
 if [ -x "$BIN/corvane38" ]; then
     exec "$ROOT/scripts/start-program.sh" "$@"
 fi
-# Until the window program exists, check the sample catalogue with the command line.
+# Without Qt only the command line is built: check the sample catalogue with it.
 exec "$BIN/corvane38-cli" check
