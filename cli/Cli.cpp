@@ -88,13 +88,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         {args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end()}, out, err, prompts};
     try {
         return found->second(ctx);
-    } catch (const EConvertError& e) {
-        // The program's general error handler shows data errors and goes on; here the
-        // command ends with the message on stderr.
-        prompts.Error(Utf8ToWin1252(e.what()));
-        return CliExit::No;
     } catch (const std::exception& e) {
-        prompts.Error(Utf8ToWin1252(e.what()));
+        // The program's general error handler shows the message and goes on; here the
+        // command ends with it. Exception texts carry catalogue text in Windows-1252.
+        prompts.Error(e.what());
         return CliExit::No;
     }
 }

@@ -70,6 +70,14 @@ TEST_F(CommandLine, BadUsageExitsTwoWithTheUsageOnStderr) {
     EXPECT_NE(help.Out.find("check"), std::string::npos);
 }
 
+TEST_F(CommandLine, DataErrorsEndTheCommandWithTheirTextInUtf8) {
+    folder.WriteTable("CoaxPrice.tbl", {"WG|Band|x|Price|Delivery|Max", "187|S|x|12\xb05|Stock|5"});
+    const TRun r = RunCommand({"--app-dir", folder.Path(), "price", "C187ANSG", "1"});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_EQ(r.Out, "");
+    EXPECT_EQ(r.Err, "error: '12\u00b05' is not a valid floating point value\n");
+}
+
 TEST(CommandLineCheck, TheSampleCatalogueIsConsistent) {
     const TRun r = RunCommand({"--app-dir", CORVANE_SAMPLE_APP_DIR, "check"});
     EXPECT_EQ(r.Out, "catalogue ok\n");
