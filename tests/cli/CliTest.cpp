@@ -71,7 +71,8 @@ TEST_F(CommandLine, BadUsageExitsTwoWithTheUsageOnStderr) {
 }
 
 TEST_F(CommandLine, DataErrorsEndTheCommandWithTheirTextInUtf8) {
-    folder.WriteTable("CoaxPrice.tbl", {"WG|Band|x|Price|Delivery|Max", "187|S|x|12\xb05|Stock|5"});
+    folder.WriteTable("CoaxPrice.tbl", {"WG|Band|x|Price|Delivery|Max", "187|S|x|12\xb0"
+                                                                        "5|Stock|5"});
     const TRun r = RunCommand({"--app-dir", folder.Path(), "price", "C187ANSG", "1"});
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Out, "");
