@@ -46,8 +46,8 @@ void TProgram::CreateWindows() {
     };
     main->frmOrder = add(new TfrmOrder);
     main->frmAddOrder = add(new TfrmAddOrder);
-    main->frmCreate = add(new TfrmCreate);
-    main->frmConvert = add(new TfrmConvert);
+    main->frmCreate = add(new TfrmCreate(Services.Prompts));
+    main->frmConvert = add(new TfrmConvert(Services.Prompts));
     main->frmPreview = add(new TfrmPreview);
 
     if (splash) {

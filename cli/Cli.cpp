@@ -45,6 +45,7 @@ const std::map<std::string, TCommand>& Commands() {
         {"check", CmdCheck},
         {"price", CmdPrice},
         {"export", CmdExport},
+        {"convert", CmdConvert},
     };
     return commands;
 }

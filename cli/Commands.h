@@ -10,5 +10,6 @@ int CmdFields(TCliContext& ctx);
 int CmdCheck(TCliContext& ctx);
 int CmdPrice(TCliContext& ctx);
 int CmdExport(TCliContext& ctx);
+int CmdConvert(TCliContext& ctx);
 
 } // namespace cvn

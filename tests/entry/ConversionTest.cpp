@@ -1,0 +1,186 @@
+#include "entry/Conversion.h"
+#include "cli/Cli.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+namespace cvn {
+namespace {
+
+const std::string Failed = "Sorry, that part number cannot be converted.\r"
+                           "Please check the part number again.\r"
+                           "If you have entered it correctly, but still get this message,\r"
+                           "please contact your Brenmoor Corporation represantative.";
+
+class ConversionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Folder.UseAsAppPath();
+        Folder.WriteTable("Conversion.tbl",
+                          {"Old Part Number|New Part Number|Comment",
+                           "", // a blank line converts nothing
+                           "WS-187-125-CC| r187pa0125bsg |  Cover and choke, 90\xb0 bend  ",
+                           "ws-42-60|R042PA0060ASG|lower case in the table",
+                           "WS-187-125-CC|R187PA0125ASG|second row for the same number",
+                           "WX-EMPTY||"});
+        Dialog.SetupFromPartNumber = [this](const std::string& p) { SetUp_.push_back(p); };
+        Dialog.FormShow();
+    }
+    void Convert(const std::string& typed) {
+        Dialog.cbxOldPartNumberChange(typed, -1);
+        Dialog.btnCreateClick();
+    }
+
+    test::TTempFolder Folder;
+    test::TScriptedPrompts Prompts;
+    TOldPartConverter Dialog{Prompts};
+    TStrings SetUp_;
+};
+
+TEST_F(ConversionTest, LookupIgnoresCaseOnBothSidesAndTakesTheFirstRow) {
+    for (const char* typed : {"WS-187-125-CC", "ws-187-125-cc", " Ws-187-125-Cc\t"}) {
+        const auto found = LookupConversion(typed, Prompts);
+        ASSERT_TRUE(found) << typed;
+        EXPECT_EQ(found->NewPartNumber, "R187PA0125BSG");
+        EXPECT_EQ(found->Comments, "Cover and choke, 90\xb0 bend");
+    }
+    const auto lower = LookupConversion("WS-42-60", Prompts);
+    ASSERT_TRUE(lower);
+    EXPECT_EQ(lower->NewPartNumber, "R042PA0060ASG");
+    EXPECT_FALSE(LookupConversion("WS-187", Prompts));
+    EXPECT_FALSE(LookupConversion("", Prompts));
+    EXPECT_TRUE(Prompts.Messages.empty());
+}
+
+TEST_F(ConversionTest, TheTableIsReadAfreshAtEveryLookup) {
+    EXPECT_FALSE(LookupConversion("WS-NEW", Prompts));
+    Folder.WriteTable("Conversion.tbl", {"Old|New|Comment", "WS-NEW|C090ANSG|added"});
+    EXPECT_TRUE(LookupConversion("ws-new", Prompts));
+}
+
+TEST_F(ConversionTest, MissingTableGivesTheLoadErrorThenTheDialogsMessage) {
+    std::filesystem::remove(Folder.Path() + "Data/Conversion.tbl");
+    Convert("WS-187-125-CC");
+    ASSERT_EQ(Prompts.Messages.size(), 2u);
+    EXPECT_EQ(Prompts.Messages[0].Kind, "error");
+    EXPECT_EQ(Prompts.Messages[0].Text.rfind("Error loading \"" + Folder.Path() +
+                                                 "Data/Conversion.tbl\" with error message",
+                                             0),
+              0u);
+    EXPECT_EQ(Prompts.Texts("information"), TStrings{Failed});
+    EXPECT_FALSE(Dialog.ContinueEnabled);
+}
+
+TEST_F(ConversionTest, SuccessShowsTheResultEnablesContinueAndRemembersTheNumberOnce) {
+    Convert(" ws-187-125-cc ");
+    EXPECT_TRUE(Prompts.Messages.empty());
+    EXPECT_EQ(Dialog.NewPartNumber, "R187PA0125BSG");
+    EXPECT_EQ(Dialog.Comments, "Cover and choke, 90\xb0 bend");
+    EXPECT_TRUE(Dialog.ContinueEnabled);
+    EXPECT_EQ(Dialog.Focus, TConvertFocus::Continue);
+    Convert("WS-187-125-cc");
+    Convert("ws-42-60");
+    EXPECT_EQ(Dialog.History.Items, (TStrings{"WS-187-125-CC", "WS-42-60"}));
+    // A row with an empty new part number still converts, as the table says.
+    Convert("wx-empty");
+    EXPECT_TRUE(Dialog.ContinueEnabled);
+    EXPECT_EQ(Dialog.NewPartNumber, "");
+}
+
+TEST_F(ConversionTest, FailureShowsTheMessageForgetsTheResultAndKeepsTheHistory) {
+    for (const char* typed : {"WS-999", "", "  \t"}) {
+        Convert("ws-42-60");
+        ASSERT_TRUE(Dialog.ContinueEnabled);
+        Prompts.Messages.clear();
+        // No change event: the failure itself must forget the result still showing.
+        Dialog.OldPartNumberText = typed;
+        Dialog.btnCreateClick();
+        EXPECT_EQ(Prompts.Texts("information"), TStrings{Failed}) << typed;
+        EXPECT_EQ(Prompts.Messages.size(), 1u);
+        EXPECT_FALSE(Dialog.ContinueEnabled);
+        EXPECT_EQ(Dialog.NewPartNumber, "");
+        EXPECT_EQ(Dialog.Comments, "");
+    }
+    EXPECT_EQ(Dialog.History.Items, TStrings{"WS-42-60"});
+    EXPECT_EQ(Dialog.ModalResult, TModalResult::None);
+}
+
+TEST_F(ConversionTest, ClearingTheBoxForgetsTheResultAndContinueWaitsForAConversion) {
+    Convert("WS-42-60");
+    Dialog.ClearAllItems1Click();
+    EXPECT_FALSE(Dialog.ContinueEnabled);
+    EXPECT_EQ(Dialog.OldPartNumberText, "");
+    EXPECT_EQ(Dialog.NewPartNumber, "");
+    EXPECT_TRUE(Dialog.History.Items.empty());
+    Dialog.btnContinueClick();
+    EXPECT_TRUE(SetUp_.empty());
+    EXPECT_EQ(Dialog.ModalResult, TModalResult::None);
+}
+
+TEST_F(ConversionTest, ContinueSetsTheWizardUpFromTheNewNumberOnly) {
+    Folder.Write("Data/Parts.hst", "T075AAG\r\n");
+    TQuickBuilder builder;
+    builder.FormCreate();
+    Dialog.FormCreate();
+    Convert("ws-187-125-cc");
+    Dialog.btnContinueClick();
+    EXPECT_EQ(SetUp_, TStrings{"R187PA0125BSG"});
+    EXPECT_EQ(Dialog.ModalResult, TModalResult::Ok);
+    builder.FormDestroy();
+    Dialog.FormDestroy();
+    EXPECT_EQ(Folder.Read("Data/Parts.hst"), "T075AAG\r\n");
+    EXPECT_EQ(Folder.Read("Data/OldParts.hst"), "WS-187-125-CC\r\n");
+
+    Dialog.FormShow();
+    Dialog.btnCancelClick();
+    EXPECT_EQ(Dialog.ModalResult, TModalResult::Cancel);
+    EXPECT_EQ(SetUp_.size(), 1u);
+}
+
+// The command line's convert, over the same table.
+class ConvertCommandTest : public ConversionTest {
+protected:
+    int Run(std::vector<std::string> args) {
+        Out.str("");
+        Err.str("");
+        args.insert(args.begin(), {"--app-dir", Folder.Path()});
+        return RunCli(args, Out, Err);
+    }
+    std::ostringstream Out, Err;
+};
+
+TEST_F(ConvertCommandTest, FoundPrintsNewNumberAndCommentInUtf8) {
+    EXPECT_EQ(Run({"convert", "ws-187-125-cc"}), 0);
+    EXPECT_EQ(Out.str(), "R187PA0125BSG\tCover and choke, 90\u00b0 bend\n");
+    EXPECT_EQ(Err.str(), "");
+    // The command keeps no history.
+    EXPECT_FALSE(Folder.Exists("Data/OldParts.hst"));
+}
+
+TEST_F(ConvertCommandTest, NotFoundWritesTheDialogsMessageAndExitsOne) {
+    const std::string message = "information: Sorry, that part number cannot be converted.\\r"
+                                "Please check the part number again.\\r"
+                                "If you have entered it correctly, but still get this message,\\r"
+                                "please contact your Brenmoor Corporation represantative.\n";
+    EXPECT_EQ(Run({"convert", "WS-999"}), 1);
+    EXPECT_EQ(Out.str(), "");
+    EXPECT_EQ(Err.str(), message);
+    EXPECT_EQ(Run({"convert", " "}), 1);
+    EXPECT_EQ(Err.str(), message);
+
+    std::filesystem::remove(Folder.Path() + "Data/Conversion.tbl");
+    EXPECT_EQ(Run({"convert", "WS-187-125-CC"}), 1);
+    EXPECT_EQ(Err.str().rfind("error: Error loading", 0), 0u);
+    EXPECT_NE(Err.str().find("\n" + message), std::string::npos);
+
+    EXPECT_EQ(Run({"convert"}), 2);
+    EXPECT_EQ(Run({"convert", "A", "B"}), 2);
+    EXPECT_NE(Err.str().find("usage: corvane38-cli convert OLD"), std::string::npos);
+}
+
+} // namespace
+} // namespace cvn
