@@ -6,8 +6,11 @@
 #include "app/QtServices.h"
 #include "app/Splash.h"
 #include "catalogue/Files.h"
+#include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
+#include "entry/Convert.h"
+#include "entry/Create.h"
 #include "wizard/Main.h"
 
 #include <QAbstractItemView>
@@ -43,6 +46,34 @@ private:
         std::fprintf(stderr, "%s: %s\n", kind, qPrintable(cvn::ScreenText(text)));
     }
 };
+
+// Chooses a family, a size and the first flanges through the window's own handlers,
+// as the user would.
+void ChooseThroughWindow(cvn::TfrmMain& main, int family, const char* size) {
+    main.cbxProductType->SetItemIndex(family);
+    main.cbxProductTypeChange();
+    const cvn::TTxtTable& sizes = main.Core().WaveguideList;
+    for (int r = 0; r < sizes.RowCount(); ++r) {
+        if (sizes.GetField(r, 1) == size) {
+            main.cbxWaveguide->SetItemIndex(r);
+            main.cbxWaveguideChange();
+            break;
+        }
+    }
+    if (main.cbxFlangeA->ItemIndex() < 0 && main.cbxFlangeA->count() > 0) {
+        main.cbxFlangeA->SetItemIndex(0);
+        main.cbxFlangeAChange();
+    }
+    if (main.cbxFlangeB->isVisible() && main.cbxFlangeB->isEnabled() &&
+        main.cbxFlangeB->ItemIndex() < 0 && main.cbxFlangeB->count() > 0) {
+        main.cbxFlangeB->SetItemIndex(main.cbxFlangeB->count() - 1);
+        main.cbxFlangeBChange();
+    }
+    if (main.cbxCoax->isVisible() && main.cbxCoax->ItemIndex() < 0 && main.cbxCoax->count() > 0) {
+        main.cbxCoax->SetItemIndex(0);
+        main.cbxCoaxChange();
+    }
+}
 
 bool Save(QWidget* widget, const QDir& folder, const QString& name) {
     const QString file = folder.filePath(name + QStringLiteral(".png"));
@@ -91,6 +122,34 @@ int main(int argc, char** argv) {
     main->cbxProductTypeChange();
     QApplication::processEvents();
     ok &= Save(main, folder, QStringLiteral("main-screen1-family"));
+
+    // Screen 1 for a family of each length page, and the families whose flange groups
+    // read differently.
+    struct TShot {
+        int Family;
+        const char* Size;
+        const char* Name;
+    };
+    const TShot shots[] = {
+        {cvn::FamilyType::Straight, "187", "main-screen1-straight"},
+        {cvn::FamilyType::EBend, "187", "main-screen1-bend"},
+        {cvn::FamilyType::Twist, "187", "main-screen1-twist"},
+        {cvn::FamilyType::Coax, "187", "main-screen1-coax"},
+        {cvn::FamilyType::PressureWindow, "090", "main-screen1-window"},
+        {cvn::FamilyType::Tapered, "090", "main-screen1-taper"},
+    };
+    for (const TShot& shot : shots) {
+        if (shot.Family < main->Core().FamilyTable.RowCount()) {
+            ChooseThroughWindow(*main, shot.Family, shot.Size);
+            QApplication::processEvents();
+            ok &= Save(main, folder, QString::fromLatin1(shot.Name));
+        }
+    }
+    main->cbxWaveguide->showPopup();
+    QApplication::processEvents();
+    ok &= Save(main->cbxWaveguide->view()->window(), folder, QStringLiteral("main-taper-list"));
+    main->cbxWaveguide->hidePopup();
+
     main->Core().Screen = 2;
     main->MirrorState();
     QApplication::processEvents();
@@ -103,6 +162,32 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         ok &= Save(windows[i], folder, QString::fromLatin1(names[i]));
         windows[i]->hide();
+    }
+    // The part-number dialogs in use. Their histories are put back afterwards: the
+    // program saves them beside itself at the end.
+    for (QWidget* window : windows) {
+        if (auto* create = qobject_cast<cvn::TfrmCreate*>(window)) {
+            const cvn::TStrings history = create->Core().History.Items;
+            create->show();
+            create->Core().History.Items = {"R187PA0125BSG", "E090PA040B040SG", "C090ANSG"};
+            create->MirrorState();
+            create->cbxPartNumber->showPopup();
+            QApplication::processEvents();
+            ok &= Save(create->cbxPartNumber->view()->window(), folder,
+                       QStringLiteral("create-history"));
+            create->cbxPartNumber->hidePopup();
+            create->hide();
+            create->Core().History.Items = history;
+        } else if (auto* convert = qobject_cast<cvn::TfrmConvert*>(window)) {
+            const cvn::TStrings history = convert->Core().History.Items;
+            convert->show();
+            convert->cbxOldPartNumber->setEditText(QStringLiteral("wt-90-4"));
+            convert->btnCreateClick();
+            QApplication::processEvents();
+            ok &= Save(convert, folder, QStringLiteral("convert-found"));
+            convert->hide();
+            convert->Core().History.Items = history;
+        }
     }
     cvn::TfrmSplash splash;
     splash.show();

@@ -409,8 +409,11 @@ private:
             Need(!FlangesFor(c).empty(), "Flange.tbl", -2, what + "no flange fits " + c);
         };
         auto needLists = [&] {
-            const TLengthLists lists =
-                BuildLengthLists(T("Family.tbl"), f, T("Dimensions.tbl"), code);
+            TLengthLists lists =
+                BuildLengthLists(T("Family.tbl"), f, T("Dimensions.tbl"), code, true);
+            lists.MetricDefault =
+                BuildLengthLists(T("Family.tbl"), f, T("Dimensions.tbl"), code, false)
+                    .MetricDefault;
             if (!lists.Found) {
                 Report("Dimensions.tbl", -2, what + "no lengths for letter " + letter);
                 return lists;

@@ -40,7 +40,8 @@ std::string MillimetreText(double mm) {
 }
 
 TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
-                              const TTxtTable& dimensions, const std::string& waveguideCode) {
+                              const TTxtTable& dimensions, const std::string& waveguideCode,
+                              bool imperial) {
     TLengthLists lists;
     if (familyRow < 0 || familyRow >= familyTable.RowCount()) {
         return lists;
@@ -54,8 +55,11 @@ TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
     const TFixed inchStep = PositiveStep(familyTable, familyRow, 3);
     const TFixed mmStep = PositiveStep(familyTable, familyRow, 4);
 
-    lists.ImperialDefault = InchText(dimensions.GetField(row, 6));
-    lists.MetricDefault = MillimetreText(StrToFloat(dimensions.GetField(row, 7)));
+    if (imperial) {
+        lists.ImperialDefault = InchText(dimensions.GetField(row, 6));
+    } else {
+        lists.MetricDefault = MillimetreText(StrToFloat(dimensions.GetField(row, 7)));
+    }
 
     const TFixed start = TFixed::Parse(InchText(dimensions.GetField(row, 3)));
     const TFixed end = TFixed::Parse(InchText(dimensions.GetField(row, 4)));

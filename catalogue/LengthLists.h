@@ -14,6 +14,8 @@ struct TLengthLists {
     bool Found = false; // Dimensions.tbl has a row for the family letter and waveguide
     TStrings ImperialItems;
     TStrings MetricItems;
+    // The default of the unit the lists were built for, as that list shows it; the
+    // other unit's default is not read and stays empty.
     std::string ImperialDefault; // "%.1f" of the inch default
     std::string MetricDefault;   // the millimetre default, whole
 };
@@ -22,11 +24,13 @@ struct TLengthLists {
 constexpr int kMaxLengthItems = 10000;
 
 // Builds the lists from the family's steps (Family.tbl columns 3 and 4 of familyRow)
-// and the first Dimensions.tbl row for its letter and the waveguide. A number column
-// that is not a number raises EConvertError; so does a step of zero or less, which
-// would never reach the end of the range.
+// and the first Dimensions.tbl row for its letter and the waveguide; both lists are
+// built, the default only for the unit in force (imperial). A number column that is
+// read and is not a number raises EConvertError; so does a step of zero or less,
+// which would never reach the end of the range.
 TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
-                              const TTxtTable& dimensions, const std::string& waveguideCode);
+                              const TTxtTable& dimensions, const std::string& waveguideCode,
+                              bool imperial);
 
 // A length as the inch lists show it: one decimal, read back from the table's text.
 std::string InchText(const std::string& tableText);

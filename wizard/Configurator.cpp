@@ -7,11 +7,14 @@
 #include "catalogue/cvnLib.h"
 #include "orders/SiteList.h"
 
+#include <algorithm>
 #include <clocale>
 #include <exception>
 #include <initializer_list>
 
 namespace cvn {
+
+bool ApplyingPartNumber = false;
 
 namespace {
 
@@ -39,6 +42,23 @@ void TLengthList::ClearAllItems() {
     Text.clear();
     ImperialItems.clear();
     MetricItems.clear();
+}
+
+void TLengthList::Select(int index) {
+    const TStrings& items = Items();
+    if (index < 0 || index >= static_cast<int>(items.size())) {
+        ItemIndex = -1;
+        Text.clear();
+        return;
+    }
+    ItemIndex = index;
+    Text = items[static_cast<std::size_t>(index)];
+}
+
+void TLengthList::SelectText(const std::string& text) {
+    const TStrings& items = Items();
+    const auto found = std::find(items.begin(), items.end(), text);
+    Select(found == items.end() ? -1 : static_cast<int>(found - items.begin()));
 }
 
 TConfigurator::TConfigurator(TUserPrompts& prompts) : Prompts(prompts) {}
@@ -71,6 +91,17 @@ std::vector<TStrings> TConfigurator::FlangeBItems() const {
 std::vector<TStrings> TConfigurator::CoaxItems() const {
     return ProductTypeIndex == FamilyType::Coax ? Rows(FlangeBList, {1, 2})
                                                 : std::vector<TStrings>{};
+}
+
+TLengthList& TConfigurator::LengthList(TLengthBox box) {
+    switch (box) {
+    case TLengthBox::LegA:
+        return LegALength;
+    case TLengthBox::LegB:
+        return LegBLength;
+    default:
+        return Length;
+    }
 }
 
 std::string TConfigurator::WizardCaption() const {
@@ -161,8 +192,8 @@ void TConfigurator::mnuResetSettingsClick() {
     LengthPicture.clear();
 
     FinishIndex = -1;
-    FrequencyChoices.clear();
-    SelectedFrequency = -1;
+    ClearFrequencyChoices();
+    ClearSpecGrid();
     PartNumber.clear();
     // Without a part number there is nothing to add or to show.
     AddOrderEnabled = false;
@@ -170,54 +201,16 @@ void TConfigurator::mnuResetSettingsClick() {
     Screen = 1;
 }
 
-void TConfigurator::SetUnits(bool imperial) {
-    ImperialChecked = imperial;
-    MetricChecked = !imperial;
-    IsImperial = imperial;
-    RefreshSpecs();
-}
-
-void TConfigurator::mnuImperialClick() {
-    if (!ImperialChecked) {
-        SetUnits(true);
-    }
-}
-
-void TConfigurator::mnuMetricClick() {
-    if (!MetricChecked) {
-        SetUnits(false);
-    }
-}
-
-void TConfigurator::cbxProductTypeChange(int index) {
-    ProductTypeIndex = index;
-    RefreshSpecs();
-}
-
-void TConfigurator::cbxWaveguideChange(int index) {
-    WaveguideIndex = index;
-    RefreshSpecs();
-}
-
-void TConfigurator::cbxFlangeAChange(int index) {
-    FlangeAIndex = index;
-    RefreshSpecs();
-}
-
-void TConfigurator::cbxFlangeBChange(int index) {
-    FlangeBIndex = index;
-    RefreshSpecs();
-}
-
-void TConfigurator::cbxCoaxChange(int index) {
-    CoaxIndex = index;
-    RefreshSpecs();
-}
+// The finish preset per family; until it is built the finish keeps its selection.
+void TConfigurator::SetFinishForFamily(int /*family*/) {}
 
 void TConfigurator::cbxFinishChange(int index) {
     FinishIndex = index;
     RefreshSpecs();
 }
+
+// The description grid is not kept yet; there is nothing to empty.
+void TConfigurator::ClearSpecGrid() {}
 
 void TConfigurator::RefreshSpecs() {
     PartNumber.clear();

@@ -3,12 +3,17 @@
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace cvn {
 
 class TUserPrompts;
+
+// True while the wizard is being set up from a typed part number: the selection
+// handlers then leave the choosing to that set-up instead of restoring earlier choices.
+extern bool ApplyingPartNumber;
 
 // The texts one frequency choice carries on screen 2.
 struct TFrequencyChoice {
@@ -19,21 +24,33 @@ struct TFrequencyChoice {
 };
 
 // A length list that holds an inch list and a millimetre list; the visible items are
-// always the list of the unit in force.
+// always the list of the unit in force. Text is what the box shows: the chosen item,
+// or what the user typed into an editable list.
 struct TLengthList {
     TStrings ImperialItems;
     TStrings MetricItems;
     int ItemIndex = -1;
     std::string Text;
+    bool Editable = false; // a length can be typed, not only picked
+    bool Enabled = true;
 
     const TStrings& Items() const;
     void ClearAllItems();
+    // Chooses a visible item (-1: none) and shows its text.
+    void Select(int index);
+    // Chooses the visible item that reads exactly text; none when there is no such item.
+    void SelectText(const std::string& text);
 };
 
+// The three length lists of screen 1, as the handlers that they share name them.
+enum class TLengthBox { Length, LegA, LegB };
+
 // The main window's state and rules, without the window: what each list holds and
-// which item is chosen, the screen shown, the unit system and the settings file. The
-// window forwards every user event to the method of the same name and then shows
-// the state; it decides nothing itself. Texts are the catalogue's Windows-1252 bytes.
+// which item is chosen, captions and enabled states, pictures, the screen shown, the
+// unit system and the settings file. The window forwards every user event to the
+// method of the same name and then shows the state; it decides nothing itself. When
+// a handler chooses an item itself it runs that list's handler, as the window would.
+// Texts are the catalogue's Windows-1252 bytes.
 class TConfigurator {
 public:
     explicit TConfigurator(TUserPrompts& prompts);
@@ -44,7 +61,7 @@ public:
     TTxtTable WaveguideList;
     TTxtTable DimensionsTable;
     TTxtTable FlangeAList;
-    TTxtTable FlangeBList;
+    TTxtTable FlangeBList; // the coax types for the coax transition
     TTxtTable OrderLines;
     int WaveguideNameColumn = 2;
     std::vector<TFrequencyChoice> FrequencyChoices;
@@ -60,10 +77,32 @@ public:
     int FinishIndex = 0;
     std::vector<TStrings> FinishItems{{"G", "Gray"}, {"N", "Unpainted"}};
 
+    // Column widths of the waveguide list and the width of its open list.
+    std::vector<int> WaveguideColumnWidths{30, 60, 60, 60, 60};
+    int WaveguideDropWidth = 260;
+
+    // The flange groups: captions, and which of the flange B list and the coax list
+    // (each with its column captions) lies in front and can be used.
+    std::string FlangeACaption = " Flange A ";
+    std::string FlangeBCaption = " Flange B ";
+    bool FlangeBEnabled = true;     // cbxFlangeB
+    bool CoaxEnabled = true;        // cbxCoax
+    bool CoaxInFront = false;       // cbxCoax and lblCoaxType over cbxFlangeB and its captions
+    bool CodeCaptionEnabled = true; // lblCode
+    bool FlangeTypeCaptionEnabled = true; // lblFlangeType
+    bool ModelCaptionEnabled = true;      // lblModel
+    bool CoaxTypeCaptionEnabled = true;   // lblCoaxType
+
+    // The length group: page 0 one length list, 1 a preset length, 2 two leg lists.
+    int LengthPage = 1;
     TLengthList Length;
     TLengthList LegALength;
     TLengthList LegBLength;
     std::string LengthText; // the read-only preset length
+    bool FlangeAdaptorChecked = false;
+    bool FlangeAdaptorVisible = false;
+    // Set by the check of a typed length: the list that takes the focus back.
+    std::optional<TLengthBox> FocusBackTo;
 
     // Picture files in the Images folder; empty clears the picture.
     std::string PhotoPicture;
@@ -89,6 +128,7 @@ public:
     std::vector<TStrings> FlangeBItems() const;
     std::vector<TStrings> CoaxItems() const;
 
+    TLengthList& LengthList(TLengthBox box);
     std::string WizardCaption() const;
     std::string UnitLabel() const;
     bool ScreenOneComplete() const;
@@ -108,13 +148,55 @@ public:
     void cbxFlangeAChange(int index);
     void cbxFlangeBChange(int index);
     void cbxCoaxChange(int index);
+    // A length list gains the focus, and loses it with text in its box.
+    void cbxLengthEnter(TLengthBox box);
+    void cbxLengthExit(TLengthBox box, const std::string& text);
+    // An item was picked (index) or a length typed (index as the box has it).
+    void cbxLengthChange(int index, const std::string& text);
+    void cbxLegALengthChange(int index, const std::string& text);
+    void cbxLegBLengthChange(int index, const std::string& text);
+    void chkFlangeAdaptorClick(bool checked);
     void cbxFinishChange(int index);
 
     // After every change of a choice: no part number until Create is pressed again.
     void RefreshSpecs();
 
 private:
+    // Selection lists (ConfiguratorSelection.cpp).
+    void LoadWaveguideList(int family);
+    void ClearWaveguideChoices();
+    void ShowFamily(int family);
+    void SetUpForWaveguide(int family, const std::string& code);
+    void RestoreFlanges(int family, const std::optional<std::string>& flangeA,
+                        const std::optional<std::string>& flangeB);
+    void FlangesByWaveguide(TTxtTable& list, const std::string& code);
+    void CoaxTypes(const std::string& code);
+    void PressureWindowFlanges(const std::string& code);
+    void StepTwistFlanges(const std::string& code);
+    std::string FamilyField(int column) const;
+    std::string WaveguideCode() const;
+
+    // Lengths and units (ConfiguratorLengths.cpp).
+    void SetLengthPage(int family);
+    void FillLengthList(TLengthList& list);
+    void FillFlexibleLengths();
+    void ShowPresetLength();
+    void ShowStepTwistLength();
     void SetUnits(bool imperial);
+    void ConvertShownLengths();
+
+    // The finish preset and the description grid.
+    void SetFinishForFamily(int family);
+    void ClearSpecGrid();
+
+    // The frequency choices, rebuilt where the selections decide them
+    // (ConfiguratorFrequencies.cpp).
+    void LoadWaveguideVSWR();
+    void LoadFlexVSWR();
+    void LoadCoaxVSWR();
+    void LoadPressureWindowVSWR();
+    void LoadStepTwistFrequencies();
+    void ClearFrequencyChoices();
 
     TUserPrompts& Prompts;
 };

@@ -27,8 +27,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QTimer>
 
+#include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 namespace cvn {
 
@@ -306,6 +309,13 @@ void TfrmMain::BuildScreenOne() {
     connect(cbxFlangeA, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFlangeAChange);
     connect(cbxFlangeB, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFlangeBChange);
     connect(cbxCoax, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxCoaxChange);
+    connect(cbxLength, &QComboBox::activated, this, &TfrmMain::cbxLengthChange);
+    connect(cbxLegALength, &QComboBox::activated, this, &TfrmMain::cbxLegALengthChange);
+    connect(cbxLegBLength, &QComboBox::activated, this, &TfrmMain::cbxLegBLengthChange);
+    connect(chkFlangeAdaptor, &QCheckBox::clicked, this, &TfrmMain::chkFlangeAdaptorClick);
+    for (TCVNComboBox* list : {cbxLength, cbxLegALength, cbxLegBLength}) {
+        list->installEventFilter(this);
+    }
 }
 
 void TfrmMain::BuildScreenTwo() {
@@ -426,8 +436,26 @@ void TfrmMain::MirrorList(TMultiColumnCombo* list, const std::vector<TStrings>& 
     list->SetItemIndex(index);
 }
 
+void TfrmMain::SetLengthListStyle(TCVNComboBox* list, bool editable) {
+    if (list->isEditable() == editable) {
+        return;
+    }
+    list->setEditable(editable);
+    if (editable) {
+        // Typed lengths are checked when the list is left, not completed or collected.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, list](const QString& text) {
+            LengthChange(list, list->currentIndex(), text);
+        });
+    }
+    FlattenControl(list);
+}
+
 void TfrmMain::MirrorLengthList(TCVNComboBox* list, const TLengthList& state) {
     const QSignalBlocker block(list);
+    SetLengthListStyle(list, state.Editable);
+    list->setEnabled(state.Enabled);
     QStringList imperial;
     QStringList metric;
     QStringList visible;
@@ -450,7 +478,62 @@ void TfrmMain::MirrorLengthList(TCVNComboBox* list, const TLengthList& state) {
         list->clear();
         list->addItems(visible);
     }
-    list->setCurrentIndex(state.ItemIndex < list->count() ? state.ItemIndex : -1);
+    if (list->currentIndex() != state.ItemIndex) {
+        list->setCurrentIndex(state.ItemIndex < list->count() ? state.ItemIndex : -1);
+    }
+    // An editable list shows what was typed; setting the same text again would move the
+    // cursor under the user's hands.
+    if (list->isEditable() && list->currentText() != QStr(state.Text)) {
+        list->setEditText(QStr(state.Text));
+    }
+}
+
+void TfrmMain::MirrorWaveguideColumns() {
+    const std::vector<int>& widths = FCore.WaveguideColumnWidths;
+    TMPLabel* const captions[] = {lblWaveguideCode, lblWR, lblUSMilitary, lblBritish, lblIEC};
+    const int right = cbxWaveguide->geometry().right() + 1;
+    int x = cbxWaveguide->x();
+    for (int c = 0; c < cbxWaveguide->Columns().Count() && c < static_cast<int>(widths.size());
+         ++c) {
+        const int width = widths[static_cast<std::size_t>(c)];
+        if (cbxWaveguide->Columns()[c].Width() != width) {
+            cbxWaveguide->Columns()[c].SetWidth(width);
+        }
+        // Each caption stands over its column as far as the closed box reaches; the
+        // last one runs to the box's edge.
+        if (c < static_cast<int>(std::size(captions))) {
+            const bool last = c + 1 == static_cast<int>(std::size(captions));
+            const int shown = last ? right - x : std::min(width, right - x);
+            captions[c]->setVisible(shown > 0);
+            if (shown > 0) {
+                captions[c]->setGeometry(x, captions[c]->y(), shown, captions[c]->height());
+            }
+        }
+        x += width;
+    }
+    cbxWaveguide->SetDropWidth(FCore.WaveguideDropWidth);
+}
+
+void TfrmMain::MirrorFlangeGroups() {
+    gbxFlangeA->setTitle(QStr(FCore.FlangeACaption));
+    gbxFlangeB->setTitle(QStr(FCore.FlangeBCaption));
+    cbxFlangeB->setEnabled(FCore.FlangeBEnabled);
+    cbxCoax->setEnabled(FCore.CoaxEnabled);
+    lblCode->setEnabled(FCore.CodeCaptionEnabled);
+    lblFlangeType->setEnabled(FCore.FlangeTypeCaptionEnabled);
+    lblModel->setEnabled(FCore.ModelCaptionEnabled);
+    lblCoaxType->setEnabled(FCore.CoaxTypeCaptionEnabled);
+    // The list behind is covered whole; hiding it also keeps the keyboard out of it.
+    const std::initializer_list<QWidget*> coax = {cbxCoax, lblCoaxType};
+    const std::initializer_list<QWidget*> flangeB = {cbxFlangeB, lblFlangeType, lblModel};
+    for (QWidget* w : FCore.CoaxInFront ? coax : flangeB) {
+        w->raise();
+        w->setVisible(true);
+    }
+    for (QWidget* w : FCore.CoaxInFront ? flangeB : coax) {
+        w->lower();
+        w->setVisible(false);
+    }
 }
 
 void TfrmMain::MirrorPicture(QLabel* image, const std::string& name) {
@@ -498,16 +581,21 @@ void TfrmMain::MirrorState() {
     lblWizard->setText(QStr(FCore.WizardCaption()));
 
     MirrorList(cbxProductType, FCore.ProductTypeItems(), FCore.ProductTypeIndex);
+    MirrorWaveguideColumns();
     MirrorList(cbxWaveguide, FCore.WaveguideItems(), FCore.WaveguideIndex);
     MirrorList(cbxFlangeA, FCore.FlangeAItems(), FCore.FlangeAIndex);
     MirrorList(cbxFlangeB, FCore.FlangeBItems(), FCore.FlangeBIndex);
     MirrorList(cbxCoax, FCore.CoaxItems(), FCore.CoaxIndex);
     MirrorList(cbxFinish, FCore.FinishItems, FCore.FinishIndex);
+    MirrorFlangeGroups();
 
+    nbLengthPages->setCurrentIndex(FCore.LengthPage);
     MirrorLengthList(cbxLength, FCore.Length);
     MirrorLengthList(cbxLegALength, FCore.LegALength);
     MirrorLengthList(cbxLegBLength, FCore.LegBLength);
     txtLength->setText(QStr(FCore.LengthText));
+    chkFlangeAdaptor->setChecked(FCore.FlangeAdaptorChecked);
+    chkFlangeAdaptor->setVisible(FCore.FlangeAdaptorVisible);
 
     MirrorPicture(imgPhoto, FCore.PhotoPicture);
     MirrorPicture(imgBitmap, FCore.LengthPicture);
@@ -607,6 +695,86 @@ void TfrmMain::cbxFlangeBChange() {
 
 void TfrmMain::cbxCoaxChange() {
     Handle([&] { FCore.cbxCoaxChange(cbxCoax->ItemIndex()); });
+}
+
+TLengthBox TfrmMain::LengthBoxOf(const QObject* list) const {
+    if (list == cbxLegALength) {
+        return TLengthBox::LegA;
+    }
+    return list == cbxLegBLength ? TLengthBox::LegB : TLengthBox::Length;
+}
+
+TCVNComboBox* TfrmMain::LengthListOf(TLengthBox box) const {
+    switch (box) {
+    case TLengthBox::LegA:
+        return cbxLegALength;
+    case TLengthBox::LegB:
+        return cbxLegBLength;
+    default:
+        return cbxLength;
+    }
+}
+
+void TfrmMain::LengthChange(TCVNComboBox* list, int index, const QString& text) {
+    const std::string typed = CoreStr(text);
+    switch (LengthBoxOf(list)) {
+    case TLengthBox::LegA:
+        Handle([&] { FCore.cbxLegALengthChange(index, typed); });
+        break;
+    case TLengthBox::LegB:
+        Handle([&] { FCore.cbxLegBLengthChange(index, typed); });
+        break;
+    default:
+        Handle([&] { FCore.cbxLengthChange(index, typed); });
+    }
+}
+
+void TfrmMain::cbxLengthChange() {
+    LengthChange(cbxLength, cbxLength->currentIndex(), cbxLength->currentText());
+}
+
+void TfrmMain::cbxLegALengthChange() {
+    LengthChange(cbxLegALength, cbxLegALength->currentIndex(), cbxLegALength->currentText());
+}
+
+void TfrmMain::cbxLegBLengthChange() {
+    LengthChange(cbxLegBLength, cbxLegBLength->currentIndex(), cbxLegBLength->currentText());
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    const bool entering = event->type() == QEvent::FocusIn;
+    if ((!entering && event->type() != QEvent::FocusOut) ||
+        (watched != cbxLength && watched != cbxLegALength && watched != cbxLegBLength)) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    // Only moves between the window's controls count: not the list's own drop-down,
+    // a menu, a message box or another program taking the focus for a while.
+    switch (static_cast<QFocusEvent*>(event)->reason()) {
+    case Qt::PopupFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        break;
+    }
+    const TLengthBox box = LengthBoxOf(watched);
+    if (entering) {
+        Handle([&] { FCore.cbxLengthEnter(box); });
+        return false;
+    }
+    const std::string typed = CoreStr(LengthListOf(box)->currentText());
+    FCore.FocusBackTo.reset();
+    Handle([&] { FCore.cbxLengthExit(box, typed); });
+    if (FCore.FocusBackTo) {
+        // After the focus has settled where the user sent it.
+        QTimer::singleShot(0, LengthListOf(*FCore.FocusBackTo), qOverload<>(&QWidget::setFocus));
+        FCore.FocusBackTo.reset();
+    }
+    return false;
+}
+
+void TfrmMain::chkFlangeAdaptorClick() {
+    Handle([&] { FCore.chkFlangeAdaptorClick(chkFlangeAdaptor->isChecked()); });
 }
 
 void TfrmMain::cbxFinishChange() {

@@ -169,11 +169,17 @@ public slots:
     void cbxFlangeAChange();
     void cbxFlangeBChange();
     void cbxCoaxChange();
+    void cbxLengthChange();
+    void cbxLegALengthChange();
+    void cbxLegBLengthChange();
+    void chkFlangeAdaptorClick();
     void cbxFinishChange();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Entering and leaving the length lists.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildMenu();
@@ -185,6 +191,12 @@ private:
     void Handle(const std::function<void()>& handler);
     void MirrorList(TMultiColumnCombo* list, const std::vector<TStrings>& rows, int index);
     void MirrorLengthList(TCVNComboBox* list, const TLengthList& state);
+    void MirrorWaveguideColumns();
+    void MirrorFlangeGroups();
+    void SetLengthListStyle(TCVNComboBox* list, bool editable);
+    void LengthChange(TCVNComboBox* list, int index, const QString& text);
+    TLengthBox LengthBoxOf(const QObject* list) const;
+    TCVNComboBox* LengthListOf(TLengthBox box) const;
     void MirrorPicture(QLabel* image, const std::string& name);
     void MirrorFrequencyChoices();
     void ShowModalWindow(QDialog* window);

@@ -1,5 +1,7 @@
 #include "app/QtServices.h"
 #include "catalogue/cvnLib.h"
+#include "controls/CVNComboBox.h"
+#include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
 #include "controls/StringGrid.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -10,7 +12,9 @@
 #include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -103,9 +107,41 @@ void VerifyInsideParents(QWidget* parent) {
 // Chooses a family and a waveguide the way the user does, by typing into the lists.
 void ChooseFamilyAndWaveguide(TfrmMain& window) {
     QTest::keyClick(window.cbxProductType, 'r');
-    window.Core().WaveguideList.Lines = {"187|WR187|x|WR-187|WG12|R48"};
-    window.MirrorState();
     QTest::keyClick(window.cbxWaveguide, '1');
+}
+
+// Chooses an item from a list's open list, with the keyboard.
+template <class TList> void PickItem(TList* list, int row) {
+    list->showPopup();
+    list->view()->setCurrentIndex(list->model()->index(row, 0));
+    QTest::keyClick(list->view(), Qt::Key_Return);
+}
+
+int RowOf(const TTxtTable& table, const std::string& code) {
+    return FindRow(table, 1, code);
+}
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->itemText(i);
+    }
+    return items;
+}
+
+QStringList Items(const TStrings& texts) {
+    QStringList items;
+    for (const std::string& text : texts) {
+        items << QString::fromStdString(text);
+    }
+    return items;
+}
+
+// The window is shown and active, so that focus moves as it does for the user.
+void ShowActive(TfrmMain& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
 } // namespace
@@ -206,7 +242,8 @@ private slots:
 
         ChooseFamilyAndWaveguide(window);
         QCOMPARE(window.Core().ProductTypeIndex, 8);
-        QCOMPARE(window.Core().WaveguideIndex, 0);
+        QVERIFY(window.cbxWaveguide->ItemIndex() >= 0);
+        QCOMPARE(window.cbxWaveguide->ItemIndex(), window.Core().WaveguideIndex);
         QTest::mouseClick(window.btnNext, Qt::LeftButton);
         QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
         QCOMPARE(window.Wizard->currentWidget(), window.WizardPage2);
@@ -267,6 +304,139 @@ private slots:
         QVERIFY(!window.isVisible());
         QCOMPARE(closed.count(), 1);
         QVERIFY(test.Folder.Exists("Corvane.ini"));
+    }
+
+    void familyChoiceSetsUpTheFlangeGroupsAndLengthPage() {
+        TWindowUnderTest test;
+        TfrmMain& window = test.Create();
+        ShowActive(window);
+        QTest::keyClick(window.cbxProductType, 'p');
+        QCOMPARE(window.cbxProductType->ItemIndex(), 7);
+        QCOMPARE(window.gbxFlangeA->title(), QStringLiteral(" For Fitment to Flange "));
+        QCOMPARE(window.gbxFlangeB->title(), QString());
+        QVERIFY(!window.cbxFlangeB->isEnabled());
+        QVERIFY(!window.lblCode->isEnabled());
+        QVERIFY(!window.lblModel->isEnabled());
+        QCOMPARE(window.nbLengthPages->currentIndex(), 1);
+        QCOMPARE(window.cbxWaveguide->count(), window.Core().WaveguideList.RowCount());
+        QVERIFY(window.cbxWaveguide->count() > 0);
+
+        PickItem(window.cbxWaveguide, 0);
+        QCOMPARE(window.cbxWaveguide->ItemIndex(), 0);
+        QCOMPARE(window.txtLength->text(), QStringLiteral("N/A"));
+        QCOMPARE(window.cbxFlangeA->count(), window.Core().FlangeAList.RowCount());
+        QVERIFY(window.cbxFlangeA->count() > 0);
+
+        QTest::keyClick(window.cbxProductType, 'c');
+        QCOMPARE(window.gbxFlangeA->title(), QStringLiteral(" Flange "));
+        QCOMPARE(window.gbxFlangeB->title(), QStringLiteral(" Coax Type "));
+        QVERIFY(window.cbxCoax->isVisible());
+        QVERIFY(window.cbxCoax->isEnabled());
+        QVERIFY(!window.cbxFlangeB->isVisible());
+        QVERIFY(window.lblCoaxType->isVisible());
+        QVERIFY(!window.chkFlangeAdaptor->isVisible());
+
+        QTest::keyClick(window.cbxProductType, 'e');
+        QCOMPARE(window.gbxFlangeB->title(), QStringLiteral(" Flange B "));
+        QVERIFY(window.cbxFlangeB->isVisible() && window.cbxFlangeB->isEnabled());
+        QVERIFY(!window.cbxCoax->isVisible());
+        QCOMPARE(window.nbLengthPages->currentIndex(), 2);
+        QVERIFY(!window.cbxLegALength->isEditable());
+
+        QTest::keyClick(window.cbxProductType, 't');
+        QCOMPARE(window.cbxWaveguide->Columns()[1].Width(), 105);
+        QCOMPARE(window.cbxWaveguide->DropWidth(), 440);
+        QTest::keyClick(window.cbxProductType, 'r');
+        QCOMPARE(window.cbxWaveguide->Columns()[1].Width(), 60);
+        QCOMPARE(window.nbLengthPages->currentIndex(), 0);
+        QVERIFY(window.cbxLength->isEditable());
+        QVERIFY(window.chkFlangeAdaptor->isVisible());
+    }
+
+    void aSizeFillsTheFlangeAndLengthListsAndKeepsThemAcrossFamilies() {
+        TWindowUnderTest test;
+        TfrmMain& window = test.Create();
+        ShowActive(window);
+        QTest::keyClick(window.cbxProductType, 'e');
+        PickItem(window.cbxWaveguide, RowOf(window.Core().WaveguideList, "187"));
+        PickItem(window.cbxFlangeA, 1);
+        PickItem(window.cbxFlangeB, 0);
+        QCOMPARE(Items(window.cbxLegALength), Items(window.Core().LegALength.ImperialItems));
+        QVERIFY(window.cbxLegALength->count() > 1);
+        QCOMPARE(window.cbxLegBLength->currentText(),
+                 QString::fromStdString(window.Core().LegBLength.Text));
+        QVERIFY(!window.imgFlangeA->pixmap().isNull());
+
+        PickItem(window.cbxLegALength, 1);
+        QCOMPARE(window.Core().LegALength.Text, window.cbxLegALength->itemText(1).toStdString());
+
+        // The H bend lists the same size: it stays, and so do the flanges.
+        QTest::keyClick(window.cbxProductType, 'h');
+        QCOMPARE(window.cbxWaveguide->ItemIndex(), RowOf(window.Core().WaveguideList, "187"));
+        QCOMPARE(window.cbxFlangeA->ItemIndex(), 1);
+        QCOMPARE(window.cbxFlangeB->ItemIndex(), 0);
+        QCOMPARE(window.nbLengthPages->currentIndex(), 2);
+        QVERIFY(test.Prompts.Messages.empty());
+    }
+
+    void typedLengthsAreCheckedWhenTheListIsLeft() {
+        TWindowUnderTest test;
+        TfrmMain& window = test.Create();
+        ShowActive(window);
+        QTest::keyClick(window.cbxProductType, 'r');
+        PickItem(window.cbxWaveguide, RowOf(window.Core().WaveguideList, "090"));
+        const QString last = window.cbxLength->itemText(window.cbxLength->count() - 1);
+        // The open lists have come and gone: the window is the active one again.
+        QTest::qWait(20);
+        ShowActive(window);
+
+        window.cbxLength->setFocus();
+        QTRY_VERIFY(window.cbxLength->hasFocus());
+        window.cbxLength->lineEdit()->selectAll();
+        QTest::keyClicks(window.cbxLength, QStringLiteral("9999"));
+        QCOMPARE(window.Core().Length.Text, std::string("9999"));
+        QTest::keyClick(window.cbxLength, Qt::Key_Tab);
+        QCOMPARE(test.Prompts.Texts("error"),
+                 std::vector<std::string>{"Length \"9999\" is not available."});
+        QCOMPARE(window.cbxLength->currentText(), last);
+        QTRY_VERIFY(window.cbxLength->hasFocus());
+
+        // A value between two steps goes up to the next one without a word.
+        window.cbxLength->lineEdit()->selectAll();
+        QTest::keyClicks(window.cbxLength, QStringLiteral("12.2"));
+        window.btnNext->setFocus(Qt::TabFocusReason);
+        QCOMPARE(window.cbxLength->currentText(), QStringLiteral("12.5"));
+        QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
+
+        window.cbxLength->setFocus();
+        window.cbxLength->lineEdit()->selectAll();
+        QTest::keyClicks(window.cbxLength, QStringLiteral("abc"));
+        window.btnNext->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(test.Prompts.Texts("error").back(),
+                 std::string("\"abc\" is not a valid Length value."));
+        QCOMPARE(window.cbxLength->currentText(), QStringLiteral("12.5"));
+    }
+
+    void flangeAdaptorAndUnitsChangeTheShownLength() {
+        TWindowUnderTest test;
+        TfrmMain& window = test.Create();
+        ShowActive(window);
+        QTest::keyClick(window.cbxProductType, 'r');
+        PickItem(window.cbxWaveguide, RowOf(window.Core().WaveguideList, "090"));
+        QVERIFY(window.cbxLength->isEnabled());
+        QTest::mouseClick(window.chkFlangeAdaptor, Qt::LeftButton, {},
+                          QPoint(8, window.chkFlangeAdaptor->height() / 2));
+        QVERIFY(window.chkFlangeAdaptor->isChecked());
+        QVERIFY(!window.cbxLength->isEnabled());
+        QCOMPARE(window.cbxLength->currentText(), QStringLiteral("4.0"));
+
+        window.mnuMetric->trigger();
+        QCOMPARE(window.cbxLength->currentText(), QStringLiteral("102"));
+        QCOMPARE(Items(window.cbxLength), Items(window.Core().Length.MetricItems));
+        QCOMPARE(window.lblLength1->text(), QStringLiteral("mm"));
+        window.mnuImperial->trigger();
+        QCOMPARE(window.cbxLength->currentText(), QStringLiteral("4.0"));
+        QVERIFY(test.Prompts.Messages.empty());
     }
 
     void helpOpensTheHelpFileOnlyWhenThereIsOne() {

@@ -23,9 +23,13 @@ void WriteSmallCatalogue(const TTempFolder& folder) {
                       {"Letter|Family|Inch Step|mm Step|Length Picture|Photo",
                        "C|Waveguide to Coax Transition|0.5|5|DimCoax.gif|PhotoCoax.gif",
                        "D|90\xB0 Twist|0.5|5|DimTwist.gif|PhotoTwist.gif"});
-    folder.WriteTable("Flange.tbl", {"Code|WG|Type|Model|Picture", "P|187|Cover|CPR|P.gif"});
-    folder.WriteTable("Dimensions.tbl",
-                      {"L|WG|Min|Max|MaxMM|Def|DefMM", "R|187|6|120|3048|12|305"});
+    folder.WriteTable("Flange.tbl", {"Code|WG|Type|Model|Picture", "P|187|Cover|CPR|P.gif",
+                                     "P|229|Cover|CPR|P.gif"});
+    folder.WriteTable("Dimensions.tbl", {"L|WG|Min|Max|MaxMM|Def|DefMM",
+                                         "D|187|8.0|8.0|203|8.0|203", "D|229|9|9|229|9|229"});
+    folder.WriteTable("WGSize.tbl", {"Code|WR|Inside|US|British|IEC", "187|WR187|x|WR-187|WG12|R48",
+                                     "229|WR229|x|WR-229|WG11A|R40"});
+    folder.WriteTable("WGVSWR.tbl", {"F|WG|Band|VSWR", "D|187|S|1.1", "D|229|S|1.1"});
 }
 
 struct TUnitCase {
@@ -173,7 +177,6 @@ protected:
     void SetUp() override {
         WriteSmallCatalogue(Folder);
         Wizard.FormCreate(Folder.Path());
-        Wizard.WaveguideList.Lines = {"187|WR187|x|WR-187|WG12|R48", "284|WR284|x|WR-284|WG10|R32"};
     }
 
     TTempFolder Folder;

@@ -1,0 +1,335 @@
+#include "tests/wizard/WizardFixture.h"
+
+#include "catalogue/FamilyRules.h"
+
+#include <filesystem>
+
+namespace cvn::test {
+namespace {
+
+const std::string kQuote284 = "Waveguide size 284 is available by special quote.\r"
+                              "Please contact your Brenmoor represantative for details.";
+
+TEST_F(WizardTest, EachFamilyListsTheSizesItsTableHasDataFor) {
+    Start();
+    const std::vector<Texts> expected = {
+        {"090", "187", "284"}, // coax: CoaxVSWR.tbl
+        {"090", "187"},        // twist: D rows
+        {"090", "187"},        // E bend
+        {"187", "12a"},        // flexible twist: FlexVSWR.tbl, "12A" matches ignoring case
+        {"090", "187"},        // H bend: the E rows
+        {"187"},               // miter H: M rows
+        {"090"},               // miter E: N rows
+        {"090", "284"},        // pressure window
+        {"042", "187", "284"}, // straight: R rows compare exactly, so "12A" is not "12a"
+        {"090", "284"},        // step-twist
+        {"042", "090"},        // taper: small ends with T rows
+    };
+    for (int family = 0; family < FamilyType::Count; ++family) {
+        SCOPED_TRACE(family);
+        Wizard.cbxProductTypeChange(family);
+        EXPECT_EQ(Sizes(), expected[static_cast<std::size_t>(family)]);
+        EXPECT_EQ(Wizard.WaveguideIndex, -1);
+    }
+    EXPECT_TRUE(Prompts.Messages.empty());
+}
+
+TEST_F(WizardTest, TaperedSizesAreNamedByTheirPairAndShownWider) {
+    Start();
+    Wizard.cbxProductTypeChange(FamilyType::Tapered);
+    ASSERT_EQ(Wizard.WaveguideItems().size(), 2u);
+    EXPECT_EQ(Wizard.WaveguideItems()[1],
+              (TStrings{"090", "WR-90 to WR-187", "WR90 - WR187", "WG16 / WG12", "R100 / R48"}));
+    EXPECT_EQ(Wizard.WaveguideNameColumn, 3);
+    EXPECT_EQ(Wizard.WaveguideColumnWidths, (std::vector<int>{30, 105, 120, 100, 105}));
+    EXPECT_EQ(Wizard.WaveguideDropWidth, 440);
+
+    Wizard.cbxProductTypeChange(FamilyType::Straight);
+    EXPECT_EQ(Wizard.WaveguideItems()[1], (TStrings{"187", "WR-187", "RG-49/U", "WG12", "R48"}));
+    EXPECT_EQ(Wizard.WaveguideNameColumn, 2);
+    EXPECT_EQ(Wizard.WaveguideColumnWidths, (std::vector<int>{30, 60, 60, 60, 60}));
+    EXPECT_EQ(Wizard.WaveguideDropWidth, 260);
+}
+
+TEST_F(WizardTest, FlangeAndCoaxListsFollowTheFamilyAndSize) {
+    Start();
+    struct TCase {
+        int Family;
+        const char* Size;
+        Texts FlangeA, FlangeB, Coax;
+    };
+    const TCase cases[] = {
+        // Coax types with data for the size, sorted, each once however many rows it has.
+        {FamilyType::Coax, "090", {"A", "B"}, {}, {"A", "N"}},
+        {FamilyType::Coax, "187", {"A", "C"}, {}, {"A"}},
+        {FamilyType::Straight, "187", {"A", "C"}, {"A", "C"}, {}},
+        // Only flanges that a window is made for, in the windows' order; none for 090,
+        // whose window names a flange the size does not have.
+        {FamilyType::PressureWindow, "284", {"C", "A"}, {}, {}},
+        {FamilyType::PressureWindow, "090", {}, {}, {}},
+        {FamilyType::StepTwist, "284", {"C", "A"}, {"C", "A"}, {}},
+        // Flange B fits the large end.
+        {FamilyType::Tapered, "090", {"A", "B"}, {"A", "C"}, {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Family) + " " + c.Size);
+        Choose(c.Family, c.Size);
+        EXPECT_EQ(ChosenSize(), c.Size);
+        EXPECT_EQ(FlangeACodes(), c.FlangeA);
+        EXPECT_EQ(FlangeBCodes(), c.FlangeB);
+        EXPECT_EQ(CoaxCodes(), c.Coax);
+    }
+    Choose(FamilyType::Coax, "090");
+    EXPECT_EQ(Wizard.CoaxItems(),
+              (std::vector<TStrings>{{"A", "SMA Female"}, {"N", "Type N Female"}}));
+    EXPECT_EQ(Wizard.FlangeAItems()[1], (TStrings{"B", "Choke", "UG-40/U"}));
+    EXPECT_TRUE(Prompts.Messages.empty());
+}
+
+TEST_F(WizardTest, StepTwistChoosesItsFirstFlangesAndShowsThem) {
+    Start();
+    Choose(FamilyType::StepTwist, "284");
+    EXPECT_EQ(ChosenFlangeA(), "C");
+    EXPECT_EQ(ChosenFlangeB(), "C");
+    EXPECT_EQ(Wizard.FlangeAPicture, "FlgC.gif");
+    EXPECT_EQ(Wizard.FlangeBPicture, "FlgC.gif");
+
+    // The first flanges of the new size, whatever was chosen before.
+    ChooseSize("090");
+    EXPECT_EQ(FlangeACodes(), Texts{"B"});
+    EXPECT_EQ(ChosenFlangeA(), "B");
+    EXPECT_EQ(ChosenFlangeB(), "B");
+    EXPECT_EQ(Wizard.FlangeBPicture, "FlgB.gif");
+}
+
+TEST_F(WizardTest, ANewSizeKeepsTheFlangesItStillOffers) {
+    Start();
+    Choose(FamilyType::EBend, "090");
+    ChooseFlangeA("B");
+    ChooseFlangeB("A");
+    EXPECT_EQ(Wizard.FlangeAPicture, "FlgB.gif");
+
+    ChooseSize("187"); // has A and C: B is gone, A stays
+    EXPECT_EQ(ChosenFlangeA(), "");
+    EXPECT_EQ(ChosenFlangeB(), "A");
+    EXPECT_EQ(Wizard.FlangeAPicture, "");
+    EXPECT_EQ(Wizard.FlangeBPicture, "FlgA.gif");
+
+    Wizard.cbxProductTypeChange(FamilyType::Coax);
+    ChooseSize("090");
+    Wizard.cbxCoaxChange(IndexOf(CoaxCodes(), "A"));
+    ChooseFlangeA("A");
+    ChooseSize("187");
+    EXPECT_EQ(CoaxCodes(), Texts{"A"});
+    EXPECT_EQ(Wizard.CoaxIndex, 0);
+    EXPECT_EQ(ChosenFlangeA(), "A");
+    EXPECT_EQ(Wizard.FlangeBIndex, -1);
+}
+
+TEST_F(WizardTest, SwitchingBetweenFamiliesThatOfferTheSizeKeepsItAndItsFlanges) {
+    Start();
+    Choose(FamilyType::EBend, "090");
+    ChooseFlangeA("B");
+    ChooseFlangeB("A");
+    Wizard.PartNumber = "E090PB020A020SG";
+
+    Wizard.cbxProductTypeChange(FamilyType::HBend);
+    EXPECT_EQ(ChosenSize(), "090");
+    EXPECT_EQ(ChosenFlangeA(), "B");
+    EXPECT_EQ(ChosenFlangeB(), "A");
+    EXPECT_EQ(Wizard.FlangeAPicture, "FlgB.gif");
+    EXPECT_EQ(Wizard.PhotoPicture, "PhotoH.gif");
+    EXPECT_EQ(Wizard.LengthPicture, "DimH.gif");
+    // The legs are those of the H bend's own row.
+    EXPECT_EQ(Wizard.LegALength.Items(), (Texts{"1.0", "1.5", "2.0"}));
+    EXPECT_EQ(Wizard.LegBLength.Text, "1.5");
+    EXPECT_EQ(Wizard.PartNumber, "");
+    EXPECT_TRUE(Prompts.Messages.empty());
+}
+
+TEST_F(WizardTest, AFamilyWithoutTheSizeClearsEverythingBelowIt) {
+    Start();
+    Choose(FamilyType::Straight, "187");
+    ChooseFlangeA("C");
+    ChooseFlangeB("A");
+    Wizard.chkFlangeAdaptorClick(true);
+    Wizard.cbxFinishChange(1);
+    Wizard.PartNumber = "R187PA0120CSN";
+    Wizard.AddOrderEnabled = true;
+
+    Wizard.cbxProductTypeChange(FamilyType::MiterE); // offers only 090
+    EXPECT_EQ(Sizes(), Texts{"090"});
+    EXPECT_EQ(Wizard.WaveguideIndex, -1);
+    EXPECT_TRUE(Wizard.FlangeAItems().empty());
+    EXPECT_TRUE(Wizard.FlangeBItems().empty());
+    EXPECT_EQ(Wizard.FlangeAIndex, -1);
+    EXPECT_EQ(Wizard.FlangeBIndex, -1);
+    EXPECT_EQ(Wizard.FlangeAPicture, "");
+    EXPECT_EQ(Wizard.FlangeBPicture, "");
+    for (const TLengthList* list : {&Wizard.Length, &Wizard.LegALength, &Wizard.LegBLength}) {
+        EXPECT_TRUE(list->ImperialItems.empty());
+        EXPECT_TRUE(list->MetricItems.empty());
+        EXPECT_EQ(list->Text, "");
+    }
+    EXPECT_TRUE(Wizard.Length.Enabled);
+    EXPECT_FALSE(Wizard.FlangeAdaptorChecked);
+    EXPECT_EQ(Wizard.LengthText, "");
+    EXPECT_EQ(Wizard.FinishIndex, -1);
+    EXPECT_EQ(Wizard.PartNumber, "");
+    EXPECT_FALSE(Wizard.AddOrderEnabled);
+    EXPECT_EQ(Wizard.PhotoPicture, "PhotoN.gif");
+}
+
+TEST_F(WizardTest, SpecialQuoteSizesAreRefusedOnlyForTheirFamilies) {
+    Start();
+    struct TCase {
+        int Family;
+        const char* Size;
+        bool Refused;
+    };
+    const TCase cases[] = {
+        {FamilyType::Straight, "284", true},        {FamilyType::StepTwist, "284", false},
+        {FamilyType::PressureWindow, "284", false}, {FamilyType::Tapered, "042", true},
+        {FamilyType::Straight, "042", false},       {FamilyType::Coax, "284", true},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Family) + " " + c.Size);
+        Prompts.Messages.clear();
+        Wizard.cbxProductTypeChange(c.Family);
+        const Texts sizes = Sizes();
+        ChooseSize(c.Size);
+        EXPECT_EQ(Sizes(), sizes);
+        EXPECT_EQ(ChosenSize(), c.Refused ? "" : c.Size);
+        if (c.Refused) {
+            ASSERT_EQ(Prompts.Messages.size(), 1u);
+            EXPECT_EQ(Prompts.Messages[0].Kind, "information");
+            EXPECT_EQ(Prompts.Messages[0].Text.rfind(
+                          "Waveguide size " + std::string(c.Size) + " is available by special", 0),
+                      0u);
+        } else {
+            EXPECT_TRUE(Prompts.Messages.empty());
+        }
+    }
+    EXPECT_EQ(Prompts.Texts("information"), Texts{kQuote284});
+}
+
+TEST_F(WizardTest, ARefusedSizeKeepsTheListsBelowButEmptiesTheCoaxList) {
+    Start();
+    Choose(FamilyType::Straight, "187");
+    ChooseFlangeA("C");
+    Choose(FamilyType::Straight, "284");
+    EXPECT_EQ(FlangeACodes(), (Texts{"A", "C"}));
+    EXPECT_EQ(ChosenFlangeA(), "C");
+
+    Choose(FamilyType::Coax, "090");
+    Wizard.cbxCoaxChange(0);
+    ChooseSize("284");
+    EXPECT_EQ(ChosenSize(), "");
+    EXPECT_TRUE(Wizard.CoaxItems().empty());
+    EXPECT_EQ(Wizard.CoaxIndex, -1);
+    EXPECT_EQ(FlangeACodes(), (Texts{"A", "B"}));
+}
+
+TEST_F(WizardTest, WhileApplyingAPartNumberNothingEarlierIsRestored) {
+    Start();
+    Choose(FamilyType::EBend, "090");
+    ChooseFlangeA("B");
+    ApplyingPartNumber = true;
+    Wizard.cbxProductTypeChange(FamilyType::HBend);
+    EXPECT_EQ(Wizard.WaveguideIndex, -1);
+    EXPECT_TRUE(FlangeACodes().empty());
+
+    ChooseSize("090");
+    ChooseFlangeA("B");
+    ChooseSize("187");
+    EXPECT_EQ(FlangeACodes(), (Texts{"A", "C"}));
+    EXPECT_EQ(Wizard.FlangeAIndex, -1);
+
+    Choose(FamilyType::StepTwist, "284");
+    EXPECT_EQ(FlangeACodes(), (Texts{"C", "A"}));
+    EXPECT_EQ(Wizard.FlangeAIndex, -1);
+    EXPECT_EQ(Wizard.FlangeBIndex, -1);
+}
+
+TEST_F(WizardTest, APressureWindowDropsTheFlangeBListOfTheKeptSize) {
+    Start();
+    Choose(FamilyType::Straight, "284");
+    Prompts.Messages.clear();
+    // 284 is refused for the straight section but the step-twist takes it.
+    Choose(FamilyType::StepTwist, "284");
+    EXPECT_EQ(FlangeBCodes(), (Texts{"C", "A"}));
+    Wizard.cbxProductTypeChange(FamilyType::PressureWindow);
+    EXPECT_EQ(ChosenSize(), "284");
+    EXPECT_TRUE(Wizard.FlangeBItems().empty());
+    EXPECT_EQ(Wizard.FlangeBIndex, -1);
+    EXPECT_EQ(Wizard.FlangeBPicture, "");
+    EXPECT_EQ(ChosenFlangeA(), "C");
+    EXPECT_EQ(Wizard.LengthText, "N/A");
+    EXPECT_TRUE(Prompts.Messages.empty());
+}
+
+TEST_F(WizardTest, MissingTablesAreReportedAndLeaveTheirListsEmpty) {
+    std::filesystem::remove(Folder.Path() + "Data/WGVSWR.tbl");
+    std::filesystem::remove(Folder.Path() + "Data/CoaxType.tbl");
+    Start();
+    Wizard.cbxProductTypeChange(FamilyType::Straight);
+    EXPECT_TRUE(Sizes().empty());
+    ASSERT_EQ(Prompts.Texts("error").size(), 1u);
+    EXPECT_NE(Prompts.Texts("error")[0].find("WGVSWR.tbl"), std::string::npos);
+
+    Choose(FamilyType::Coax, "090");
+    EXPECT_TRUE(Wizard.CoaxItems().empty());
+    EXPECT_EQ(FlangeACodes(), (Texts{"A", "B"}));
+    ASSERT_EQ(Prompts.Texts("error").size(), 2u);
+    EXPECT_NE(Prompts.Texts("error")[1].find("CoaxType.tbl"), std::string::npos);
+}
+
+// Over the sample catalogue: every size a family lists can be configured, or is one
+// of the sizes sold by quote; the flanges offered fit it and a length is chosen.
+TEST_F(WizardTest, EverySampleSizeOfEveryFamilyCanBeSetUp) {
+    Start(CORVANE_SAMPLE_APP_DIR);
+    ASSERT_TRUE(Prompts.Messages.empty());
+    for (int family = 0; family < FamilyType::Count; ++family) {
+        Wizard.cbxProductTypeChange(family);
+        const Texts sizes = Sizes();
+        EXPECT_FALSE(sizes.empty()) << family;
+        for (std::size_t s = 0; s < sizes.size(); ++s) {
+            SCOPED_TRACE(std::to_string(family) + " " + sizes[s]);
+            Prompts.Messages.clear();
+            Wizard.cbxWaveguideChange(static_cast<int>(s));
+            if (IsSpecialQuote(sizes[s], family)) {
+                EXPECT_EQ(Prompts.Texts("information").size(), 1u);
+                EXPECT_EQ(Wizard.WaveguideIndex, -1);
+                continue;
+            }
+            EXPECT_TRUE(Prompts.Messages.empty());
+            ASSERT_EQ(Wizard.WaveguideIndex, static_cast<int>(s));
+            EXPECT_FALSE(Wizard.FlangeAItems().empty());
+            for (int r = 0; r < Wizard.FlangeAList.RowCount(); ++r) {
+                EXPECT_EQ(Wizard.FlangeAList.GetField(r, 2), sizes[s]);
+            }
+            if (family == FamilyType::Coax) {
+                EXPECT_FALSE(Wizard.CoaxItems().empty());
+            } else if (family != FamilyType::PressureWindow) {
+                EXPECT_FALSE(Wizard.FlangeBItems().empty());
+            }
+            switch (Wizard.LengthPage) {
+            case 0:
+                EXPECT_NE(Wizard.Length.Text, "");
+                break;
+            case 2:
+                EXPECT_NE(Wizard.LegALength.Text, "");
+                EXPECT_NE(Wizard.LegBLength.Text, "");
+                break;
+            default:
+                if (family != FamilyType::StepTwist) {
+                    EXPECT_NE(Wizard.LengthText, "");
+                    EXPECT_NE(Wizard.LengthText, "U/F");
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace cvn::test
