@@ -1,6 +1,8 @@
 #include "app/QtServices.h"
 
 #include "controls/CoreText.h"
+#include "wizard/DlgConfirm.h"
+#include "wizard/DlgSwap.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -49,27 +51,11 @@ bool TQtPrompts::YesNo(const std::string& text) {
 }
 
 TDialogResult TQtPrompts::ConfirmTapered(const std::string& message) {
-    std::unique_ptr<QMessageBox> box(
-        NewBox(QMessageBox::Question, QStringLiteral("Confirm Configuration"), message));
-    QPushButton* go = box->addButton(QStringLiteral("&Continue"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
-    box->setDefaultButton(go);
-    box->exec();
-    return box->clickedButton() == go ? TDialogResult::Continue : TDialogResult::Cancel;
+    return ::cvn::ConfirmTapered(message);
 }
 
 TDialogResult TQtPrompts::ConfirmSwap(const std::string& line1, const std::string& line2) {
-    std::unique_ptr<QMessageBox> box(NewBox(
-        QMessageBox::Question, QStringLiteral("Confirm Configuration"), line1 + "\r" + line2));
-    QPushButton* go = box->addButton(QStringLiteral("&Continue"), QMessageBox::AcceptRole);
-    QPushButton* swap = box->addButton(QStringLiteral("&Swap"), QMessageBox::ActionRole);
-    box->addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
-    box->setDefaultButton(go);
-    box->exec();
-    if (box->clickedButton() == go) {
-        return TDialogResult::Continue;
-    }
-    return box->clickedButton() == swap ? TDialogResult::Swap : TDialogResult::Cancel;
+    return ::cvn::ConfirmSwap(line1, line2);
 }
 
 bool TDesktopLauncher::Open(const std::string& fileOrAddress) {

@@ -7,19 +7,24 @@
 #include "app/Splash.h"
 #include "catalogue/Files.h"
 #include "catalogue/cvnLib.h"
+#include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
 #include "entry/Convert.h"
 #include "entry/Create.h"
+#include "wizard/DlgConfirm.h"
+#include "wizard/DlgSwap.h"
 #include "wizard/Main.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPixmap>
 
 #include <cstdio>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -34,12 +39,18 @@ public:
     }
     cvn::TDialogResult ConfirmTapered(const std::string& message) override {
         Log("confirm", message);
+        TaperedMessage = message;
         return cvn::TDialogResult::Cancel;
     }
     cvn::TDialogResult ConfirmSwap(const std::string& line1, const std::string& line2) override {
         Log("confirm", line1 + "\r" + line2);
+        SwapLines = {line1, line2};
         return cvn::TDialogResult::Cancel;
     }
+
+    // What the last confirmations asked, to be shown in their dialogs afterwards.
+    std::string TaperedMessage;
+    std::pair<std::string, std::string> SwapLines;
 
 private:
     static void Log(const char* kind, const std::string& text) {
@@ -73,6 +84,33 @@ void ChooseThroughWindow(cvn::TfrmMain& main, int family, const char* size) {
         main.cbxCoax->SetItemIndex(0);
         main.cbxCoaxChange();
     }
+}
+
+// Picks the item whose code is given, through the window's own handler.
+void PickCode(cvn::TMultiColumnCombo* list, const cvn::TTxtTable& rows, const char* code,
+              void (cvn::TfrmMain::*handler)(), cvn::TfrmMain& main) {
+    const int row = cvn::FindRow(rows, 1, code);
+    if (row >= 0) {
+        list->SetItemIndex(row);
+        (main.*handler)();
+    }
+}
+
+// A complete configuration through the window, then Next and Create. For two legs,
+// leg B is made the longest the list has.
+void Configure(cvn::TfrmMain& main, int family, const char* size, const char* flangeA,
+               const char* flangeB) {
+    ChooseThroughWindow(main, family, size);
+    PickCode(main.cbxFlangeA, main.Core().FlangeAList, flangeA, &cvn::TfrmMain::cbxFlangeAChange,
+             main);
+    PickCode(main.cbxFlangeB, main.Core().FlangeBList, flangeB, &cvn::TfrmMain::cbxFlangeBChange,
+             main);
+    if (main.Core().LengthPage == 2) {
+        main.cbxLegBLength->setCurrentIndex(main.cbxLegBLength->count() - 1);
+        main.cbxLegBLengthChange();
+    }
+    main.btnNextClick();
+    main.btnCreateClick();
 }
 
 bool Save(QWidget* widget, const QDir& folder, const QString& name) {
@@ -154,6 +192,38 @@ int main(int argc, char** argv) {
     main->MirrorState();
     QApplication::processEvents();
     ok &= Save(main, folder, QStringLiteral("main-screen2"));
+
+    // Screen 2 after Create: the bands, the part number and the description sheet.
+    if (main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
+        Configure(*main, cvn::FamilyType::Straight, "187", "B", "A");
+        QApplication::processEvents();
+        ok &= Save(main, folder, QStringLiteral("main-screen2-created"));
+        Configure(*main, cvn::FamilyType::EBend, "187", "C", "A");
+        QApplication::processEvents();
+        ok &= Save(main, folder, QStringLiteral("main-screen2-bend"));
+
+        // The confirmations, with the texts the wizard asked them with.
+        main->btnBackClick();
+        Configure(*main, cvn::FamilyType::Tapered, "090", "A", "C");
+        main->btnBackClick();
+        Configure(*main, cvn::FamilyType::MiterH, "187", "C", "A");
+        cvn::TfrmConfirmTapered tapered;
+        tapered.lblCaption->setText(cvn::ScreenText(prompts.TaperedMessage));
+        tapered.lblCaption->adjustSize();
+        tapered.show();
+        QApplication::processEvents();
+        ok &= Save(&tapered, folder, QStringLiteral("confirm-tapered"));
+        tapered.hide();
+        cvn::TfrmSwapConfirm swap;
+        swap.lblLabel1->setText(cvn::ScreenText(prompts.SwapLines.first));
+        swap.lblLabel1->adjustSize();
+        swap.lblLabel2->setText(cvn::ScreenText(prompts.SwapLines.second));
+        swap.lblLabel2->adjustSize();
+        swap.show();
+        QApplication::processEvents();
+        ok &= Save(&swap, folder, QStringLiteral("confirm-swap"));
+        swap.hide();
+    }
 
     const char* names[] = {"main", "order", "add-order", "create", "convert", "preview"};
     const std::vector<QWidget*> windows = program.Windows();

@@ -40,12 +40,9 @@ using TCommand = std::function<int(TCliContext&)>;
 
 const std::map<std::string, TCommand>& Commands() {
     static const std::map<std::string, TCommand> commands = {
-        {"family", CmdFamily},
-        {"fields", CmdFields},
-        {"check", CmdCheck},
-        {"price", CmdPrice},
-        {"export", CmdExport},
-        {"convert", CmdConvert},
+        {"family", CmdFamily},       {"fields", CmdFields}, {"check", CmdCheck},
+        {"price", CmdPrice},         {"export", CmdExport}, {"convert", CmdConvert},
+        {"configure", CmdConfigure},
     };
     return commands;
 }

@@ -11,5 +11,6 @@ int CmdCheck(TCliContext& ctx);
 int CmdPrice(TCliContext& ctx);
 int CmdExport(TCliContext& ctx);
 int CmdConvert(TCliContext& ctx);
+int CmdConfigure(TCliContext& ctx);
 
 } // namespace cvn

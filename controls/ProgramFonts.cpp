@@ -6,25 +6,34 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <utility>
+
 namespace cvn {
 
 void RegisterProgramFonts() {
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
-        return;
-    }
     const QStringList folders{QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"),
                               QStringLiteral("/usr/share/wine/fonts"),
                               QStringLiteral("/usr/share/fonts/truetype/wine")};
-    for (const QString& folder : folders) {
-        bool found = false;
-        for (const char* name : {"tahoma.ttf", "tahomabd.ttf"}) {
-            const QString file = QDir(folder).filePath(QString::fromLatin1(name));
-            if (QFileInfo::exists(file) && QFontDatabase::addApplicationFont(file) >= 0) {
-                found = true;
-            }
+    // Tahoma for the windows; MS Sans Serif for the two confirmation dialogs.
+    const std::pair<QString, QStringList> faces[] = {
+        {QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")}},
+        {QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")}},
+    };
+    for (const auto& [family, files] : faces) {
+        if (QFontDatabase::families().contains(family)) {
+            continue;
         }
-        if (found) {
-            return;
+        for (const QString& folder : folders) {
+            bool found = false;
+            for (const QString& name : files) {
+                const QString file = QDir(folder).filePath(name);
+                if (QFileInfo::exists(file) && QFontDatabase::addApplicationFont(file) >= 0) {
+                    found = true;
+                }
+            }
+            if (found) {
+                break;
+            }
         }
     }
 }

@@ -5,9 +5,9 @@
 
 namespace cvn {
 
-// Makes Tahoma available when the system has not got it, from the fonts the program
-// ships with or from a wine font folder. Arial and Times New Roman come through the
-// system's metric-compatible aliases.
+// Makes Tahoma and MS Sans Serif available when the system has not got them, from the
+// fonts the program ships with or from a wine font folder. Arial and Times New Roman
+// come through the system's metric-compatible aliases.
 void RegisterProgramFonts();
 
 // Tahoma at a height in pixels: 8 points on a 96-dpi screen is 11 pixels.

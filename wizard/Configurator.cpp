@@ -112,10 +112,6 @@ std::string TConfigurator::UnitLabel() const {
     return IsImperial ? "inches" : "mm";
 }
 
-bool TConfigurator::ScreenOneComplete() const {
-    return ProductTypeIndex >= 0 && WaveguideIndex >= 0;
-}
-
 void TConfigurator::FormCreate(const std::string& programFolder) {
     // Table numbers are read and written with "." whatever the user's locale says.
     std::setlocale(LC_NUMERIC, "C");
@@ -201,21 +197,9 @@ void TConfigurator::mnuResetSettingsClick() {
     Screen = 1;
 }
 
-// The finish preset per family; until it is built the finish keeps its selection.
-void TConfigurator::SetFinishForFamily(int /*family*/) {}
-
 void TConfigurator::cbxFinishChange(int index) {
     FinishIndex = index;
     RefreshSpecs();
-}
-
-// The description grid is not kept yet; there is nothing to empty.
-void TConfigurator::ClearSpecGrid() {}
-
-void TConfigurator::RefreshSpecs() {
-    PartNumber.clear();
-    AddOrderEnabled = false;
-    ViewSpecsEnabled = false;
 }
 
 } // namespace cvn

@@ -2,26 +2,50 @@
 
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
+#include "catalogue/UserPrompts.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace cvn {
 
-class TUserPrompts;
-
 // True while the wizard is being set up from a typed part number: the selection
 // handlers then leave the choosing to that set-up instead of restoring earlier choices.
 extern bool ApplyingPartNumber;
 
-// The texts one frequency choice carries on screen 2.
+// The texts one frequency choice carries on screen 2, and where the window places it
+// inside the frequency box (pixels from its top; the left edge is fixed).
 struct TFrequencyChoice {
     std::string FreqWaveguide;
     std::string FreqBand;
     std::string FreqRange;
     std::string FreqVSWR;
+    int Top = 0;
+
+    std::string Caption() const { return FreqRange + " / VSWR: " + FreqVSWR; }
 };
+
+// "Wide Band" or "Narrow Band" over the choices of that kind.
+struct TFrequencyLabel {
+    std::string Caption;
+    int Top = 0;
+};
+
+// Where the frequency labels and choices stand inside the frequency box.
+namespace FrequencyLayout {
+constexpr int FirstTop = 16;
+constexpr int Step = 16;
+constexpr int LabelLeft = 8;
+constexpr int ChoiceLeft = 15;
+constexpr int ChoiceWidth = 170;
+} // namespace FrequencyLayout
+
+// The description grid: 4 columns (margin, code, label, value) by 11 rows.
+constexpr int SpecGridCols = 4;
+constexpr int SpecGridRows = 11;
+using TSpecGrid = std::array<std::array<std::string, SpecGridCols>, SpecGridRows>;
 
 // A length list that holds an inch list and a millimetre list; the visible items are
 // always the list of the unit in force. Text is what the box shows: the chosen item,
@@ -64,7 +88,9 @@ public:
     TTxtTable FlangeBList; // the coax types for the coax transition
     TTxtTable OrderLines;
     int WaveguideNameColumn = 2;
+    // Top to bottom; exactly one is selected whenever there are any.
     std::vector<TFrequencyChoice> FrequencyChoices;
+    std::vector<TFrequencyLabel> FrequencyLabels;
     int SelectedFrequency = -1;
     int LastLengthIndex = -1;
 
@@ -76,6 +102,7 @@ public:
     int CoaxIndex = -1;
     int FinishIndex = 0;
     std::vector<TStrings> FinishItems{{"G", "Gray"}, {"N", "Unpainted"}};
+    bool FinishEnabled = true;
 
     // Column widths of the waveguide list and the width of its open list.
     std::vector<int> WaveguideColumnWidths{30, 60, 60, 60, 60};
@@ -109,6 +136,9 @@ public:
     std::string LengthPicture;
     std::string FlangeAPicture;
     std::string FlangeBPicture;
+
+    // grdSpecs: SpecGrid[row][column].
+    TSpecGrid SpecGrid;
 
     std::string PartNumber;
     bool AddOrderEnabled = false;
@@ -157,9 +187,25 @@ public:
     void cbxLegBLengthChange(int index, const std::string& text);
     void chkFlangeAdaptorClick(bool checked);
     void cbxFinishChange(int index);
+    // A click on frequency choice index: it alone is selected.
+    void FrequencyChoiceClick(int index);
+    void btnOtherFreqRangesClick();
+    void btnCreateClick();
 
-    // After every change of a choice: no part number until Create is pressed again.
+    // After every change of a choice: the description grid rewritten, and no part
+    // number until Create is pressed again.
     void RefreshSpecs();
+    // The one-line description that goes with the part number into the order.
+    std::string DescribeConfiguration() const;
+
+    // The digits a listed length contributes to the part number: four for the straight
+    // section and the flexible twist, three for the legs. A text that is no whole number
+    // once its point is gone is reported and gives the empty text.
+    std::string LengthCode(const std::string& text, int family);
+    std::string FinishCode() const;
+    // Exchanges the characters at the 1-based positions i < j when the one at i is the
+    // higher: the lower flange code goes first.
+    static void OrderFlangeCodes(std::string& partNumber, int i, int j);
 
 private:
     // Selection lists (ConfiguratorSelection.cpp).
@@ -185,9 +231,21 @@ private:
     void SetUnits(bool imperial);
     void ConvertShownLengths();
 
-    // The finish preset and the description grid.
+    // The finish preset, the part number and the description grid
+    // (ConfiguratorCompose.cpp).
     void SetFinishForFamily(int family);
+    void ComposePartNumber(int family);
+    void ComposeFromSelections(int family);
+    void StepTwistPartNumber();
+    void PressureWindowPartNumber();
+    TDialogResult ConfirmTapered(const std::string& message);
+    TDialogResult ConfirmSwap(const std::string& line1, const std::string& line2);
     void ClearSpecGrid();
+    void FillSpecGrid(int family);
+    std::string FlangeACode() const;
+    std::string FlangeBCode() const;
+    std::string CoaxCode() const;
+    std::string WaveguideName() const;
 
     // The frequency choices, rebuilt where the selections decide them
     // (ConfiguratorFrequencies.cpp).
@@ -196,7 +254,10 @@ private:
     void LoadCoaxVSWR();
     void LoadPressureWindowVSWR();
     void LoadStepTwistFrequencies();
+    void BuildFrequencyChoices(TTxtTable& rows, int bandColumn, int rangeColumn, int vswrColumn);
     void ClearFrequencyChoices();
+    void AddFrequencyChoice(const TTxtTable& rows, int row, int bandColumn, int rangeColumn,
+                            int vswrColumn, int top);
 
     TUserPrompts& Prompts;
 };

@@ -24,9 +24,11 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStackedWidget>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <algorithm>
@@ -109,6 +111,37 @@ QLabel* PlacePicture(QWidget* parent, const char* name, int x, int y, int w, int
     auto* image = Place<QLabel>(parent, name, x, y, w, h);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return image;
+}
+
+// Hands the painting of every grid cell to the window's draw handler.
+class TDrawCellDelegate : public QStyledItemDelegate {
+public:
+    TDrawCellDelegate(const TfrmMain* window, QObject* parent)
+        : QStyledItemDelegate(parent), Window(window) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        Window->grdSpecsDrawCell(painter, index.column(), index.row(), option.rect);
+        painter->restore();
+    }
+
+private:
+    const TfrmMain* Window;
+};
+
+// The text cut at its end with "..." so that it fits the width, as the grid has always
+// shown overlong values.
+QString EndEllipsis(const QFontMetrics& metrics, const QString& text, int width) {
+    if (metrics.horizontalAdvance(text) <= width) {
+        return text;
+    }
+    const QString dots = QStringLiteral("...");
+    QString cut = text;
+    while (!cut.isEmpty() && metrics.horizontalAdvance(cut + dots) > width) {
+        cut.chop(1);
+    }
+    return cut + dots;
 }
 
 } // namespace
@@ -374,6 +407,7 @@ void TfrmMain::BuildScreenTwo() {
                      gridPal.color(QPalette::Active, QPalette::Base));
     grdSpecs->setPalette(gridPal);
     grdSpecs->setEnabled(false);
+    grdSpecs->setItemDelegate(new TDrawCellDelegate(this, grdSpecs));
 
     btnBack = PlaceButton(page, "btnBack", QStringLiteral("<< &Back"), 426, 354);
     btnFinish = PlaceButton(page, "btnFinish", QStringLiteral("&Finish"), 510, 354);
@@ -382,6 +416,8 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
+    connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
+    connect(btnOtherFreqRanges, &QPushButton::clicked, this, &TfrmMain::btnOtherFreqRangesClick);
 }
 
 void TfrmMain::FormCreate(const std::string& programFolder) {
@@ -546,34 +582,87 @@ void TfrmMain::MirrorPicture(QLabel* image, const std::string& name) {
 }
 
 void TfrmMain::MirrorFrequencyChoices() {
-    bool same = FrequencyChoices.size() == FCore.FrequencyChoices.size();
-    for (std::size_t i = 0; same && i < FrequencyChoices.size(); ++i) {
-        same = FrequencyChoices[i]->FreqRange == QStr(FCore.FrequencyChoices[i].FreqRange) &&
-               FrequencyChoices[i]->FreqBand == QStr(FCore.FrequencyChoices[i].FreqBand);
+    const std::vector<TFrequencyChoice>& choices = FCore.FrequencyChoices;
+    const std::vector<TFrequencyLabel>& labels = FCore.FrequencyLabels;
+    bool same =
+        FrequencyChoices.size() == choices.size() && FrequencyLabels.size() == labels.size();
+    for (std::size_t i = 0; same && i < choices.size(); ++i) {
+        const TCVNRadioButton* shown = FrequencyChoices[i];
+        same = shown->FreqBand == QStr(choices[i].FreqBand) &&
+               shown->FreqRange == QStr(choices[i].FreqRange) &&
+               shown->FreqVSWR == QStr(choices[i].FreqVSWR) && shown->y() == choices[i].Top;
+    }
+    for (std::size_t i = 0; same && i < labels.size(); ++i) {
+        same = FrequencyLabels[i]->text() == QStr(labels[i].Caption) &&
+               FrequencyLabels[i]->y() == labels[i].Top;
     }
     if (!same) {
         for (TCVNRadioButton* choice : FrequencyChoices) {
             delete choice;
         }
+        for (QLabel* label : FrequencyLabels) {
+            delete label;
+        }
         FrequencyChoices.clear();
-        int top = 20;
-        for (const TFrequencyChoice& choice : FCore.FrequencyChoices) {
+        FrequencyLabels.clear();
+        for (const TFrequencyLabel& heading : labels) {
+            auto* label = new QLabel(QStr(heading.Caption), rgFrequency);
+            label->setFont(TahomaFont(Points8));
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::WindowText, Navy());
+            label->setPalette(pal);
+            label->move(FrequencyLayout::LabelLeft, heading.Top);
+            label->adjustSize();
+            label->show();
+            FrequencyLabels.push_back(label);
+        }
+        for (std::size_t i = 0; i < choices.size(); ++i) {
             auto* button = new TCVNRadioButton(rgFrequency);
-            button->FreqWaveguide = QStr(choice.FreqWaveguide);
-            button->FreqBand = QStr(choice.FreqBand);
-            button->FreqRange = QStr(choice.FreqRange);
-            button->FreqVSWR = QStr(choice.FreqVSWR);
-            button->setText(button->FreqRange + QStringLiteral(" / VSWR: ") + button->FreqVSWR);
-            button->setGeometry(15, top, 170, 17);
+            button->setObjectName(QStringLiteral("FrequencyChoice%1").arg(i));
+            button->FreqWaveguide = QStr(choices[i].FreqWaveguide);
+            button->FreqBand = QStr(choices[i].FreqBand);
+            button->FreqRange = QStr(choices[i].FreqRange);
+            button->FreqVSWR = QStr(choices[i].FreqVSWR);
+            button->setText(QStr(choices[i].Caption()));
+            button->setGeometry(FrequencyLayout::ChoiceLeft, choices[i].Top,
+                                FrequencyLayout::ChoiceWidth, 17);
+            const int index = static_cast<int>(i);
+            connect(button, &QRadioButton::clicked, this,
+                    [this, index] { Handle([&] { FCore.FrequencyChoiceClick(index); }); });
             button->show();
-            top += 20;
             FrequencyChoices.push_back(button);
         }
     }
     for (std::size_t i = 0; i < FrequencyChoices.size(); ++i) {
-        const QSignalBlocker block(FrequencyChoices[i]);
-        FrequencyChoices[i]->setChecked(static_cast<int>(i) == FCore.SelectedFrequency);
+        if (static_cast<int>(i) == FCore.SelectedFrequency) {
+            const QSignalBlocker block(FrequencyChoices[i]);
+            FrequencyChoices[i]->setChecked(true);
+        }
     }
+}
+
+void TfrmMain::MirrorSpecGrid() {
+    for (int row = 0; row < SpecGridRows; ++row) {
+        for (int col = 0; col < SpecGridCols; ++col) {
+            const QString text =
+                QStr(FCore.SpecGrid[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)]);
+            if (grdSpecs->Cell(col, row) != text) {
+                grdSpecs->SetCell(col, row, text);
+            }
+        }
+    }
+}
+
+void TfrmMain::grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect& rect) const {
+    const QColor background = row % 2 == 1
+                                  ? QColor(0xE8, 0xE8, 0xE8)
+                                  : grdSpecs->palette().color(QPalette::Active, QPalette::Base);
+    painter->fillRect(rect, background);
+    painter->setFont(grdSpecs->font());
+    painter->setPen(Navy());
+    const QString text =
+        EndEllipsis(painter->fontMetrics(), grdSpecs->Cell(col, row), rect.width());
+    painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
 }
 
 void TfrmMain::MirrorState() {
@@ -587,6 +676,7 @@ void TfrmMain::MirrorState() {
     MirrorList(cbxFlangeB, FCore.FlangeBItems(), FCore.FlangeBIndex);
     MirrorList(cbxCoax, FCore.CoaxItems(), FCore.CoaxIndex);
     MirrorList(cbxFinish, FCore.FinishItems, FCore.FinishIndex);
+    cbxFinish->setEnabled(FCore.FinishEnabled);
     MirrorFlangeGroups();
 
     nbLengthPages->setCurrentIndex(FCore.LengthPage);
@@ -602,6 +692,7 @@ void TfrmMain::MirrorState() {
     MirrorPicture(imgFlangeA, FCore.FlangeAPicture);
     MirrorPicture(imgFlangeB, FCore.FlangeBPicture);
     MirrorFrequencyChoices();
+    MirrorSpecGrid();
 
     txtPartNumber->setText(QStr(FCore.PartNumber));
     btnAddOrder->setEnabled(FCore.AddOrderEnabled);
@@ -779,6 +870,14 @@ void TfrmMain::chkFlangeAdaptorClick() {
 
 void TfrmMain::cbxFinishChange() {
     Handle([&] { FCore.cbxFinishChange(cbxFinish->ItemIndex()); });
+}
+
+void TfrmMain::btnCreateClick() {
+    Handle([&] { FCore.btnCreateClick(); });
+}
+
+void TfrmMain::btnOtherFreqRangesClick() {
+    Handle([&] { FCore.btnOtherFreqRangesClick(); });
 }
 
 } // namespace cvn

@@ -18,7 +18,9 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QPushButton;
+class QRect;
 class QStackedWidget;
 
 namespace cvn {
@@ -145,7 +147,14 @@ public:
     QPushButton* btnBack;
     QPushButton* btnFinish;
 
+    // The frequency choices and their "Wide Band" / "Narrow Band" headings inside
+    // rgFrequency, built to match the configurator's.
     std::vector<TCVNRadioButton*> FrequencyChoices;
+    std::vector<QLabel*> FrequencyLabels;
+
+    // Draws one cell of grdSpecs: odd rows on light grey, one line, vertically centred,
+    // cut with "..." when it does not fit.
+    void grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect& rect) const;
 
 signals:
     // FormClose has run: settings and site list written, tables freed.
@@ -174,6 +183,8 @@ public slots:
     void cbxLegBLengthChange();
     void chkFlangeAdaptorClick();
     void cbxFinishChange();
+    void btnCreateClick();
+    void btnOtherFreqRangesClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -199,6 +210,7 @@ private:
     TCVNComboBox* LengthListOf(TLengthBox box) const;
     void MirrorPicture(QLabel* image, const std::string& name);
     void MirrorFrequencyChoices();
+    void MirrorSpecGrid();
     void ShowModalWindow(QDialog* window);
 
     TServices Services;

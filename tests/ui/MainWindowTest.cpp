@@ -117,6 +117,14 @@ template <class TList> void PickItem(TList* list, int row) {
     QTest::keyClick(list->view(), Qt::Key_Return);
 }
 
+// A straight section whose screen 1 is complete: family, size, both flanges; the
+// length is the size's default.
+void CompleteScreenOne(TfrmMain& window) {
+    ChooseFamilyAndWaveguide(window);
+    PickItem(window.cbxFlangeA, 0);
+    PickItem(window.cbxFlangeB, 0);
+}
+
 int RowOf(const TTxtTable& table, const std::string& code) {
     return FindRow(table, 1, code);
 }
@@ -244,8 +252,15 @@ private slots:
         QCOMPARE(window.Core().ProductTypeIndex, 8);
         QVERIFY(window.cbxWaveguide->ItemIndex() >= 0);
         QCOMPARE(window.cbxWaveguide->ItemIndex(), window.Core().WaveguideIndex);
+        // The flanges are still missing.
         QTest::mouseClick(window.btnNext, Qt::LeftButton);
-        QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
+        QCOMPARE(test.Prompts.Messages.size(), std::size_t{2});
+        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
+
+        PickItem(window.cbxFlangeA, 0);
+        PickItem(window.cbxFlangeB, 0);
+        QTest::mouseClick(window.btnNext, Qt::LeftButton);
+        QCOMPARE(test.Prompts.Messages.size(), std::size_t{2});
         QCOMPARE(window.Wizard->currentWidget(), window.WizardPage2);
         QCOMPARE(window.lblWizard->text(), QStringLiteral("Wizard - Screen 2 of 2"));
 
@@ -260,7 +275,7 @@ private slots:
         window.show();
         QApplication::setActiveWindow(&window);
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        ChooseFamilyAndWaveguide(window);
+        CompleteScreenOne(window);
         QTest::mouseClick(window.btnNext, Qt::LeftButton);
         window.Core().PartNumber = "R187PA0125BSG";
         window.Core().AddOrderEnabled = true;
@@ -287,7 +302,7 @@ private slots:
         TfrmMain& window = test.Create();
         window.show();
         QSignalSpy closed(&window, &TfrmMain::FormClosed);
-        ChooseFamilyAndWaveguide(window);
+        CompleteScreenOne(window);
         QTest::mouseClick(window.btnNext, Qt::LeftButton);
 
         test.Prompts.Answers = {TDialogResult::Cancel};

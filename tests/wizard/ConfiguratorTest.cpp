@@ -30,6 +30,8 @@ void WriteSmallCatalogue(const TTempFolder& folder) {
     folder.WriteTable("WGSize.tbl", {"Code|WR|Inside|US|British|IEC", "187|WR187|x|WR-187|WG12|R48",
                                      "229|WR229|x|WR-229|WG11A|R40"});
     folder.WriteTable("WGVSWR.tbl", {"F|WG|Band|VSWR", "D|187|S|1.1", "D|229|S|1.1"});
+    folder.WriteTable("Frequency.tbl",
+                      {"WG|Band|Range", "187|S|3.95-5.85 GHz", "229|S|3.30-4.90 GHz"});
 }
 
 struct TUnitCase {
@@ -196,9 +198,16 @@ TEST_F(ConfiguratorFlow, NextRefusesAnIncompleteFirstScreen) {
     EXPECT_EQ(Wizard.Screen, 1);
     EXPECT_EQ(Wizard.WizardCaption(), "Wizard - Screen 1 of 2");
 
+    // Family and size alone are not enough: a twist needs both flanges.
     Wizard.cbxWaveguideChange(1);
+    Wizard.cbxFlangeAChange(0);
     Wizard.btnNextClick();
-    EXPECT_EQ(Prompts.Messages.size(), 3u);
+    EXPECT_EQ(Prompts.Messages.size(), 4u);
+    EXPECT_EQ(Wizard.Screen, 1);
+
+    Wizard.cbxFlangeBChange(0);
+    Wizard.btnNextClick();
+    EXPECT_EQ(Prompts.Messages.size(), 4u);
     EXPECT_EQ(Wizard.Screen, 2);
     EXPECT_EQ(Wizard.WizardCaption(), "Wizard - Screen 2 of 2");
     Wizard.btnBackClick();

@@ -119,25 +119,24 @@ TEST_F(WizardTest, PresetLengthsComeFromTheDimensionsOrSayWhyNot) {
 
 TEST_F(WizardTest, StepTwistLengthBelongsToTheChosenFrequencyRange) {
     Start();
-    Wizard.FrequencyChoices = {{"284", "S", "2.60-3.95 GHz", "1.15:1"},
-                               {"284", "A", "2.70-2.90 GHz", "1.08:1"}};
-    Wizard.SelectedFrequency = 1;
     Choose(FamilyType::StepTwist, "284");
+    ASSERT_EQ(Wizard.FrequencyChoices.size(), 2u);
+    EXPECT_EQ(Wizard.SelectedFrequency, 0);
+    EXPECT_EQ(Wizard.LengthText, "3.24"); // as the table writes it
+
+    // The length follows the band the size is chosen with.
+    Wizard.FrequencyChoiceClick(1);
+    ChooseSize("284");
+    EXPECT_EQ(Wizard.FrequencyChoices[1].FreqBand, "A");
+    EXPECT_EQ(Wizard.SelectedFrequency, 1);
     EXPECT_EQ(Wizard.LengthText, "3.5");
     Wizard.mnuMetricClick();
     EXPECT_EQ(Wizard.LengthText, "89"); // 88.9 mm
     Wizard.mnuImperialClick();
 
-    Wizard.SelectedFrequency = 0;
-    ChooseSize("284");
-    EXPECT_EQ(Wizard.LengthText, "3.24"); // as the table writes it
-
-    ChooseSize("090"); // the range is not one of 090's
-    EXPECT_EQ(Wizard.LengthText, "");
-
-    Wizard.SelectedFrequency = -1;
-    ChooseSize("284");
-    EXPECT_EQ(Wizard.LengthText, "");
+    ChooseSize("090");
+    EXPECT_EQ(Wizard.LengthText, "1.5");
+    EXPECT_TRUE(Prompts.Messages.empty());
 }
 
 TEST_F(WizardTest, TypedLengthsAreRaisedToTheNextStepOrRefused) {

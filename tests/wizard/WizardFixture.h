@@ -34,9 +34,13 @@ inline void WriteWizardCatalogue(const TTempFolder& folder) {
                        "090|187|WR-90 to WR-187|WR90 - WR187|WG16 / WG12|R100 / R48",
                        "187|284|WR-187 to WR-284|WR187 - WR284|WG12 / WG10|R48 / R32"});
     folder.WriteTable("WGVSWR.tbl", {"Family|WG|Band|VSWR", "D|090|S|1.10", "D|187|S|1.10",
-                                     "E|090|S|1.10", "E|187|S|1.10", "M|187|S|1.10", "N|090|S|1.10",
-                                     "R|042|S|1.05", "R|187|S|1.05", "R|284|S|1.05", "R|12A|S|1.05",
-                                     "T|042|S|1.10", "T|090|S|1.10"});
+                                     "E|090|S|1.10", "E|187|S|1.10", "H|090|S|1.10", "M|187|S|1.10",
+                                     "N|090|S|1.10", "R|042|S|1.05", "R|187|S|1.05", "R|284|S|1.05",
+                                     "R|12A|S|1.05", "T|042|S|1.10", "T|090|S|1.10"});
+    folder.WriteTable("Frequency.tbl",
+                      {"WG|Band|Range", "042|S|18.0-26.5 GHz", "090|S|8.2-12.4 GHz",
+                       "090|X|8.5-10.0 GHz", "187|S|3.95-5.85 GHz", "187|A|4.4-5.0 GHz",
+                       "284|S|2.60-3.95 GHz", "284|A|2.70-2.90 GHz", "12A|S|60-90 GHz"});
     folder.WriteTable("CoaxVSWR.tbl", {"WG|Band|Coax|VSWR", "090|S|N|1.25", "090|X|N|1.30",
                                        "090|S|A|1.25", "187|S|A|1.25", "284|S|N|1.25"});
     folder.WriteTable("CoaxType.tbl",

@@ -1,0 +1,52 @@
+#include "cli/ConfigureOutput.h"
+
+#include "catalogue/UserPrompts.h"
+#include "catalogue/cvnLib.h"
+#include "wizard/Configurator.h"
+
+#include <exception>
+
+namespace cvn {
+
+void StartConfigurator(TConfigurator& wizard) {
+    wizard.FormCreate(AppPath);
+}
+
+bool RunAction(TUserPrompts& prompts, const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        prompts.Error(e.what());
+        return false;
+    }
+}
+
+int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
+    RunAction(ctx.Prompts, [&] { wizard.btnNextClick(); });
+    if (wizard.Screen == 2) {
+        RunAction(ctx.Prompts, [&] { wizard.btnCreateClick(); });
+    }
+
+    WriteLine(ctx.Out, "part-number\t" + wizard.PartNumber);
+    for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {
+        const TFrequencyChoice& choice = wizard.FrequencyChoices[i];
+        WriteLine(ctx.Out, "frequency\t" + choice.FreqBand + "\t" + choice.FreqRange + "\t" +
+                               choice.FreqVSWR +
+                               (static_cast<int>(i) == wizard.SelectedFrequency ? "\t*" : ""));
+    }
+    // Written rows follow one another from row 1 and always carry a label.
+    for (int row = 1; row < SpecGridRows; ++row) {
+        const auto& cells = wizard.SpecGrid[static_cast<std::size_t>(row)];
+        if (cells[2].empty()) {
+            break;
+        }
+        WriteLine(ctx.Out, "spec\t" + cells[1] + "\t" + cells[2] + "\t" + cells[3]);
+    }
+    std::string description;
+    RunAction(ctx.Prompts, [&] { description = wizard.DescribeConfiguration(); });
+    WriteLine(ctx.Out, "description\t" + description);
+    return CliExit::Ok;
+}
+
+} // namespace cvn

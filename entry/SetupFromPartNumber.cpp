@@ -1,0 +1,144 @@
+#include "entry/SetupFromPartNumber.h"
+
+#include "catalogue/PartNumber.h"
+#include "catalogue/TxtTable.h"
+#include "catalogue/cvnLib.h"
+#include "wizard/Configurator.h"
+
+namespace cvn {
+
+namespace {
+
+// Clears the flag however the set-up ends, a data error included: a flag left set
+// would stop every later handler from restoring the user's choices.
+class TApplyingGuard {
+public:
+    TApplyingGuard() { ApplyingPartNumber = true; }
+    ~TApplyingGuard() { ApplyingPartNumber = false; }
+    TApplyingGuard(const TApplyingGuard&) = delete;
+    TApplyingGuard& operator=(const TApplyingGuard&) = delete;
+};
+
+bool IsOneOf(int type, std::initializer_list<int> types) {
+    for (const int t : types) {
+        if (t == type) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first item whose length code equals code, or -1.
+int FindLength(const TStrings& items, int digits, const std::string& code) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::string itemCode;
+        if (ListedLengthCode(items[i], digits, itemCode) && itemCode == code) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prompts) {
+    using namespace FamilyType;
+    const int t = FamilyTypeOf(p, prompts);
+    if (t == Unknown || t >= static_cast<int>(wizard.ProductTypeItems().size())) {
+        wizard.ProductTypeIndex = -1;
+        return;
+    }
+    wizard.cbxProductTypeChange(t);
+
+    const std::string unit = PartField(p, t, PartFieldNo::Unit);
+    if (unit == "P") {
+        wizard.mnuImperialClick();
+    } else if (unit != "N") {
+        wizard.mnuMetricClick();
+    }
+
+    const std::string waveguide =
+        PartField(p, t, t == StepTwist ? PartFieldNo::BeforeLast : PartFieldNo::Waveguide);
+    if (const int row = FindRow(wizard.WaveguideList, 1, waveguide); row >= 0) {
+        wizard.cbxWaveguideChange(row);
+    }
+    if (const int row = FindRow(wizard.FlangeAList, 1, PartField(p, t, PartFieldNo::FlangeA));
+        row >= 0) {
+        wizard.cbxFlangeAChange(row);
+    }
+    if (const int row = FindRow(wizard.FlangeBList, 1, PartField(p, t, PartFieldNo::FlangeB));
+        row >= 0) {
+        if (t == Coax) {
+            wizard.cbxCoaxChange(row);
+        } else {
+            wizard.cbxFlangeBChange(row);
+        }
+    }
+
+    const std::string length = PartField(p, t, PartFieldNo::Length);
+    if (IsOneOf(t, {EBend, HBend, MiterH, MiterE})) {
+        if (const int i = FindLength(wizard.LegALength.Items(), 3, length); i >= 0) {
+            wizard.LegALength.Select(i);
+        }
+        const std::string legB = PartField(p, t, PartFieldNo::LegB);
+        if (const int i = FindLength(wizard.LegBLength.Items(), 3, legB); i >= 0) {
+            wizard.LegBLength.Select(i);
+        }
+    } else if (IsOneOf(t, {FlexTwist, Straight})) {
+        if (const int i = FindLength(wizard.Length.Items(), 4, length); i >= 0) {
+            wizard.Length.Select(i);
+            wizard.cbxLengthChange(i, wizard.Length.Text);
+        }
+    }
+
+    if (IsOneOf(t, {Coax, Twist, EBend, FlexTwist, HBend, MiterH, MiterE, Straight})) {
+        const std::string band = PartField(p, t, PartFieldNo::Band);
+        for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {
+            if (wizard.FrequencyChoices[i].FreqBand == band) {
+                wizard.FrequencyChoiceClick(static_cast<int>(i));
+                break;
+            }
+        }
+    }
+    if (IsOneOf(t, {Coax, Twist, EBend, HBend, MiterH, MiterE, Straight, Tapered})) {
+        const std::string finish = PartField(p, t, PartFieldNo::Finish);
+        if (finish == "G") {
+            wizard.cbxFinishChange(0);
+        } else if (finish == "N") {
+            wizard.cbxFinishChange(1);
+        }
+    }
+}
+
+} // namespace
+
+bool ListedLengthCode(const std::string& text, int digits, std::string& code) {
+    std::string t = text;
+    if (const auto dot = t.find('.'); dot != std::string::npos) {
+        t.erase(dot, 1);
+    }
+    int n = 0;
+    if (!TryStrToInt(t, n)) {
+        return false;
+    }
+    code = std::to_string(n < 0 ? -n : n);
+    if (static_cast<int>(code.size()) < digits) {
+        code.insert(0, static_cast<std::size_t>(digits) - code.size(), '0');
+    }
+    if (n < 0) {
+        code.insert(0, "-");
+    }
+    return true;
+}
+
+void SetupFromPartNumber(TConfigurator& wizard, const std::string& partNumber,
+                         TUserPrompts& prompts) {
+    if (partNumber.empty()) {
+        return;
+    }
+    {
+        TApplyingGuard applying;
+        ApplyFields(wizard, partNumber, prompts);
+    }
+    wizard.Screen = 1;
+}
+
+} // namespace cvn

@@ -1,0 +1,134 @@
+#include "catalogue/Errors.h"
+#include "catalogue/TxtTable.h"
+#include "catalogue/cvnLib.h"
+#include "entry/SetupFromPartNumber.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+#include "wizard/Configurator.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace cvn {
+namespace {
+
+// The wizard on the sample catalogue, as the program starts it.
+class SetupFromPartNumberTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        IsImperial = true;
+        wizard.FormCreate(CORVANE_SAMPLE_APP_DIR);
+    }
+
+    std::string Code(const TTxtTable& list, int index) const {
+        return index < 0 ? std::string("(none)") : list.GetField(index, 1);
+    }
+    std::string Band() const {
+        return wizard.SelectedFrequency < 0
+                   ? std::string("(none)")
+                   : wizard.FrequencyChoices[static_cast<std::size_t>(wizard.SelectedFrequency)]
+                         .FreqBand;
+    }
+
+    test::TScriptedPrompts prompts;
+    TConfigurator wizard{prompts};
+};
+
+TEST_F(SetupFromPartNumberTest, AStraightSectionChoosesEveryListAndEndsOnScreenOne) {
+    wizard.Screen = 2;
+    SetupFromPartNumber(wizard, "R187PA0125BSG", prompts);
+    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::Straight);
+    EXPECT_EQ(Code(wizard.WaveguideList, wizard.WaveguideIndex), "187");
+    EXPECT_EQ(Code(wizard.FlangeAList, wizard.FlangeAIndex), "A");
+    EXPECT_EQ(Code(wizard.FlangeBList, wizard.FlangeBIndex), "B");
+    EXPECT_EQ(wizard.Length.Text, "12.5");
+    EXPECT_EQ(Band(), "S");
+    EXPECT_EQ(wizard.FinishIndex, 0);
+    EXPECT_EQ(wizard.Screen, 1);
+    EXPECT_FALSE(ApplyingPartNumber);
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(SetupFromPartNumberTest, AMetricPartNumberSwitchesUnitsBeforeTheLengthIsSought) {
+    SetupFromPartNumber(wizard, "R187MA0302BSN", prompts);
+    EXPECT_FALSE(IsImperial);
+    EXPECT_EQ(wizard.Length.Text, "302");
+    EXPECT_EQ(wizard.FinishIndex, 1);
+    // "N" in the unit position of a family without lengths leaves the units alone.
+    SetupFromPartNumber(wizard, "D090ABSG", prompts);
+    EXPECT_FALSE(IsImperial);
+}
+
+TEST_F(SetupFromPartNumberTest, LegsAreChosenByTheirThreeDigitCodes) {
+    SetupFromPartNumber(wizard, "E090PA040B040SG", prompts);
+    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::EBend);
+    EXPECT_EQ(wizard.LegALength.Text, "4.0");
+    EXPECT_EQ(wizard.LegBLength.Text, "4.0");
+    EXPECT_EQ(Code(wizard.FlangeBList, wizard.FlangeBIndex), "B");
+}
+
+TEST_F(SetupFromPartNumberTest, TheCoaxConnectorGoesToTheCoaxList) {
+    SetupFromPartNumber(wizard, "C090ANSG", prompts);
+    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::Coax);
+    EXPECT_EQ(Code(wizard.FlangeBList, wizard.CoaxIndex), "N");
+    EXPECT_EQ(wizard.FlangeBIndex, -1);
+    EXPECT_EQ(Band(), "S");
+}
+
+TEST_F(SetupFromPartNumberTest, AStepTwistTakesItsWaveguideFromBeforeItsLastCharacter) {
+    SetupFromPartNumber(wizard, "ST187A", prompts);
+    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::StepTwist);
+    EXPECT_EQ(Code(wizard.WaveguideList, wizard.WaveguideIndex), "187");
+}
+
+TEST_F(SetupFromPartNumberTest, UnrecognisedOrUnmatchedFieldsLeaveTheListsAsTheyAre) {
+    SetupFromPartNumber(wizard, "R187PA0125BSG", prompts);
+    wizard.Screen = 2;
+    SetupFromPartNumber(wizard, "XR187", prompts);
+    EXPECT_EQ(wizard.ProductTypeIndex, -1);
+    EXPECT_EQ(wizard.Screen, 1);
+
+    SetupFromPartNumber(wizard, "R999PA0125BSG", prompts); // no such size
+    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::Straight);
+    EXPECT_EQ(wizard.WaveguideIndex, -1);
+    SetupFromPartNumber(wizard, "R187PZ9999ZSG", prompts); // no such flanges or length
+    EXPECT_EQ(Code(wizard.WaveguideList, wizard.WaveguideIndex), "187");
+    EXPECT_EQ(wizard.FlangeAIndex, -1);
+    EXPECT_EQ(wizard.FlangeBIndex, -1);
+
+    const int before = wizard.ProductTypeIndex;
+    SetupFromPartNumber(wizard, "", prompts);
+    EXPECT_EQ(wizard.ProductTypeIndex, before);
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST(SetupFromPartNumberErrors, ADataErrorStillClearsTheApplyingFlag) {
+    test::TTempFolder folder;
+    std::filesystem::copy(CORVANE_SAMPLE_APP_DIR, folder.Path(),
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
+    test::TScriptedPrompts prompts;
+    TConfigurator wizard{prompts};
+    IsImperial = true;
+    wizard.FormCreate(folder.Path());
+    wizard.FamilyTable.SetField(FamilyType::Straight, 3, "six");
+    EXPECT_THROW(SetupFromPartNumber(wizard, "R187PA0125BSG", prompts), EConvertError);
+    EXPECT_FALSE(ApplyingPartNumber);
+}
+
+TEST(ListedLengthCodes, DropTheFirstPointAndPadToTheWidth) {
+    std::string code;
+    ASSERT_TRUE(ListedLengthCode("12.5", 4, code));
+    EXPECT_EQ(code, "0125");
+    ASSERT_TRUE(ListedLengthCode("4.0", 3, code));
+    EXPECT_EQ(code, "040");
+    ASSERT_TRUE(ListedLengthCode("1250", 3, code));
+    EXPECT_EQ(code, "1250");
+    EXPECT_FALSE(ListedLengthCode("1.2.5", 3, code));
+    EXPECT_FALSE(ListedLengthCode("N/A", 3, code));
+    EXPECT_FALSE(ListedLengthCode("", 3, code));
+}
+
+} // namespace
+} // namespace cvn

@@ -1,0 +1,472 @@
+#include "tests/wizard/WizardFixture.h"
+
+#include <algorithm>
+
+namespace cvn::test {
+namespace {
+
+const std::string kNoFrequency =
+    "Unable to create part number. No frequency matches found.\rThe part number you were "
+    "about to create may not be supported.\rPlease contact your Brenmoor represantative.";
+
+// One configuration as a user makes it; empty texts are left alone.
+struct TConfiguration {
+    const char* Name;
+    int Family;
+    const char* Size;
+    const char* FlangeA;
+    const char* FlangeB; // the coax type for the coax transition
+    const char* Length;  // leg A for the two-leg families
+    const char* LegB;
+    const char* Band;
+    int Finish; // -1: as preset
+    bool Metric;
+    // What comes out.
+    const char* PartNumber;
+    Texts SpecLabels;
+    const char* Description;
+};
+
+class ComposeTest : public WizardTest {
+protected:
+    void PickLength(TLengthBox box, const std::string& text) {
+        const TStrings& items = Wizard.LengthList(box).Items();
+        const auto found = std::find(items.begin(), items.end(), text);
+        ASSERT_NE(found, items.end()) << text;
+        const int index = static_cast<int>(found - items.begin());
+        switch (box) {
+        case TLengthBox::LegA:
+            Wizard.cbxLegALengthChange(index, text);
+            break;
+        case TLengthBox::LegB:
+            Wizard.cbxLegBLengthChange(index, text);
+            break;
+        default:
+            Wizard.cbxLengthChange(index, text);
+        }
+    }
+
+    void PickBand(const std::string& band) {
+        for (std::size_t i = 0; i < Wizard.FrequencyChoices.size(); ++i) {
+            if (Wizard.FrequencyChoices[i].FreqBand == band) {
+                Wizard.FrequencyChoiceClick(static_cast<int>(i));
+                return;
+            }
+        }
+        FAIL() << "no band " << band;
+    }
+
+    void Configure(const TConfiguration& c) {
+        if (c.Metric) {
+            Wizard.mnuMetricClick();
+        }
+        Choose(c.Family, c.Size);
+        if (*c.FlangeA) {
+            ChooseFlangeA(c.FlangeA);
+        }
+        if (*c.FlangeB && c.Family == FamilyType::Coax) {
+            Wizard.cbxCoaxChange(IndexOf(CoaxCodes(), c.FlangeB));
+        } else if (*c.FlangeB) {
+            ChooseFlangeB(c.FlangeB);
+        }
+        const bool legs = Wizard.LengthPage == 2;
+        if (*c.Length) {
+            PickLength(legs ? TLengthBox::LegA : TLengthBox::Length, c.Length);
+        }
+        if (*c.LegB) {
+            PickLength(TLengthBox::LegB, c.LegB);
+        }
+        if (*c.Band) {
+            PickBand(c.Band);
+        }
+        if (c.Finish >= 0) {
+            Wizard.cbxFinishChange(c.Finish);
+        }
+    }
+
+    // The labels of the written grid rows, from row 1; the rows after them are empty.
+    Texts SpecLabels() const {
+        Texts labels;
+        int row = 1;
+        for (; row < SpecGridRows && !Wizard.SpecGrid[row][2].empty(); ++row) {
+            labels.push_back(Wizard.SpecGrid[row][2]);
+        }
+        for (; row < SpecGridRows; ++row) {
+            EXPECT_EQ(Wizard.SpecGrid[row], (std::array<std::string, SpecGridCols>{})) << row;
+        }
+        EXPECT_EQ(Wizard.SpecGrid[0], (std::array<std::string, SpecGridCols>{}));
+        return labels;
+    }
+
+    void Create() {
+        Wizard.btnNextClick();
+        ASSERT_EQ(Wizard.Screen, 2) << "screen 1 incomplete";
+        Wizard.btnCreateClick();
+    }
+};
+
+class EveryFamily : public ComposeTest, public ::testing::WithParamInterface<TConfiguration> {};
+
+TEST_P(EveryFamily, ComposesFillsItsSheetAndDescribesItself) {
+    const TConfiguration& c = GetParam();
+    Start();
+    Configure(c);
+    EXPECT_EQ(SpecLabels(), c.SpecLabels);
+    EXPECT_EQ(Wizard.DescribeConfiguration(), c.Description);
+    Create();
+    EXPECT_EQ(Wizard.PartNumber, c.PartNumber);
+    EXPECT_TRUE(Wizard.AddOrderEnabled);
+    // Table parts have no specification page of their own.
+    EXPECT_EQ(Wizard.ViewSpecsEnabled,
+              c.Family != FamilyType::PressureWindow && c.Family != FamilyType::StepTwist);
+    EXPECT_TRUE(Prompts.Messages.empty());
+}
+
+const Texts kPlain{"Product Type", "Waveguide", "Flange A", "Flange B", "Frequency", "Finish"};
+const Texts kTwoLegs{"Product Type", "Waveguide", "Units",     "Flange A", "Length A",
+                     "Flange B",     "Length B",  "Frequency", "Finish"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Configurator, EveryFamily,
+    ::testing::Values(
+        TConfiguration{
+            "Coax", FamilyType::Coax, "090", "A", "N", "", "", "X", -1, false, "C090ANXG",
+            Texts{"Product Type", "Waveguide", "Flange A", "Coax Type", "Frequency", "Finish"},
+            "Waveguide to Coax Transititon, WR-90, Cover, Type N Female, 8.5-10.0 GHz "
+            "/ VSWR: 1.30, Gray"},
+        TConfiguration{"Twist", FamilyType::Twist, "090", "B", "A", "", "", "", 1, false,
+                       "D090BASN", kPlain,
+                       "90\xB0 Twist, WR-90, Choke, Cover, 8.2-12.4 GHz / VSWR: 1.10, Unpainted"},
+        // Bends put the lower flange code first; the legs stay where they are.
+        TConfiguration{"EBend", FamilyType::EBend, "090", "B", "A", "1.0", "3.0", "", -1, false,
+                       "E090PA010B030SG", kTwoLegs,
+                       "E Bend 90\xB0, WR-90, Choke, Leg A Length: 1.0, Cover, Leg B Length: 3.0, "
+                       "8.2-12.4 GHz / VSWR: 1.10, Gray"},
+        TConfiguration{"FlexTwist", FamilyType::FlexTwist, "187", "C", "A", "18.0", "", "", -1,
+                       false, "F187PA0180CS",
+                       Texts{"Product Type", "Waveguide", "Units", "Flange A", "Length", "Flange B",
+                             "Frequency"},
+                       "Flexible Twist, WR-187, CPR, Length: 18.0, Cover, 3.95-5.85 GHz / VSWR: "
+                       "1.20"},
+        TConfiguration{"HBendMetric", FamilyType::HBend, "090", "B", "A", "50", "25", "", -1, true,
+                       "H090MA050B025SG", kTwoLegs,
+                       "H Bend 90\xB0, WR-90, Choke, Leg A Length: 50, Cover, Leg B Length: 25, "
+                       "8.2-12.4 GHz / VSWR: 1.10, Gray"},
+        // Miters keep the flanges as chosen.
+        TConfiguration{"MiterH", FamilyType::MiterH, "187", "C", "A", "3.0", "3.0", "", -1, false,
+                       "M187PC030A030SG", kTwoLegs,
+                       "90\xB0 Miter H, WR-187, CPR, Leg A Length: 3.0, Cover, Leg B Length: 3.0, "
+                       "3.95-5.85 GHz / VSWR: 1.10, Gray"},
+        TConfiguration{"MiterE", FamilyType::MiterE, "090", "B", "B", "1.0", "2.0", "", 1, false,
+                       "N090PB010B020SN", kTwoLegs,
+                       "90\xB0 Miter E, WR-90, Choke, Leg A Length: 1.0, Choke, Leg B Length: 2.0, "
+                       "8.2-12.4 GHz / VSWR: 1.10, Unpainted"},
+        TConfiguration{"PressureWindow", FamilyType::PressureWindow, "284", "A", "", "", "", "", -1,
+                       false, "P284A", Texts{"Product Type", "Waveguide", "Flange A", "Frequency"},
+                       "Pressure Window, WR-284, Cover, 2.60-3.95 GHz / VSWR: 1.10"},
+        TConfiguration{"Straight", FamilyType::Straight, "187", "C", "A", "18.0", "", "", 1, false,
+                       "R187PA0180CSN",
+                       Texts{"Product Type", "Waveguide", "Units", "Flange A", "Length", "Flange B",
+                             "Frequency", "Finish"},
+                       "Straight Section, WR-187, CPR, Length: 18.0, Cover, 3.95-5.85 GHz / VSWR: "
+                       "1.05, Unpainted"},
+        TConfiguration{"StraightMetric", FamilyType::Straight, "187", "A", "C", "505", "", "", -1,
+                       true, "R187MA0505CSG",
+                       Texts{"Product Type", "Waveguide", "Units", "Flange A", "Length", "Flange B",
+                             "Frequency", "Finish"},
+                       "Straight Section, WR-187, Cover, Length: 505, CPR, 3.95-5.85 GHz / VSWR: "
+                       "1.05, Gray"},
+        // The step-twist's flanges are chosen for the user.
+        TConfiguration{"StepTwist", FamilyType::StepTwist, "284", "", "", "", "", "A", -1, false,
+                       "ST284A",
+                       Texts{"Product Type", "Waveguide", "Flange A", "Flange B", "Frequency"},
+                       "90\xB0 Step-Twist, WR-284, CPR, CPR, 2.70-2.90 GHz / VSWR: 1.08:1"},
+        TConfiguration{"Tapered", FamilyType::Tapered, "090", "A", "A", "", "", "", -1, false,
+                       "T090AAG", kPlain,
+                       "Tapered Transition, WR-90 to WR-187, Cover, Cover, 8.2-12.4 GHz / VSWR: "
+                       "1.10, Gray"}),
+    [](const ::testing::TestParamInfo<TConfiguration>& info) {
+        return std::string(info.param.Name);
+    });
+
+TEST_F(ComposeTest, AFourDigitLegCodeMovesTheLaterFlangeWhichIsStillOrdered) {
+    Folder.WriteTable("Dimensions.tbl",
+                      {"F|WG|Min|Max|MaxMM|Def|DefMM", "E|187|5.5|50.0|1270|6.0|150"});
+    Start();
+    Wizard.mnuMetricClick();
+    Configure({"", FamilyType::EBend, "187", "C", "A", "1250", "150", "", -1, false, "", {}, ""});
+    EXPECT_EQ(Wizard.SpecGrid[5][1], "1250");
+    Create();
+    EXPECT_EQ(Wizard.PartNumber, "E187MA1250C150SG");
+}
+
+TEST_F(ComposeTest, TaperedEndsWithDifferentFlangesAreConfirmed) {
+    Start();
+    const std::string message =
+        "The waveguide size is different on each end of this part. Please\rverify your "
+        "configuration to make sure your flanges are correct.\r\rSmaller end (WR90) has a Cover "
+        "flange\r\rLarger end (WR187) has a CPR flange";
+    Configure({"", FamilyType::Tapered, "090", "A", "C", "", "", "", -1, false, "", {}, ""});
+
+    Prompts.Answers = {TDialogResult::Continue};
+    Create();
+    EXPECT_EQ(Prompts.Texts("confirm"), Texts{message});
+    EXPECT_EQ(Wizard.PartNumber, "T090ACG");
+
+    // Cancel composes nothing, yet the buttons act on what the box shows.
+    Wizard.cbxFinishChange(1);
+    Prompts.Answers = {TDialogResult::Cancel};
+    Wizard.btnCreateClick();
+    EXPECT_EQ(Prompts.Texts("confirm").size(), 2u);
+    EXPECT_EQ(Wizard.PartNumber, "");
+    EXPECT_TRUE(Wizard.AddOrderEnabled);
+    EXPECT_TRUE(Wizard.ViewSpecsEnabled);
+    EXPECT_EQ(Wizard.FlangeAIndex, 0); // nothing swapped
+}
+
+class MiterDialog : public ComposeTest {
+protected:
+    // Miter H 187: flange C (CPR) on leg A, flange A (Cover) on leg B.
+    void Legs(const char* legA, const char* legB) {
+        Start();
+        Configure({"", FamilyType::MiterH, "187", "C", "A", legA, legB, "", -1, false, "", {}, ""});
+        ASSERT_EQ(Wizard.FlangeAPicture, "FlgC.gif");
+    }
+};
+
+TEST_F(MiterDialog, NamesTheShorterLegFirstWhicheverItIs) {
+    Legs("4.0", "2.0");
+    Create();
+    EXPECT_EQ(Prompts.Texts("confirm"),
+              Texts{"The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (4.0 in.) has "
+                    "a CPR flange"});
+    EXPECT_EQ(Wizard.PartNumber, "M187PC040A020SG");
+
+    Prompts.Messages.clear();
+    PickLength(TLengthBox::LegA, "2.0");
+    PickLength(TLengthBox::LegB, "4.0");
+    Wizard.btnCreateClick();
+    EXPECT_EQ(Prompts.Texts("confirm"),
+              Texts{"The shorter leg (2.0 in.) has a CPR flange\rThe longer leg (4.0 in.) has a "
+                    "Cover flange"});
+
+    // Equal lengths written differently still ask; leg B is then the shorter one.
+    Prompts.Messages.clear();
+    Wizard.cbxLegALengthChange(-1, "2");
+    PickLength(TLengthBox::LegB, "2.0");
+    Wizard.btnCreateClick();
+    EXPECT_EQ(Prompts.Texts("confirm"),
+              Texts{"The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (2 in.) has a "
+                    "CPR flange"});
+}
+
+TEST_F(MiterDialog, SwapExchangesTheFlangesThroughTheirHandlers) {
+    Legs("4.0", "2.0");
+    Prompts.Answers = {TDialogResult::Swap};
+    Create();
+    EXPECT_EQ(ChosenFlangeA(), "A");
+    EXPECT_EQ(ChosenFlangeB(), "C");
+    EXPECT_EQ(Wizard.FlangeAPicture, "FlgA.gif");
+    EXPECT_EQ(Wizard.FlangeBPicture, "FlgC.gif");
+    EXPECT_EQ(Wizard.SpecGrid[4][3], "Cover");
+    EXPECT_EQ(Wizard.PartNumber, "M187PA040C020SG");
+    EXPECT_TRUE(Wizard.AddOrderEnabled);
+    EXPECT_TRUE(Wizard.ViewSpecsEnabled);
+}
+
+TEST_F(MiterDialog, CancelComposesNothingInMillimetresToo) {
+    Start();
+    Wizard.mnuMetricClick();
+    Configure({"", FamilyType::MiterH, "187", "C", "A", "101", "56", "", -1, false, "", {}, ""});
+    Prompts.Answers = {TDialogResult::Cancel};
+    Create();
+    EXPECT_EQ(Prompts.Texts("confirm"),
+              Texts{"The shorter leg (56 mm) has a Cover flange\rThe longer leg (101 mm) has a CPR "
+                    "flange"});
+    EXPECT_EQ(Wizard.PartNumber, "");
+    EXPECT_EQ(ChosenFlangeA(), "C");
+    EXPECT_TRUE(Wizard.AddOrderEnabled);
+}
+
+TEST_F(ComposeTest, WithoutFrequenciesCreateSaysSoAndChangesNothing) {
+    Folder.WriteTable("Frequency.tbl", {"WG|Band|Range"});
+    Start();
+    Configure({"", FamilyType::Straight, "187", "A", "C", "", "", "", -1, false, "", {}, ""});
+    Wizard.btnNextClick();
+    ASSERT_EQ(Wizard.Screen, 2);
+    Wizard.PartNumber = "R187PA0120CSG";
+    Wizard.AddOrderEnabled = true;
+    Wizard.btnCreateClick();
+    EXPECT_EQ(Prompts.Texts("error"), Texts{kNoFrequency});
+    EXPECT_EQ(Wizard.PartNumber, "R187PA0120CSG");
+    EXPECT_TRUE(Wizard.AddOrderEnabled);
+    EXPECT_FALSE(Wizard.ViewSpecsEnabled);
+    for (const auto& row : Wizard.SpecGrid) {
+        EXPECT_NE(row[2], "Frequency");
+    }
+}
+
+struct TScreenOneCase {
+    const char* Name;
+    TConfiguration Complete;
+};
+
+class ScreenOne : public ComposeTest, public ::testing::WithParamInterface<TScreenOneCase> {};
+
+// Each piece the family needs is required: with any one of them missing, Next refuses.
+TEST_P(ScreenOne, NeedsEveryPieceItsFamilyHas) {
+    const TConfiguration& c = GetParam().Complete;
+    Start();
+    Configure(c);
+    Wizard.btnNextClick();
+    ASSERT_EQ(Wizard.Screen, 2);
+    Wizard.btnBackClick();
+
+    std::vector<std::function<void()>> removals = {
+        [&] { Wizard.cbxFlangeAChange(-1); },
+        [&] { Wizard.cbxWaveguideChange(-1); },
+    };
+    if (c.Family == FamilyType::Coax) {
+        removals.push_back([&] { Wizard.cbxCoaxChange(-1); });
+    } else if (c.Family != FamilyType::PressureWindow) {
+        removals.push_back([&] { Wizard.cbxFlangeBChange(-1); });
+    }
+    if (Wizard.LengthPage == 0) {
+        removals.push_back([&] { Wizard.cbxLengthChange(-1, ""); });
+    }
+    if (Wizard.LengthPage == 2) {
+        removals.push_back([&] { Wizard.cbxLegALengthChange(-1, ""); });
+        removals.push_back([&] { Wizard.cbxLegBLengthChange(-1, ""); });
+    }
+    for (std::size_t i = 0; i < removals.size(); ++i) {
+        Wizard.mnuResetSettingsClick();
+        Prompts.Messages.clear();
+        Configure(c);
+        removals[i]();
+        Wizard.btnNextClick();
+        EXPECT_EQ(Wizard.Screen, 1) << "removal " << i;
+        EXPECT_EQ(Prompts.Texts("information"), Texts{"Please fill all options to continue."});
+    }
+}
+
+TConfiguration Minimal(int family, const char* size, const char* a, const char* b) {
+    return {"", family, size, a, b, "", "", "", -1, false, "", {}, ""};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Configurator, ScreenOne,
+    ::testing::Values(TScreenOneCase{"Coax", Minimal(FamilyType::Coax, "090", "A", "N")},
+                      TScreenOneCase{"Twist", Minimal(FamilyType::Twist, "090", "A", "B")},
+                      TScreenOneCase{"EBend", Minimal(FamilyType::EBend, "090", "A", "B")},
+                      TScreenOneCase{"FlexTwist", Minimal(FamilyType::FlexTwist, "187", "A", "C")},
+                      TScreenOneCase{"MiterE", Minimal(FamilyType::MiterE, "090", "A", "A")},
+                      TScreenOneCase{"Window", Minimal(FamilyType::PressureWindow, "284", "C", "")},
+                      TScreenOneCase{"Straight", Minimal(FamilyType::Straight, "187", "A", "C")},
+                      TScreenOneCase{"StepTwist", Minimal(FamilyType::StepTwist, "284", "", "")},
+                      TScreenOneCase{"Tapered", Minimal(FamilyType::Tapered, "090", "A", "A")}),
+    [](const ::testing::TestParamInfo<TScreenOneCase>& info) {
+        return std::string(info.param.Name);
+    });
+
+struct TFinishCase {
+    const char* Name;
+    int Family;
+    const char* Size;
+    int Index; // after the user chose Unpainted for a straight section
+    bool Enabled;
+    const char* UnpaintedText;
+};
+
+class FinishPreset : public WizardTest, public ::testing::WithParamInterface<TFinishCase> {};
+
+TEST_P(FinishPreset, FollowsTheFamilyWhenASizeIsChosen) {
+    const TFinishCase& c = GetParam();
+    Start();
+    Choose(FamilyType::FlexTwist, "187"); // leaves "Black" behind
+    Choose(FamilyType::Straight, "187");
+    Wizard.cbxFinishChange(1);
+    Choose(c.Family, c.Size);
+    EXPECT_EQ(Wizard.FinishIndex, c.Index);
+    EXPECT_EQ(Wizard.FinishEnabled, c.Enabled);
+    EXPECT_EQ(Wizard.FinishItems[1][1], c.UnpaintedText);
+    EXPECT_EQ(Wizard.FinishItems[0][1], "Gray");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Configurator, FinishPreset,
+    ::testing::Values(
+        TFinishCase{"Coax", FamilyType::Coax, "090", 0, false, "Unpainted"},
+        TFinishCase{"Twist", FamilyType::Twist, "090", 1, true, "Unpainted"},
+        // Families without the straight section's size start from nothing.
+        TFinishCase{"MiterNewSize", FamilyType::MiterE, "090", 0, true, "Unpainted"},
+        TFinishCase{"Flexible", FamilyType::FlexTwist, "187", 1, false, "Black"},
+        TFinishCase{"Window", FamilyType::PressureWindow, "284", 1, false, "Unpainted"},
+        TFinishCase{"StepTwist", FamilyType::StepTwist, "284", -1, false, "Unpainted"},
+        TFinishCase{"TaperedNewSize", FamilyType::Tapered, "090", 0, true, "Unpainted"},
+        TFinishCase{"Straight", FamilyType::Straight, "187", 1, true, "Unpainted"}),
+    [](const ::testing::TestParamInfo<TFinishCase>& info) { return std::string(info.param.Name); });
+
+TEST_F(ComposeTest, LengthCodesCountTenthsOfAnInchOrWholeMillimetres) {
+    Start();
+    EXPECT_EQ(Wizard.LengthCode("12.5", FamilyType::Straight), "0125");
+    EXPECT_EQ(Wizard.LengthCode("4.0", FamilyType::EBend), "040");
+    EXPECT_EQ(Wizard.LengthCode("4.0", FamilyType::FlexTwist), "0040");
+    EXPECT_EQ(Wizard.LengthCode("102", FamilyType::MiterH), "102");
+    EXPECT_EQ(Wizard.LengthCode("12345", FamilyType::Straight), "12345");
+    EXPECT_TRUE(Prompts.Messages.empty());
+    for (const char* text : {"abc", "1.2.3", "1e1", ""}) {
+        Prompts.Messages.clear();
+        EXPECT_EQ(Wizard.LengthCode(text, FamilyType::Straight), "") << text;
+        EXPECT_EQ(Prompts.Texts("information"), Texts{"Please enter a valid Length value."});
+    }
+}
+
+TEST_F(ComposeTest, ALengthThatIsNoWholeNumberLeavesAnEmptyCodeButTheRestComposed) {
+    Start();
+    Configure({"", FamilyType::Straight, "187", "C", "A", "", "", "", -1, false, "", {}, ""});
+    Wizard.cbxLengthChange(-1, "1e1"); // a number, but no tenths of an inch
+    EXPECT_EQ(Prompts.Texts("information"), Texts{"Please enter a valid Length value."});
+    EXPECT_EQ(Wizard.SpecGrid[5][2], "Length");
+    EXPECT_EQ(Wizard.SpecGrid[5][1], "");
+    Create();
+    EXPECT_EQ(Wizard.PartNumber, "R187PACSG");
+}
+
+TEST_F(ComposeTest, TheSheetFollowsEveryChangeAndAFamilyChangeEmptiesIt) {
+    Start();
+    Configure({"", FamilyType::Straight, "187", "C", "A", "", "", "", -1, false, "", {}, ""});
+    EXPECT_EQ(Wizard.SpecGrid[1],
+              (std::array<std::string, SpecGridCols>{"", "R", "Product Type", "Straight Section"}));
+    EXPECT_EQ(Wizard.SpecGrid[3], (std::array<std::string, SpecGridCols>{"", "P", "Units", "in."}));
+    EXPECT_EQ(Wizard.SpecGrid[5],
+              (std::array<std::string, SpecGridCols>{"", "0120", "Length", "12.0"}));
+    EXPECT_EQ(Wizard.SpecGrid[7], (std::array<std::string, SpecGridCols>{
+                                      "", "S", "Frequency", "3.95-5.85 GHz / VSWR: 1.05"}));
+
+    Wizard.cbxLengthChange(-1, "");
+    EXPECT_EQ(Wizard.SpecGrid[5][2], "Flange B");
+    Wizard.mnuMetricClick();
+    EXPECT_EQ(Wizard.SpecGrid[3][1], "M");
+    Wizard.cbxFinishChange(1);
+    EXPECT_EQ(Wizard.SpecGrid[7][3], "Unpainted");
+    PickLength(TLengthBox::Length, "405");
+    EXPECT_EQ(Wizard.SpecGrid[5],
+              (std::array<std::string, SpecGridCols>{"", "0405", "Length", "405"}));
+
+    // A pressure window keeping the twist's size shows no flange B from before.
+    Choose(FamilyType::Twist, "090");
+    ChooseFlangeB("B");
+    Wizard.cbxProductTypeChange(FamilyType::PressureWindow);
+    EXPECT_EQ(ChosenSize(), "090");
+    // (the twist's bands stay until flange A rebuilds them)
+    EXPECT_EQ(SpecLabels(), (Texts{"Product Type", "Waveguide", "Frequency"}));
+
+    // A family without the size: nothing is left to describe.
+    Wizard.cbxProductTypeChange(FamilyType::Straight);
+    for (const auto& row : Wizard.SpecGrid) {
+        EXPECT_EQ(row, (std::array<std::string, SpecGridCols>{}));
+    }
+}
+
+} // namespace
+} // namespace cvn::test

@@ -1,0 +1,278 @@
+// The part number: the checks before it may be composed, the two confirmations, the
+// characters each selection contributes, and the finish preset per family.
+
+#include "wizard/Configurator.h"
+
+#include "catalogue/UserPrompts.h"
+#include "catalogue/cvnLib.h"
+
+#include <cstdio>
+#include <initializer_list>
+#include <utility>
+
+namespace cvn {
+
+namespace {
+
+bool IsOneOf(int family, std::initializer_list<int> families) {
+    for (const int f : families) {
+        if (f == family) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasTwoLegs(int family) {
+    using namespace FamilyType;
+    return IsOneOf(family, {EBend, HBend, MiterH, MiterE});
+}
+
+bool HasOneLength(int family) {
+    return family == FamilyType::FlexTwist || family == FamilyType::Straight;
+}
+
+// Field of the chosen row, or the empty text while nothing is chosen.
+std::string ChosenField(const TTxtTable& table, int row, int column) {
+    return row >= 0 && row < table.RowCount() ? table.GetField(row, column) : std::string();
+}
+
+} // namespace
+
+std::string TConfigurator::FlangeACode() const {
+    return ChosenField(FlangeAList, FlangeAIndex, 1);
+}
+
+std::string TConfigurator::FlangeBCode() const {
+    return ChosenField(FlangeBList, FlangeBIndex, 1);
+}
+
+std::string TConfigurator::CoaxCode() const {
+    return ChosenField(FlangeBList, CoaxIndex, 1);
+}
+
+std::string TConfigurator::WaveguideName() const {
+    return ChosenField(WaveguideList, WaveguideIndex, WaveguideNameColumn);
+}
+
+bool TConfigurator::ScreenOneComplete() const {
+    using namespace FamilyType;
+    const int family = ProductTypeIndex;
+    if (family < 0 || WaveguideIndex < 0 || FlangeAIndex < 0) {
+        return false;
+    }
+    if (family == Coax) {
+        if (CoaxIndex < 0) {
+            return false;
+        }
+    } else if (family != PressureWindow && FlangeBIndex < 0) {
+        return false;
+    }
+    if (HasOneLength(family)) {
+        return !Length.Text.empty();
+    }
+    if (HasTwoLegs(family)) {
+        return !LegALength.Text.empty() && !LegBLength.Text.empty();
+    }
+    return true;
+}
+
+void TConfigurator::SetFinishForFamily(int family) {
+    using namespace FamilyType;
+    FinishEnabled = true;
+    const int remembered = FinishIndex;
+    FinishItems[1][1] = "Unpainted";
+    switch (family) {
+    case Coax:
+        FinishIndex = 0;
+        FinishEnabled = false;
+        break;
+    case FlexTwist:
+        // A flexible twist comes in black; its part number carries no finish.
+        FinishItems[1][1] = "Black";
+        FinishIndex = 1;
+        FinishEnabled = false;
+        break;
+    case PressureWindow:
+        FinishIndex = 1;
+        FinishEnabled = false;
+        break;
+    case StepTwist:
+        FinishIndex = -1;
+        FinishEnabled = false;
+        break;
+    default:
+        FinishIndex = remembered >= 0 ? remembered : 0;
+        break;
+    }
+}
+
+void TConfigurator::btnCreateClick() {
+    using namespace FamilyType;
+    if (FrequencyChoices.empty()) {
+        Prompts.Error("Unable to create part number. No frequency matches found.\rThe part "
+                      "number you were about to create may not be supported.\rPlease contact "
+                      "your Brenmoor represantative.");
+        return;
+    }
+    const int family = ProductTypeIndex;
+    if (family == Tapered && FlangeACode() != FlangeBCode()) {
+        const TTaperedWaveguide sizes = SplitTaper(ChosenField(WaveguideList, WaveguideIndex, 4));
+        const std::string message =
+            "The waveguide size is different on each end of this part. Please\rverify your "
+            "configuration to make sure your flanges are correct.\r\rSmaller end (" +
+            sizes.Smaller + ") has a " + ChosenField(FlangeAList, FlangeAIndex, 3) + " flange" +
+            "\r\r" + "Larger end (" + sizes.Larger + ") has a " +
+            ChosenField(FlangeBList, FlangeBIndex, 3) + " flange";
+        if (ConfirmTapered(message) == TDialogResult::Continue) {
+            ComposePartNumber(family);
+        }
+    } else if ((family == MiterH || family == MiterE) && LegALength.Text != LegBLength.Text &&
+               FlangeACode() != FlangeBCode()) {
+        const std::string unit = IsImperial ? " in." : " mm";
+        const std::string& legA = LegALength.Text;
+        const std::string& legB = LegBLength.Text;
+        const std::string typeA = ChosenField(FlangeAList, FlangeAIndex, 3);
+        const std::string typeB = ChosenField(FlangeBList, FlangeBIndex, 3);
+        const bool aShorter = StrToFloat(legA) < StrToFloat(legB);
+        const std::string line1 = "The shorter leg (" + (aShorter ? legA : legB) + unit +
+                                  ") has a " + (aShorter ? typeA : typeB) + " flange";
+        const std::string line2 = "The longer leg (" + (aShorter ? legB : legA) + unit +
+                                  ") has a " + (aShorter ? typeB : typeA) + " flange";
+        switch (ConfirmSwap(line1, line2)) {
+        case TDialogResult::Continue:
+            ComposePartNumber(family);
+            break;
+        case TDialogResult::Swap: {
+            // Both miter flange lists hold the same rows, so exchanging the indexes
+            // exchanges the flanges.
+            const int previousA = FlangeAIndex;
+            cbxFlangeAChange(FlangeBIndex);
+            cbxFlangeBChange(previousA);
+            ComposePartNumber(family);
+            break;
+        }
+        default:
+            break;
+        }
+    } else {
+        ComposePartNumber(family);
+    }
+    // Also after a cancelled confirmation: the buttons then act on what the box shows.
+    ViewSpecsEnabled = family != PressureWindow && family != StepTwist;
+    AddOrderEnabled = true;
+}
+
+TDialogResult TConfigurator::ConfirmTapered(const std::string& message) {
+    return Prompts.ConfirmTapered(message);
+}
+
+TDialogResult TConfigurator::ConfirmSwap(const std::string& line1, const std::string& line2) {
+    return Prompts.ConfirmSwap(line1, line2);
+}
+
+void TConfigurator::ComposePartNumber(int family) {
+    switch (family) {
+    case FamilyType::StepTwist:
+        StepTwistPartNumber();
+        break;
+    case FamilyType::PressureWindow:
+        PressureWindowPartNumber();
+        break;
+    default:
+        ComposeFromSelections(family);
+        break;
+    }
+}
+
+void TConfigurator::ComposeFromSelections(int family) {
+    using namespace FamilyType;
+    std::string p = FamilyField(1) + WaveguideCode();
+    if (HasOneLength(family) || HasTwoLegs(family)) {
+        p += IsImperial ? "P" : "M";
+    }
+    const std::string codeA = FlangeACode();
+    const std::string codeB = family == Coax ? CoaxCode() : FlangeBCode();
+    const int flangeA = static_cast<int>(p.size()) + 1;
+    p += codeA;
+    if (HasOneLength(family)) {
+        p += LengthCode(Length.Text, family);
+    } else if (HasTwoLegs(family)) {
+        p += LengthCode(LegALength.Text, family);
+    }
+    const int flangeB = static_cast<int>(p.size()) + 1;
+    p += codeB;
+    if (HasTwoLegs(family)) {
+        p += LengthCode(LegBLength.Text, family);
+    }
+    if (family != Tapered && SelectedFrequency >= 0 &&
+        SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
+        p += FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqBand;
+    }
+    if (family != FlexTwist) {
+        p += FinishCode();
+    }
+    // The flange characters are ordered where they actually stand (6 and 10 in a bend,
+    // 6 and 11 in a straight section or flexible twist): a length code longer than its
+    // usual width moves flange B, and ordering fixed positions would then move a digit.
+    if (IsOneOf(family, {EBend, HBend, FlexTwist, Straight}) && codeA.size() == 1 &&
+        codeB.size() == 1) {
+        OrderFlangeCodes(p, flangeA, flangeB);
+    }
+    PartNumber = p;
+}
+
+std::string TConfigurator::LengthCode(const std::string& text, int family) {
+    std::string digits = text;
+    if (const auto point = digits.find('.'); point != std::string::npos) {
+        digits.erase(point, 1);
+    }
+    int n = 0;
+    if (!TryStrToInt(digits, n)) {
+        Prompts.Information("Please enter a valid Length value.");
+        return {};
+    }
+    char code[16];
+    std::snprintf(code, sizeof code, "%.*d", HasOneLength(family) ? 4 : 3, n);
+    return code;
+}
+
+std::string TConfigurator::FinishCode() const {
+    if (FinishIndex < 0) {
+        return {};
+    }
+    return FinishIndex == 0 ? "G" : "N";
+}
+
+void TConfigurator::OrderFlangeCodes(std::string& partNumber, int i, int j) {
+    if (i < 1 || j < 1 || static_cast<std::size_t>(j) > partNumber.size()) {
+        return;
+    }
+    char& a = partNumber[static_cast<std::size_t>(i - 1)];
+    char& b = partNumber[static_cast<std::size_t>(j - 1)];
+    if (static_cast<unsigned char>(a) > static_cast<unsigned char>(b)) {
+        std::swap(a, b);
+    }
+}
+
+void TConfigurator::StepTwistPartNumber() {
+    const TTxtTable table = LoadDataTable("StepTwist.tbl", Prompts);
+    const std::string range =
+        SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())
+            ? FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqRange
+            : std::string();
+    const int row = FindRow(table, {{1, WaveguideCode()}, {3, range}});
+    if (row >= 0) {
+        PartNumber = table.GetField(row, 5);
+    }
+}
+
+void TConfigurator::PressureWindowPartNumber() {
+    const TTxtTable table = LoadDataTable("PressureWindows.tbl", Prompts);
+    const int row = FindRow(table, {{1, WaveguideCode()}, {2, FlangeACode()}});
+    if (row >= 0) {
+        PartNumber = table.GetField(row, 4);
+    }
+}
+
+} // namespace cvn

@@ -1,0 +1,166 @@
+// The description on screen 2: one grid row per chosen item with its code and plain
+// name, rewritten after every change, and the one-line text that goes into the order.
+
+#include "wizard/Configurator.h"
+
+#include "catalogue/cvnLib.h"
+
+namespace cvn {
+
+namespace {
+
+std::string ChosenField(const TTxtTable& table, int row, int column) {
+    return row >= 0 && row < table.RowCount() ? table.GetField(row, column) : std::string();
+}
+
+bool Chosen(const TTxtTable& table, int row) {
+    return row >= 0 && row < table.RowCount();
+}
+
+bool HasTwoLegs(int family) {
+    using namespace FamilyType;
+    return family == EBend || family == HBend || family == MiterH || family == MiterE;
+}
+
+bool HasOneLength(int family) {
+    return family == FamilyType::FlexTwist || family == FamilyType::Straight;
+}
+
+// Families whose part number carries neither finish nor finish row.
+bool WithoutFinish(int family) {
+    using namespace FamilyType;
+    return family == FlexTwist || family == PressureWindow || family == StepTwist;
+}
+
+const char* DescriptionPrefix(int family) {
+    switch (family) {
+    case FamilyType::Coax:
+        return "Waveguide to Coax Transititon, ";
+    case FamilyType::Twist:
+        return "90\xB0 Twist, ";
+    case FamilyType::EBend:
+        return "E Bend 90\xB0, ";
+    case FamilyType::FlexTwist:
+        return "Flexible Twist, ";
+    case FamilyType::HBend:
+        return "H Bend 90\xB0, ";
+    case FamilyType::MiterH:
+        return "90\xB0 Miter H, ";
+    case FamilyType::MiterE:
+        return "90\xB0 Miter E, ";
+    case FamilyType::PressureWindow:
+        return "Pressure Window, ";
+    case FamilyType::Straight:
+        return "Straight Section, ";
+    case FamilyType::StepTwist:
+        return "90\xB0 Step-Twist, ";
+    case FamilyType::Tapered:
+        return "Tapered Transition, ";
+    default:
+        return "";
+    }
+}
+
+} // namespace
+
+void TConfigurator::ClearSpecGrid() {
+    for (auto& row : SpecGrid) {
+        for (std::string& cell : row) {
+            cell.clear();
+        }
+    }
+}
+
+void TConfigurator::RefreshSpecs() {
+    ClearSpecGrid();
+    FillSpecGrid(ProductTypeIndex);
+    PartNumber.clear();
+    AddOrderEnabled = false;
+    ViewSpecsEnabled = false;
+}
+
+void TConfigurator::FillSpecGrid(int family) {
+    using namespace FamilyType;
+    int row = 1;
+    const auto write = [&](const std::string& code, const std::string& label,
+                           const std::string& value) {
+        if (row < SpecGridRows) {
+            SpecGrid[static_cast<std::size_t>(row)] = {"", code, label, value};
+        }
+        ++row;
+    };
+
+    if (Chosen(FamilyTable, ProductTypeIndex)) {
+        write(FamilyField(1), "Product Type", FamilyField(2));
+    }
+    if (Chosen(WaveguideList, WaveguideIndex)) {
+        write(WaveguideCode(), "Waveguide", WaveguideName());
+    }
+    if (HasOneLength(family) || HasTwoLegs(family)) {
+        write(IsImperial ? "P" : "M", "Units", IsImperial ? "in." : "mm");
+    }
+    if (Chosen(FlangeAList, FlangeAIndex)) {
+        write(FlangeACode(), "Flange A", ChosenField(FlangeAList, FlangeAIndex, 3));
+    }
+    if (HasTwoLegs(family) && IsNumber(LegALength.Text)) {
+        write(LengthCode(LegALength.Text, family), "Length A", LegALength.Text);
+    }
+    if (HasOneLength(family) && IsNumber(Length.Text)) {
+        write(LengthCode(Length.Text, family), "Length", Length.Text);
+    }
+    // A pressure window has no flange B; a choice left from the family before it is
+    // only dropped once the family is shown, after its size has refreshed this grid.
+    if (family != Coax && family != PressureWindow && Chosen(FlangeBList, FlangeBIndex)) {
+        write(FlangeBCode(), "Flange B", ChosenField(FlangeBList, FlangeBIndex, 3));
+    }
+    if (family == Coax && Chosen(FlangeBList, CoaxIndex)) {
+        write(CoaxCode(), "Coax Type", ChosenField(FlangeBList, CoaxIndex, 2));
+    }
+    if (HasTwoLegs(family) && IsNumber(LegBLength.Text)) {
+        write(LengthCode(LegBLength.Text, family), "Length B", LegBLength.Text);
+    }
+    if (SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
+        const TFrequencyChoice& choice =
+            FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)];
+        write(choice.FreqBand, "Frequency", choice.Caption());
+    }
+    if (FinishIndex >= 0 && FinishIndex < static_cast<int>(FinishItems.size()) &&
+        !WithoutFinish(family)) {
+        const TStrings& finish = FinishItems[static_cast<std::size_t>(FinishIndex)];
+        write(finish[0], "Finish", finish[1]);
+    }
+}
+
+std::string TConfigurator::DescribeConfiguration() const {
+    const int family = ProductTypeIndex;
+    std::string text = DescriptionPrefix(family);
+    text += WaveguideName() + ", ";
+    text += ChosenField(FlangeAList, FlangeAIndex, 3) + ", ";
+    if (HasOneLength(family)) {
+        text += "Length: " + Length.Text + ", ";
+    } else if (HasTwoLegs(family)) {
+        text += "Leg A Length: " + LegALength.Text + ", ";
+    }
+    if (family == FamilyType::Coax) {
+        if (Chosen(FlangeBList, CoaxIndex)) {
+            text += ChosenField(FlangeBList, CoaxIndex, 2) + ", ";
+        }
+    } else if (Chosen(FlangeBList, FlangeBIndex)) {
+        text += ChosenField(FlangeBList, FlangeBIndex, 3) + ", ";
+    }
+    if (HasTwoLegs(family)) {
+        text += "Leg B Length: " + LegBLength.Text + ", ";
+    }
+    if (SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
+        text += FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].Caption();
+    }
+    text += ", ";
+    if (WithoutFinish(family)) {
+        text.erase(text.size() - 2);
+    } else if (FinishIndex >= 0 && FinishIndex < static_cast<int>(FinishItems.size())) {
+        text += FinishItems[static_cast<std::size_t>(FinishIndex)][1];
+    }
+    return text;
+}
+
+} // namespace cvn
