@@ -46,8 +46,16 @@ void TProgram::CreateWindows() {
     };
     main->frmOrder = add(new TfrmOrder);
     main->frmAddOrder = add(new TfrmAddOrder);
-    main->frmCreate = add(new TfrmCreate(Services.Prompts));
-    main->frmConvert = add(new TfrmConvert(Services.Prompts));
+    auto* create = new TfrmCreate(Services.Prompts);
+    create->Core().SetupFromPartNumber = [main](const std::string& part) {
+        main->SetupFromPartNumber(part);
+    };
+    main->frmCreate = add(create);
+    auto* convert = new TfrmConvert(Services.Prompts);
+    convert->Core().SetupFromPartNumber = [main](const std::string& part) {
+        main->SetupFromPartNumber(part);
+    };
+    main->frmConvert = add(convert);
     main->frmPreview = add(new TfrmPreview);
 
     if (splash) {

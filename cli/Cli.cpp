@@ -43,6 +43,7 @@ const std::map<std::string, TCommand>& Commands() {
         {"family", CmdFamily},       {"fields", CmdFields}, {"check", CmdCheck},
         {"price", CmdPrice},         {"export", CmdExport}, {"convert", CmdConvert},
         {"configure", CmdConfigure},
+        {"setup", CmdSetup},
     };
     return commands;
 }

@@ -12,5 +12,6 @@ int CmdPrice(TCliContext& ctx);
 int CmdExport(TCliContext& ctx);
 int CmdConvert(TCliContext& ctx);
 int CmdConfigure(TCliContext& ctx);
+int CmdSetup(TCliContext& ctx);
 
 } // namespace cvn

@@ -1,5 +1,7 @@
 #include "wizard/Main.h"
 
+#include "entry/SetupFromPartNumber.h"
+
 #include "app/ErrorHandler.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
@@ -448,6 +450,13 @@ void TfrmMain::showEvent(QShowEvent* event) {
         CentreOnScreen(this);
     }
     QMainWindow::showEvent(event);
+}
+
+void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Handle([&] { cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts); });
+    WizardChange();
+    QApplication::restoreOverrideCursor();
 }
 
 void TfrmMain::Handle(const std::function<void()>& handler) {

@@ -47,6 +47,9 @@ public:
     TConfigurator& Core() { return FCore; }
     // Shows the configurator's state in the controls, without firing their handlers.
     void MirrorState();
+    // Sets the wizard up from a part number (the Quick Builder, the Convert dialog),
+    // with the hourglass shown meanwhile.
+    void SetupFromPartNumber(const std::string& partNumber);
 
     // The start-up windows this window opens; set by the program entry.
     QDialog* frmOrder = nullptr;

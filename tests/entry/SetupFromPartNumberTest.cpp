@@ -1,7 +1,7 @@
+#include "entry/SetupFromPartNumber.h"
 #include "catalogue/Errors.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
-#include "entry/SetupFromPartNumber.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "wizard/Configurator.h"

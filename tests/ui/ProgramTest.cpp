@@ -1,9 +1,19 @@
 #include "app/Program.h"
 #include "app/QtServices.h"
+#include "catalogue/PartNumber.h"
+#include "catalogue/TxtTable.h"
+#include "controls/MultiColumnCombo.h"
+#include "entry/Convert.h"
+#include "entry/Create.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -104,6 +114,40 @@ private slots:
         QVERIFY(program.Windows().empty());
         QVERIFY(test.Folder.Exists("Corvane.ini"));
         QVERIFY(test.Prompts.Messages.empty());
+    }
+
+    // The Quick Builder and the Convert dialog set the main window up; it then shows
+    // the part's choices on screen 1.
+    void partNumberDialogsSetTheMainWindowUp() {
+        TProgramUnderTest test(false);
+        TProgram program(test.Services(), test.Options);
+        program.CreateWindows();
+        TfrmMain* main = program.MainWindow();
+        auto* create = qobject_cast<TfrmCreate*>(main->frmCreate);
+        QVERIFY(create);
+        create->cbxPartNumber->setEditText(QStringLiteral(" r187pa0125bsg "));
+        QTest::mouseClick(create->btnCreate, Qt::LeftButton);
+        QCOMPARE(main->Core().ProductTypeIndex, 8);
+        QCOMPARE(main->Core().Length.Text, std::string("12.5"));
+        QCOMPARE(main->cbxProductType->currentIndex(), 8);
+        QCOMPARE(main->lblWizard->text(), QStringLiteral("Wizard - Screen 1 of 2"));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+
+        auto* convert = qobject_cast<TfrmConvert*>(main->frmConvert);
+        QVERIFY(convert);
+        const TTxtTable conversions = [] {
+            test::TScriptedPrompts silent;
+            return LoadDataTable("Conversion.tbl", silent);
+        }();
+        QVERIFY(conversions.RowCount() > 0);
+        convert->cbxOldPartNumber->setEditText(QString::fromLatin1(conversions.GetField(0, 1)));
+        QTest::mouseClick(convert->btnCreate, Qt::LeftButton);
+        QVERIFY(convert->btnContinue->isEnabled());
+        QTest::mouseClick(convert->btnContinue, Qt::LeftButton);
+        QCOMPARE(main->Core().ProductTypeIndex,
+                 FamilyTypeOf(UpperCase(conversions.GetField(0, 2)), test.Prompts));
+        QVERIFY(test.Prompts.Messages.empty());
+        program.DestroyWindows();
     }
 
     void theSplashComesFirstAndStaysPastTheLastWindow() {
