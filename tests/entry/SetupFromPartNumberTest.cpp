@@ -60,14 +60,6 @@ TEST_F(SetupFromPartNumberTest, AMetricPartNumberSwitchesUnitsBeforeTheLengthIsS
     EXPECT_FALSE(IsImperial);
 }
 
-TEST_F(SetupFromPartNumberTest, LegsAreChosenByTheirThreeDigitCodes) {
-    SetupFromPartNumber(wizard, "E090PA040B040SG", prompts);
-    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::EBend);
-    EXPECT_EQ(wizard.LegALength.Text, "4.0");
-    EXPECT_EQ(wizard.LegBLength.Text, "4.0");
-    EXPECT_EQ(Code(wizard.FlangeBList, wizard.FlangeBIndex), "B");
-}
-
 TEST_F(SetupFromPartNumberTest, TheCoaxConnectorGoesToTheCoaxList) {
     SetupFromPartNumber(wizard, "C090ANSG", prompts);
     EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::Coax);

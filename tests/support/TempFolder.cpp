@@ -59,6 +59,11 @@ bool TTempFolder::Exists(std::string_view relative) const {
     return fs::exists(fs::path(Folder) / std::string(relative));
 }
 
+void TTempFolder::CopySample(std::string_view folder) const {
+    fs::copy(fs::path(CORVANE_SAMPLE_APP_DIR) / std::string(folder), Folder + std::string(folder),
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
 void TTempFolder::UseAsAppPath() const {
     SetAppPath(Folder);
 }

@@ -24,6 +24,8 @@ public:
     void WriteTable(std::string_view name, std::initializer_list<std::string_view> lines) const;
     std::string Read(std::string_view relative) const;
     bool Exists(std::string_view relative) const;
+    // Copies a folder of the sample catalogue ("Data" or "Images") into this one.
+    void CopySample(std::string_view folder) const;
 
     // Makes this folder the program folder (AppPath, DataPath, ImagesPath).
     void UseAsAppPath() const;

@@ -18,17 +18,13 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-#include <filesystem>
-
 using namespace cvn;
 
 namespace {
 
 struct TProgramUnderTest {
     explicit TProgramUnderTest(bool showSplash) {
-        namespace fs = std::filesystem;
-        fs::copy(fs::path(CORVANE_SAMPLE_APP_DIR) / "Data", Folder.Path() + "Data",
-                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        Folder.CopySample("Data");
         Options.ShowSplash = showSplash;
         Options.SplashMilliseconds = 60;
         Options.ProgramFolder = Folder.Path();

@@ -27,18 +27,18 @@ Texts Shown(const TConfigurator& wizard) {
     return shown;
 }
 
-std::string SelectedBand(const TConfigurator& wizard) {
+// A field of the selected choice, or "none".
+std::string Selected(const TConfigurator& wizard, std::string TFrequencyChoice::*field) {
     return wizard.SelectedFrequency < 0
                ? "none"
-               : wizard.FrequencyChoices.at(static_cast<std::size_t>(wizard.SelectedFrequency))
-                     .FreqBand;
+               : wizard.FrequencyChoices.at(static_cast<std::size_t>(wizard.SelectedFrequency)).*
+                     field;
 }
-
-std::string SelectedVSWR(const TConfigurator& wizard) {
-    return wizard.SelectedFrequency < 0
-               ? "none"
-               : wizard.FrequencyChoices.at(static_cast<std::size_t>(wizard.SelectedFrequency))
-                     .FreqVSWR;
+std::string SelectedBand(const TConfigurator& w) {
+    return Selected(w, &TFrequencyChoice::FreqBand);
+}
+std::string SelectedVSWR(const TConfigurator& w) {
+    return Selected(w, &TFrequencyChoice::FreqVSWR);
 }
 
 class FrequencyTest : public WizardTest {
