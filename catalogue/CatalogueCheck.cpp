@@ -559,19 +559,9 @@ private:
         }
     }
 
-    static std::string LegCode(std::string text) {
-        if (const auto dot = text.find('.'); dot != std::string::npos) {
-            text.erase(dot, 1);
-        }
-        int n = 0;
-        if (!TryStrToInt(text, n)) {
-            return {};
-        }
-        std::string code = std::to_string(n);
-        while (code.size() < 3) {
-            code.insert(0, "0");
-        }
-        return code;
+    static std::string LegCode(const std::string& text) {
+        std::string code;
+        return TryLengthCode(text, 3, code) ? code : std::string();
     }
 
     void CheckFlex(const std::string& code, const std::string& what) {
@@ -621,25 +611,19 @@ private:
         // The default configuration is priced in both units for every band it offers.
         const TTxtTable& prices = T("FlexTwistPrice.tbl");
         for (const std::string& unit : {std::string("P"), std::string("M")}) {
-            std::string len = unit == "P" ? inchDefault : mmDefault;
-            if (const auto dot = len.find('.'); dot != std::string::npos) {
-                len.erase(dot, 1);
-            }
-            int n = 0;
-            if (!TryStrToInt(len, n)) {
+            std::string lengthCode;
+            if (!TryLengthCode(unit == "P" ? inchDefault : mmDefault, 4, lengthCode)) {
                 continue;
             }
-            char buffer[16];
-            std::snprintf(buffer, sizeof buffer, "%04d", n);
             for (int r = 0; r < vswr.RowCount(); ++r) {
                 if (vswr.GetField(r, 1) != code) {
                     continue;
                 }
                 const std::string b = vswr.GetField(r, 2);
                 const std::string key = b == "S" ? "S" : "#";
-                Need(FindRow(prices, {{1, code}, {2, unit}, {4, key}, {3, buffer}}) >= 0,
+                Need(FindRow(prices, {{1, code}, {2, unit}, {4, key}, {3, lengthCode}}) >= 0,
                      "FlexTwistPrice.tbl", -2,
-                     what + "no price row for " + unit + " " + buffer + " band key " + key);
+                     what + "no price row for " + unit + " " + lengthCode + " band key " + key);
             }
         }
     }

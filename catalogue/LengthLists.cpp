@@ -5,6 +5,8 @@
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 
+#include <cstdio>
+
 namespace cvn {
 
 namespace {
@@ -37,6 +39,21 @@ std::string InchText(const std::string& tableText) {
 
 std::string MillimetreText(double mm) {
     return std::to_string(RoundHalfEven(mm));
+}
+
+bool TryLengthCode(const std::string& text, int digits, std::string& code) {
+    std::string whole = text;
+    if (const auto point = whole.find('.'); point != std::string::npos) {
+        whole.erase(point, 1);
+    }
+    int n = 0;
+    if (!TryStrToInt(whole, n)) {
+        return false;
+    }
+    char buffer[24];
+    std::snprintf(buffer, sizeof buffer, "%.*d", digits, n);
+    code = buffer;
+    return true;
 }
 
 TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,

@@ -37,4 +37,9 @@ std::string InchText(const std::string& tableText);
 // A millimetre length as the lists show it: whole, halves to even.
 std::string MillimetreText(double mm);
 
+// The part-number code of a length as the lists show it: the first "." removed, the
+// rest read as a whole number and written with at least `digits` digits (tenths of an
+// inch, or millimetres). False when the text is not such a number.
+bool TryLengthCode(const std::string& text, int digits, std::string& code);
+
 } // namespace cvn

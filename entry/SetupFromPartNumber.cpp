@@ -1,5 +1,6 @@
 #include "entry/SetupFromPartNumber.h"
 
+#include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
@@ -32,7 +33,7 @@ bool IsOneOf(int type, std::initializer_list<int> types) {
 int FindLength(const TStrings& items, int digits, const std::string& code) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::string itemCode;
-        if (ListedLengthCode(items[i], digits, itemCode) && itemCode == code) {
+        if (TryLengthCode(items[i], digits, itemCode) && itemCode == code) {
             return static_cast<int>(i);
         }
     }
@@ -109,25 +110,6 @@ void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prom
 }
 
 } // namespace
-
-bool ListedLengthCode(const std::string& text, int digits, std::string& code) {
-    std::string t = text;
-    if (const auto dot = t.find('.'); dot != std::string::npos) {
-        t.erase(dot, 1);
-    }
-    int n = 0;
-    if (!TryStrToInt(t, n)) {
-        return false;
-    }
-    code = std::to_string(n < 0 ? -n : n);
-    if (static_cast<int>(code.size()) < digits) {
-        code.insert(0, static_cast<std::size_t>(digits) - code.size(), '0');
-    }
-    if (n < 0) {
-        code.insert(0, "-");
-    }
-    return true;
-}
 
 void SetupFromPartNumber(TConfigurator& wizard, const std::string& partNumber,
                          TUserPrompts& prompts) {

@@ -16,8 +16,4 @@ class TUserPrompts;
 void SetupFromPartNumber(TConfigurator& wizard, const std::string& partNumber,
                          TUserPrompts& prompts);
 
-// The part-number code of a listed length: the first "." removed, the rest read as a
-// whole number and written with at least `digits` digits. False when it is not one.
-bool ListedLengthCode(const std::string& text, int digits, std::string& code);
-
 } // namespace cvn

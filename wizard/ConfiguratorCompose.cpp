@@ -3,10 +3,11 @@
 
 #include "wizard/Configurator.h"
 
+#include "catalogue/LengthLists.h"
+
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 
-#include <cstdio>
 #include <initializer_list>
 #include <utility>
 
@@ -223,17 +224,11 @@ void TConfigurator::ComposeFromSelections(int family) {
 }
 
 std::string TConfigurator::LengthCode(const std::string& text, int family) {
-    std::string digits = text;
-    if (const auto point = digits.find('.'); point != std::string::npos) {
-        digits.erase(point, 1);
-    }
-    int n = 0;
-    if (!TryStrToInt(digits, n)) {
+    std::string code;
+    if (!TryLengthCode(text, HasOneLength(family) ? 4 : 3, code)) {
         Prompts.Information("Please enter a valid Length value.");
         return {};
     }
-    char code[16];
-    std::snprintf(code, sizeof code, "%.*d", HasOneLength(family) ? 4 : 3, n);
     return code;
 }
 

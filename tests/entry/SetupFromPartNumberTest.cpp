@@ -109,18 +109,5 @@ TEST(SetupFromPartNumberErrors, ADataErrorStillClearsTheApplyingFlag) {
     EXPECT_FALSE(ApplyingPartNumber);
 }
 
-TEST(ListedLengthCodes, DropTheFirstPointAndPadToTheWidth) {
-    std::string code;
-    ASSERT_TRUE(ListedLengthCode("12.5", 4, code));
-    EXPECT_EQ(code, "0125");
-    ASSERT_TRUE(ListedLengthCode("4.0", 3, code));
-    EXPECT_EQ(code, "040");
-    ASSERT_TRUE(ListedLengthCode("1250", 3, code));
-    EXPECT_EQ(code, "1250");
-    EXPECT_FALSE(ListedLengthCode("1.2.5", 3, code));
-    EXPECT_FALSE(ListedLengthCode("N/A", 3, code));
-    EXPECT_FALSE(ListedLengthCode("", 3, code));
-}
-
 } // namespace
 } // namespace cvn
