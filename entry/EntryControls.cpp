@@ -13,27 +13,10 @@
 namespace cvn {
 
 QFrame* PlacePanel(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QString::fromLatin1(name));
+    auto* panel = Place<QFrame>(parent, name, x, y, w, h);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
-    panel->setGeometry(x, y, w, h);
     return panel;
-}
-
-QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, y, 75, 25);
-    return button;
 }
 
 QComboBox* PlaceHistoryBox(QWidget* parent, const char* name, int x, int y, int w) {

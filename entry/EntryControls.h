@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/TextUtils.h"
+#include "controls/Place.h"
 
 #include <QString>
 
@@ -18,8 +19,6 @@ namespace cvn {
 // Building blocks of the two part-number dialogs, placed at fixed positions.
 
 QFrame* PlacePanel(QWidget* parent, const char* name, int x, int y, int w, int h);
-QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int x, int y);
 
 // An editable box whose drop-down list is a history. Typed text is never added to the
 // list by Qt, nor completed from it: the dialog's rules decide what the list holds, and

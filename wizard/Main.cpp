@@ -11,6 +11,7 @@
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
 #include "controls/Pictures.h"
+#include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
 
@@ -44,34 +45,11 @@ namespace {
 // The code column of every selection list stands out on light grey.
 const QColor CodeColumnColor(0xE8, 0xE8, 0xE8);
 
-template <class T> T* Place(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    T* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
-
-QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 QGroupBox* PlaceGroup(QWidget* parent, const char* name, const QString& caption, int x, int y,
                       int w, int h) {
     auto* group = Place<QGroupBox>(parent, name, x, y, w, h);
     group->setTitle(caption);
     return group;
-}
-
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QString& caption, int x, int y,
-                         int w = 75, int h = 25) {
-    auto* button = Place<QPushButton>(parent, name, x, y, w, h);
-    button->setText(caption);
-    button->setAutoDefault(false);
-    return button;
 }
 
 // A raised caption over one column of a selection list.
