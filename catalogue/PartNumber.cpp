@@ -3,6 +3,8 @@
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 
+#include <iterator>
+
 namespace cvn {
 
 namespace {
@@ -13,86 +15,34 @@ struct TSpan {
     int Width = 0;
 };
 
-// Fields 2, 3, 4, 5, 7 and 8 by family type.
+// Where fields 2, 3, 4, 5, 7 and 8 stand, by family type; a width of 0 means the
+// family has no such field. Fields 0, 1, 6 and 9 are the same rule for every family.
+constexpr int kLayoutFields[] = {2, 3, 4, 5, 7, 8};
+constexpr TSpan kLayout[FamilyType::Count][6] = {
+    // flange A, flange B or coax, band, finish, length or leg A, leg B
+    {{5, 1}, {6, 1}, {7, 1}, {8, 1}, {}, {}},             // 0 coax transition
+    {{5, 1}, {6, 1}, {7, 1}, {8, 1}, {}, {}},             // 1 90° twist
+    {{6, 1}, {10, 1}, {14, 1}, {15, 1}, {7, 3}, {11, 3}}, // 2 E bend
+    {{6, 1}, {11, 1}, {12, 1}, {}, {7, 4}, {}},           // 3 flexible twist
+    {{6, 1}, {10, 1}, {14, 1}, {15, 1}, {7, 3}, {11, 3}}, // 4 H bend
+    {{6, 1}, {10, 1}, {14, 1}, {15, 1}, {7, 3}, {11, 3}}, // 5 miter H
+    {{6, 1}, {10, 1}, {14, 1}, {15, 1}, {7, 3}, {11, 3}}, // 6 miter E
+    {{}, {}, {}, {}, {}, {}},                             // 7 pressure window
+    {{6, 1}, {11, 1}, {12, 1}, {13, 1}, {7, 4}, {}},      // 8 straight section
+    {{}, {}, {}, {}, {}, {}},                             // 9 step-twist
+    {{5, 1}, {6, 1}, {}, {7, 1}, {}, {}},                 // 10 tapered transition
+};
+
 TSpan FieldSpan(int familyType, int field) {
-    using namespace FamilyType;
-    switch (familyType) {
-    case Coax:
-    case Twist:
-        switch (field) {
-        case 2:
-            return {5, 1};
-        case 3:
-            return {6, 1};
-        case 4:
-            return {7, 1};
-        case 5:
-            return {8, 1};
-        default:
-            return {};
-        }
-    case EBend:
-    case HBend:
-    case MiterH:
-    case MiterE:
-        switch (field) {
-        case 2:
-            return {6, 1};
-        case 3:
-            return {10, 1};
-        case 4:
-            return {14, 1};
-        case 5:
-            return {15, 1};
-        case 7:
-            return {7, 3};
-        case 8:
-            return {11, 3};
-        default:
-            return {};
-        }
-    case FlexTwist:
-        switch (field) {
-        case 2:
-            return {6, 1};
-        case 3:
-            return {11, 1};
-        case 4:
-            return {12, 1};
-        case 7:
-            return {7, 4};
-        default:
-            return {};
-        }
-    case Straight:
-        switch (field) {
-        case 2:
-            return {6, 1};
-        case 3:
-            return {11, 1};
-        case 4:
-            return {12, 1};
-        case 5:
-            return {13, 1};
-        case 7:
-            return {7, 4};
-        default:
-            return {};
-        }
-    case Tapered:
-        switch (field) {
-        case 2:
-            return {5, 1};
-        case 3:
-            return {6, 1};
-        case 5:
-            return {7, 1};
-        default:
-            return {};
-        }
-    default:
+    if (familyType < 0 || familyType >= FamilyType::Count) {
         return {};
     }
+    for (std::size_t i = 0; i < std::size(kLayoutFields); ++i) {
+        if (kLayoutFields[i] == field) {
+            return kLayout[familyType][i];
+        }
+    }
+    return {};
 }
 
 std::string Copy(const std::string& text, int first, int width) {
