@@ -28,8 +28,6 @@ const char* const kUsage =
     "  convert OLD                      the new part number for an old one\n"
     "  export FORMAT ORDERFILE OUTFILE  FORMAT sheet, text, xml or sitelist\n"
     "  check                            check the catalogue as a whole\n"
-    "  pdf specs PART OUTFILE           the specification page as PDF\n"
-    "  pdf order ORDERFILE OUTFILE      the order pages as PDF\n"
     "\n"
     "options:\n"
     "  --app-dir DIR   the program folder, with Data/ and Images/ inside\n"
@@ -42,8 +40,7 @@ const std::map<std::string, TCommand>& Commands() {
     static const std::map<std::string, TCommand> commands = {
         {"family", CmdFamily},       {"fields", CmdFields}, {"check", CmdCheck},
         {"price", CmdPrice},         {"export", CmdExport}, {"convert", CmdConvert},
-        {"configure", CmdConfigure},
-        {"setup", CmdSetup},
+        {"configure", CmdConfigure}, {"setup", CmdSetup},
     };
     return commands;
 }
