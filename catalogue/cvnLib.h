@@ -57,7 +57,7 @@ struct TOrder {
     std::string Description;
 };
 
-// The data of the printed specification page.
+// The data of the printed spec page.
 struct TSpecs {
     std::string FlangeAImage;
     std::string FamilyImage;

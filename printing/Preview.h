@@ -4,7 +4,7 @@
 
 namespace cvn {
 
-// The print preview of the specification page; its caption names the part each
+// The print preview of the spec page; its caption names the part each
 // time it is opened.
 class TfrmPreview : public TForm {
     Q_OBJECT
