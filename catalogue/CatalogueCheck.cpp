@@ -459,7 +459,7 @@ private:
                 f == Twist ? "RigidTwistPrice.tbl" : "TaperedTransitionPrice.tbl";
             needFlanges(code);
             if (f == Tapered) {
-                needFlanges(list(listFile).GetField(listRow, 2));
+                needFlanges(T(listFile).GetField(listRow, 2));
             }
             Need(HasRow("Dimensions.tbl", {{1, letter}, {2, code}}), "Dimensions.tbl", -2,
                  what + "no preset length for letter " + letter);
@@ -527,8 +527,6 @@ private:
             break;
         }
     }
-
-    const TTxtTable& list(const std::string& file) { return T(file); }
 
     // Bends are priced by exact configurations: the default lengths must be priced in
     // both units, in every band and finish offered.
