@@ -80,19 +80,6 @@ TEST(LengthLists, BadNumbersAndStepsAreDataErrorsNotHangs) {
     EXPECT_THROW(BuildLengthLists(kFamily, 2, dims, "112", true), EConvertError); // 20,000 items
 }
 
-TEST(LengthCodes, DropTheFirstPointAndPadToTheWidthWithoutCutting) {
-    std::string code;
-    ASSERT_TRUE(TryLengthCode("12.5", 4, code));
-    EXPECT_EQ(code, "0125");
-    ASSERT_TRUE(TryLengthCode("4.0", 3, code));
-    EXPECT_EQ(code, "040");
-    ASSERT_TRUE(TryLengthCode("1250", 3, code));
-    EXPECT_EQ(code, "1250");
-    for (const char* bad : {"1.2.5", "N/A", "", "12,5"}) {
-        EXPECT_FALSE(TryLengthCode(bad, 3, code)) << bad;
-    }
-}
-
 TEST(LengthTexts, InchesShowOneDecimalAndMillimetresRoundHalvesToEven) {
     EXPECT_EQ(InchText("3.24"), "3.2");
     EXPECT_EQ(InchText(" 4 "), "4.0");

@@ -106,37 +106,3 @@ TEST(PartFields, ShortPartNumbersGiveWhatExists) {
 
 } // namespace
 } // namespace cvn
-
-namespace cvn {
-namespace {
-
-// The sample catalogue's own part numbers class as their tables say.
-TEST(SampleCataloguePartNumbers, TableDefinedPartNumbersClassByTheirTables) {
-    SetAppPath(CORVANE_SAMPLE_APP_DIR);
-    test::TScriptedPrompts prompts;
-    const TTxtTable steps = LoadDataTable("StepTwist.tbl", prompts);
-    ASSERT_GT(steps.RowCount(), 0);
-    for (int r = 0; r < steps.RowCount(); ++r) {
-        const std::string part = steps.GetField(r, 5);
-        EXPECT_EQ(FamilyTypeOf(part, prompts), FamilyType::StepTwist) << part;
-        EXPECT_EQ(PartField(part, FamilyType::StepTwist, PartFieldNo::BeforeLast),
-                  steps.GetField(r, 1));
-    }
-    const TTxtTable windows = LoadDataTable("PressureWindows.tbl", prompts);
-    ASSERT_GT(windows.RowCount(), 0);
-    for (int r = 0; r < windows.RowCount(); ++r) {
-        EXPECT_EQ(FamilyTypeOf(windows.GetField(r, 4), prompts), FamilyType::Unknown);
-    }
-    const TTxtTable family = LoadDataTable("Family.tbl", prompts);
-    ASSERT_EQ(family.RowCount(), FamilyType::Count);
-    for (int f = 0; f < FamilyType::Count; ++f) {
-        if (f == FamilyType::PressureWindow || f == FamilyType::StepTwist) {
-            continue;
-        }
-        EXPECT_EQ(FamilyTypeOf(family.GetField(f, 1) + "187PA0125BSG", prompts), f);
-    }
-    EXPECT_TRUE(prompts.Messages.empty());
-}
-
-} // namespace
-} // namespace cvn

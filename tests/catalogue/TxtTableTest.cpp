@@ -106,13 +106,6 @@ TEST_F(TxtTableFile, EveryLineEndSplitsRowsAndAFinalBreakAddsNone) {
     EXPECT_TRUE(prompts.Messages.empty());
 }
 
-TEST_F(TxtTableFile, HeaderOnlyFileLeavesNoRows) {
-    TTxtTable t = Load("Code|Name\r\n");
-    t.DeleteHeader();
-    EXPECT_EQ(t.RowCount(), 0);
-    EXPECT_EQ(FindRow(t, 1, "Code"), -1);
-}
-
 TEST_F(TxtTableFile, BinaryAndHugeLinesLoadWithoutHarm) {
     std::string binary;
     for (int i = 0; i < 256; ++i) {
@@ -125,33 +118,6 @@ TEST_F(TxtTableFile, BinaryAndHugeLinesLoadWithoutHarm) {
     const std::string huge(10 * 1024 * 1024, 'x');
     const TTxtTable h = Load("a|" + huge);
     EXPECT_EQ(h.GetField(0, 2).size(), huge.size());
-}
-
-TEST_F(TxtTableFile, MissingFileReportsOnceAndGivesAnEmptyTable) {
-    const std::string name = folder.Path() + "Data/Missing.tbl";
-    TTxtTable t = TTxtTable::CreateFromFile(name, prompts);
-    t.DeleteHeader();
-    EXPECT_EQ(t.RowCount(), 0);
-    ASSERT_EQ(prompts.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Messages[0].Kind, "error");
-    EXPECT_EQ(prompts.Messages[0].Text,
-              "Error loading \"" + name + "\" with error message, \"No such file or directory\".");
-}
-
-TEST_F(TxtTableFile, DataTablesAreFoundWhateverTheCaseOfTheirNames) {
-    folder.UseAsAppPath();
-    folder.WriteTable("wgsize.TBL", {"Code|WR", "090|WR-90"});
-    const TTxtTable t = LoadDataTable("WGSize.tbl", prompts);
-    ASSERT_EQ(t.RowCount(), 1);
-    EXPECT_EQ(t.GetField(0, 2), "WR-90");
-    EXPECT_TRUE(prompts.Messages.empty());
-}
-
-TEST_F(TxtTableFile, AFolderInPlaceOfTheFileIsALoadError) {
-    folder.Write("Data/Dir.tbl/x", "");
-    TTxtTable::CreateFromFile(folder.Path() + "Data/Dir.tbl", prompts);
-    ASSERT_EQ(prompts.Texts("error").size(), 1u);
-    EXPECT_NE(prompts.Texts("error")[0].find("Is a directory"), std::string::npos);
 }
 
 } // namespace

@@ -86,15 +86,5 @@ TEST(CommandLineCheck, TheSampleCatalogueIsConsistent) {
     EXPECT_EQ(r.Err, "");
 }
 
-TEST(CommandLineCheck, AnEmptyFolderListsEveryMissingTableAndExitsOne) {
-    test::TTempFolder folder;
-    const TRun r = RunCommand({"--app-dir", folder.Path(), "check"});
-    EXPECT_EQ(r.Exit, 1);
-    EXPECT_NE(r.Out.find("Family.tbl:0: cannot be read: No such file or directory\n"),
-              std::string::npos);
-    EXPECT_NE(r.Out.find("Images/WG.gif:0: picture is missing\n"), std::string::npos);
-    EXPECT_EQ(r.Out.find("catalogue ok"), std::string::npos);
-}
-
 } // namespace
 } // namespace cvn

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 namespace cvn {
@@ -25,9 +24,7 @@ protected:
                            "", // a blank line converts nothing
                            "WS-187-125-CC| r187pa0125bsg |  Cover and choke, 90\xb0 bend  ",
                            "ws-42-60|R042PA0060ASG|lower case in the table",
-                           "WS-187-125-CC|R187PA0125ASG|second row for the same number",
-                           "WX-EMPTY||"});
-        Dialog.SetupFromPartNumber = [this](const std::string& p) { SetUp_.push_back(p); };
+                           "WS-187-125-CC|R187PA0125ASG|second row for the same number"});
         Dialog.FormShow();
     }
     void Convert(const std::string& typed) {
@@ -38,7 +35,6 @@ protected:
     test::TTempFolder Folder;
     test::TScriptedPrompts Prompts;
     TOldPartConverter Dialog{Prompts};
-    TStrings SetUp_;
 };
 
 TEST_F(ConversionTest, LookupIgnoresCaseOnBothSidesAndTakesTheFirstRow) {
@@ -56,25 +52,6 @@ TEST_F(ConversionTest, LookupIgnoresCaseOnBothSidesAndTakesTheFirstRow) {
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
-TEST_F(ConversionTest, TheTableIsReadAfreshAtEveryLookup) {
-    EXPECT_FALSE(LookupConversion("WS-NEW", Prompts));
-    Folder.WriteTable("Conversion.tbl", {"Old|New|Comment", "WS-NEW|C090ANSG|added"});
-    EXPECT_TRUE(LookupConversion("ws-new", Prompts));
-}
-
-TEST_F(ConversionTest, MissingTableGivesTheLoadErrorThenTheDialogsMessage) {
-    std::filesystem::remove(Folder.Path() + "Data/Conversion.tbl");
-    Convert("WS-187-125-CC");
-    ASSERT_EQ(Prompts.Messages.size(), 2u);
-    EXPECT_EQ(Prompts.Messages[0].Kind, "error");
-    EXPECT_EQ(Prompts.Messages[0].Text.rfind("Error loading \"" + Folder.Path() +
-                                                 "Data/Conversion.tbl\" with error message",
-                                             0),
-              0u);
-    EXPECT_EQ(Prompts.Texts("information"), TStrings{Failed});
-    EXPECT_FALSE(Dialog.ContinueEnabled);
-}
-
 TEST_F(ConversionTest, SuccessShowsTheResultEnablesContinueAndRemembersTheNumberOnce) {
     Convert(" ws-187-125-cc ");
     EXPECT_TRUE(Prompts.Messages.empty());
@@ -85,10 +62,6 @@ TEST_F(ConversionTest, SuccessShowsTheResultEnablesContinueAndRemembersTheNumber
     Convert("WS-187-125-cc");
     Convert("ws-42-60");
     EXPECT_EQ(Dialog.History.Items, (TStrings{"WS-187-125-CC", "WS-42-60"}));
-    // A row with an empty new part number still converts, as the table says.
-    Convert("wx-empty");
-    EXPECT_TRUE(Dialog.ContinueEnabled);
-    EXPECT_EQ(Dialog.NewPartNumber, "");
 }
 
 TEST_F(ConversionTest, FailureShowsTheMessageForgetsTheResultAndKeepsTheHistory) {
@@ -107,38 +80,6 @@ TEST_F(ConversionTest, FailureShowsTheMessageForgetsTheResultAndKeepsTheHistory)
     }
     EXPECT_EQ(Dialog.History.Items, TStrings{"WS-42-60"});
     EXPECT_EQ(Dialog.ModalResult, TModalResult::None);
-}
-
-TEST_F(ConversionTest, ClearingTheBoxForgetsTheResultAndContinueWaitsForAConversion) {
-    Convert("WS-42-60");
-    Dialog.ClearAllItems1Click();
-    EXPECT_FALSE(Dialog.ContinueEnabled);
-    EXPECT_EQ(Dialog.OldPartNumberText, "");
-    EXPECT_EQ(Dialog.NewPartNumber, "");
-    EXPECT_TRUE(Dialog.History.Items.empty());
-    Dialog.btnContinueClick();
-    EXPECT_TRUE(SetUp_.empty());
-    EXPECT_EQ(Dialog.ModalResult, TModalResult::None);
-}
-
-TEST_F(ConversionTest, ContinueSetsTheWizardUpFromTheNewNumberOnly) {
-    Folder.Write("Data/Parts.hst", "T075AAG\r\n");
-    TQuickBuilder builder;
-    builder.FormCreate();
-    Dialog.FormCreate();
-    Convert("ws-187-125-cc");
-    Dialog.btnContinueClick();
-    EXPECT_EQ(SetUp_, TStrings{"R187PA0125BSG"});
-    EXPECT_EQ(Dialog.ModalResult, TModalResult::Ok);
-    builder.FormDestroy();
-    Dialog.FormDestroy();
-    EXPECT_EQ(Folder.Read("Data/Parts.hst"), "T075AAG\r\n");
-    EXPECT_EQ(Folder.Read("Data/OldParts.hst"), "WS-187-125-CC\r\n");
-
-    Dialog.FormShow();
-    Dialog.btnCancelClick();
-    EXPECT_EQ(Dialog.ModalResult, TModalResult::Cancel);
-    EXPECT_EQ(SetUp_.size(), 1u);
 }
 
 // The command line's convert, over the same table.
@@ -171,11 +112,6 @@ TEST_F(ConvertCommandTest, NotFoundWritesTheDialogsMessageAndExitsOne) {
     EXPECT_EQ(Err.str(), message);
     EXPECT_EQ(Run({"convert", " "}), 1);
     EXPECT_EQ(Err.str(), message);
-
-    std::filesystem::remove(Folder.Path() + "Data/Conversion.tbl");
-    EXPECT_EQ(Run({"convert", "WS-187-125-CC"}), 1);
-    EXPECT_EQ(Err.str().rfind("error: Error loading", 0), 0u);
-    EXPECT_NE(Err.str().find("\n" + message), std::string::npos);
 
     EXPECT_EQ(Run({"convert"}), 2);
     EXPECT_EQ(Run({"convert", "A", "B"}), 2);

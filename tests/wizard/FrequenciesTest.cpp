@@ -1,7 +1,5 @@
 #include "tests/wizard/WizardFixture.h"
 
-#include <algorithm>
-
 namespace cvn::test {
 namespace {
 
@@ -51,13 +49,6 @@ protected:
         Start();
         Choose(FamilyType::Straight, "187");
         return Shown(Wizard);
-    }
-
-    void ChooseLength(const std::string& text) {
-        const TStrings& items = Wizard.Length.Items();
-        const auto found = std::find(items.begin(), items.end(), text);
-        ASSERT_NE(found, items.end()) << text;
-        Wizard.cbxLengthChange(static_cast<int>(found - items.begin()), text);
     }
 };
 
@@ -120,25 +111,6 @@ TEST_F(FrequencyTest, TheBandIsKeptAcrossRebuildsWhileItIsOffered) {
     EXPECT_EQ(SelectedBand(Wizard), "S");
     ChooseSize("090");
     EXPECT_EQ(SelectedBand(Wizard), "S");
-
-    // A rebuild without rows forgets the band.
-    Wizard.FrequencyChoiceClick(1);
-    Folder.WriteTable("Frequency.tbl", {"WG|Band|Range", "090|S|8.2-12.4 GHz", "090|A|8.5-10 GHz"});
-    ChooseSize("187");
-    EXPECT_TRUE(Wizard.FrequencyChoices.empty());
-    EXPECT_TRUE(Wizard.FrequencyLabels.empty());
-    EXPECT_EQ(Wizard.SelectedFrequency, -1);
-    ChooseSize("090");
-    EXPECT_EQ(SelectedBand(Wizard), "S");
-
-    // Only a rebuild or a reset removes the choices.
-    Wizard.cbxFlangeAChange(0);
-    Wizard.cbxFinishChange(1);
-    EXPECT_EQ(Wizard.FrequencyChoices.size(), 2u);
-    Wizard.mnuResetSettingsClick();
-    EXPECT_TRUE(Wizard.FrequencyChoices.empty());
-    EXPECT_TRUE(Wizard.FrequencyLabels.empty());
-    EXPECT_EQ(Wizard.SelectedFrequency, -1);
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
@@ -157,11 +129,11 @@ TEST_F(FrequencyTest, FlexibleTwistsTakeTheSmallestBreakpointNotBelowTheLength) 
     const std::pair<const char*, const char*> imperial[] = {
         {"0.5", "1.12"}, {"12.0", "1.12"}, {"12.1", "1.24"}, {"24.0", "1.24"}, {"36.0", "1.36"}};
     for (const auto& [length, vswr] : imperial) {
-        ChooseLength(length);
+        PickLength(TLengthBox::Length, length);
         EXPECT_EQ(SelectedVSWR(Wizard), vswr) << length;
     }
     // "24" and "24.0" are the same breakpoint: both rows apply.
-    ChooseLength("24.0");
+    PickLength(TLengthBox::Length, "24.0");
     EXPECT_EQ(Wizard.FrequencyChoices.size(), 2u);
 
     Wizard.mnuMetricClick();
@@ -172,7 +144,7 @@ TEST_F(FrequencyTest, FlexibleTwistsTakeTheSmallestBreakpointNotBelowTheLength) 
         {"914", "1.36"}, // 36.0 (35.98418)
     };
     for (const auto& [length, vswr] : metric) {
-        ChooseLength(length);
+        PickLength(TLengthBox::Length, length);
         EXPECT_EQ(SelectedVSWR(Wizard), vswr) << length;
     }
     EXPECT_TRUE(Prompts.Messages.empty());
@@ -190,7 +162,7 @@ TEST_F(FrequencyTest, AFlexibleTwistBeyondItsLastBreakpointHasNoFrequencies) {
     ASSERT_EQ(Wizard.FrequencyChoices.size(), 1u);
 
     for (const char* length : {"36.1", "40.0"}) {
-        ChooseLength(length);
+        PickLength(TLengthBox::Length, length);
         EXPECT_TRUE(Wizard.FrequencyChoices.empty()) << length;
         EXPECT_TRUE(Wizard.FrequencyLabels.empty()) << length;
         EXPECT_EQ(Wizard.SelectedFrequency, -1);
@@ -204,23 +176,10 @@ TEST_F(FrequencyTest, AFlexibleTwistBeyondItsLastBreakpointHasNoFrequencies) {
                     "you were about to create may not be supported.\rPlease contact your "
                     "Brenmoor represantative."});
 
-    // Back in range, the choices return; and the same beyond the end in millimetres.
-    ChooseLength("12.0");
-    EXPECT_EQ(SelectedVSWR(Wizard), "1.12");
+    // In millimetres beyond the end too.
     Wizard.mnuMetricClick();
-    ChooseLength("1000"); // 39.4 in
+    PickLength(TLengthBox::Length, "1000"); // 39.4 in
     EXPECT_TRUE(Wizard.FrequencyChoices.empty());
-}
-
-TEST_F(FrequencyTest, AFlexibleTwistWithoutADefaultLengthHasNoFrequenciesYet) {
-    Folder.WriteTable("FlexSpecs.tbl", {"Waveguide|Default (in.)|Default (mm)", "187|13|330"});
-    Start();
-    Choose(FamilyType::FlexTwist, "187");
-    EXPECT_EQ(Wizard.Length.Text, "");
-    EXPECT_TRUE(Wizard.FrequencyChoices.empty());
-    EXPECT_TRUE(Prompts.Messages.empty());
-    ChooseLength("18.0");
-    EXPECT_EQ(SelectedVSWR(Wizard), "1.20");
 }
 
 TEST_F(FrequencyTest, CoaxChoicesAreSortedByTheirWholeLineAndListedOnce) {

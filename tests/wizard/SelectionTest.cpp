@@ -1,9 +1,5 @@
 #include "tests/wizard/WizardFixture.h"
 
-#include "catalogue/FamilyRules.h"
-
-#include <filesystem>
-
 namespace cvn::test {
 namespace {
 
@@ -32,19 +28,6 @@ TEST_F(WizardTest, EachFamilyListsTheSizesItsTableHasDataFor) {
         EXPECT_EQ(Wizard.WaveguideIndex, -1);
     }
     EXPECT_TRUE(Prompts.Messages.empty());
-}
-
-TEST_F(WizardTest, TaperedSizesAreNamedByTheirPair) {
-    Start();
-    Wizard.cbxProductTypeChange(FamilyType::Tapered);
-    ASSERT_EQ(Wizard.WaveguideItems().size(), 2u);
-    EXPECT_EQ(Wizard.WaveguideItems()[1],
-              (TStrings{"090", "WR-90 to WR-187", "WR90 - WR187", "WG16 / WG12", "R100 / R48"}));
-    EXPECT_EQ(Wizard.WaveguideNameColumn, 3);
-
-    Wizard.cbxProductTypeChange(FamilyType::Straight);
-    EXPECT_EQ(Wizard.WaveguideItems()[1], (TStrings{"187", "WR-187", "RG-49/U", "WG12", "R48"}));
-    EXPECT_EQ(Wizard.WaveguideNameColumn, 2);
 }
 
 TEST_F(WizardTest, FlangeAndCoaxListsFollowTheFamilyAndSize) {
@@ -80,22 +63,6 @@ TEST_F(WizardTest, FlangeAndCoaxListsFollowTheFamilyAndSize) {
               (std::vector<TStrings>{{"A", "SMA Female"}, {"N", "Type N Female"}}));
     EXPECT_EQ(Wizard.FlangeAItems()[1], (TStrings{"B", "Choke", "UG-40/U"}));
     EXPECT_TRUE(Prompts.Messages.empty());
-}
-
-TEST_F(WizardTest, StepTwistChoosesItsFirstFlangesAndShowsThem) {
-    Start();
-    Choose(FamilyType::StepTwist, "284");
-    EXPECT_EQ(ChosenFlangeA(), "C");
-    EXPECT_EQ(ChosenFlangeB(), "C");
-    EXPECT_EQ(Wizard.FlangeAPicture, "FlgC.gif");
-    EXPECT_EQ(Wizard.FlangeBPicture, "FlgC.gif");
-
-    // The first flanges of the new size, whatever was chosen before.
-    ChooseSize("090");
-    EXPECT_EQ(FlangeACodes(), Texts{"B"});
-    EXPECT_EQ(ChosenFlangeA(), "B");
-    EXPECT_EQ(ChosenFlangeB(), "B");
-    EXPECT_EQ(Wizard.FlangeBPicture, "FlgB.gif");
 }
 
 TEST_F(WizardTest, ANewSizeKeepsTheFlangesItStillOffers) {
@@ -209,23 +176,6 @@ TEST_F(WizardTest, SpecialQuoteSizesAreRefusedOnlyForTheirFamilies) {
     EXPECT_EQ(Prompts.Texts("information"), Texts{kQuote284});
 }
 
-TEST_F(WizardTest, ARefusedSizeKeepsTheListsBelowButEmptiesTheCoaxList) {
-    Start();
-    Choose(FamilyType::Straight, "187");
-    ChooseFlangeA("C");
-    Choose(FamilyType::Straight, "284");
-    EXPECT_EQ(FlangeACodes(), (Texts{"A", "C"}));
-    EXPECT_EQ(ChosenFlangeA(), "C");
-
-    Choose(FamilyType::Coax, "090");
-    Wizard.cbxCoaxChange(0);
-    ChooseSize("284");
-    EXPECT_EQ(ChosenSize(), "");
-    EXPECT_TRUE(Wizard.CoaxItems().empty());
-    EXPECT_EQ(Wizard.CoaxIndex, -1);
-    EXPECT_EQ(FlangeACodes(), (Texts{"A", "B"}));
-}
-
 TEST_F(WizardTest, WhileApplyingAPartNumberNothingEarlierIsRestored) {
     Start();
     Choose(FamilyType::EBend, "090");
@@ -245,86 +195,6 @@ TEST_F(WizardTest, WhileApplyingAPartNumberNothingEarlierIsRestored) {
     EXPECT_EQ(FlangeACodes(), (Texts{"C", "A"}));
     EXPECT_EQ(Wizard.FlangeAIndex, -1);
     EXPECT_EQ(Wizard.FlangeBIndex, -1);
-}
-
-TEST_F(WizardTest, APressureWindowDropsTheFlangeBListOfTheKeptSize) {
-    Start();
-    Choose(FamilyType::Straight, "284");
-    Prompts.Messages.clear();
-    // 284 is refused for the straight section but the step-twist takes it.
-    Choose(FamilyType::StepTwist, "284");
-    EXPECT_EQ(FlangeBCodes(), (Texts{"C", "A"}));
-    Wizard.cbxProductTypeChange(FamilyType::PressureWindow);
-    EXPECT_EQ(ChosenSize(), "284");
-    EXPECT_TRUE(Wizard.FlangeBItems().empty());
-    EXPECT_EQ(Wizard.FlangeBIndex, -1);
-    EXPECT_EQ(Wizard.FlangeBPicture, "");
-    EXPECT_EQ(ChosenFlangeA(), "C");
-    EXPECT_EQ(Wizard.LengthText, "N/A");
-    EXPECT_TRUE(Prompts.Messages.empty());
-}
-
-TEST_F(WizardTest, MissingTablesAreReportedAndLeaveTheirListsEmpty) {
-    std::filesystem::remove(Folder.Path() + "Data/WGVSWR.tbl");
-    std::filesystem::remove(Folder.Path() + "Data/CoaxType.tbl");
-    Start();
-    Wizard.cbxProductTypeChange(FamilyType::Straight);
-    EXPECT_TRUE(Sizes().empty());
-    ASSERT_EQ(Prompts.Texts("error").size(), 1u);
-    EXPECT_NE(Prompts.Texts("error")[0].find("WGVSWR.tbl"), std::string::npos);
-
-    Choose(FamilyType::Coax, "090");
-    EXPECT_TRUE(Wizard.CoaxItems().empty());
-    EXPECT_EQ(FlangeACodes(), (Texts{"A", "B"}));
-    ASSERT_EQ(Prompts.Texts("error").size(), 2u);
-    EXPECT_NE(Prompts.Texts("error")[1].find("CoaxType.tbl"), std::string::npos);
-}
-
-// Over the sample catalogue: every size a family lists can be configured, or is one
-// of the sizes sold by quote; the flanges offered fit it and a length is chosen.
-TEST_F(WizardTest, EverySampleSizeOfEveryFamilyCanBeSetUp) {
-    Start(CORVANE_SAMPLE_APP_DIR);
-    ASSERT_TRUE(Prompts.Messages.empty());
-    for (int family = 0; family < FamilyType::Count; ++family) {
-        Wizard.cbxProductTypeChange(family);
-        const Texts sizes = Sizes();
-        EXPECT_FALSE(sizes.empty()) << family;
-        for (std::size_t s = 0; s < sizes.size(); ++s) {
-            SCOPED_TRACE(std::to_string(family) + " " + sizes[s]);
-            Prompts.Messages.clear();
-            Wizard.cbxWaveguideChange(static_cast<int>(s));
-            if (IsSpecialQuote(sizes[s], family)) {
-                EXPECT_EQ(Prompts.Texts("information").size(), 1u);
-                EXPECT_EQ(Wizard.WaveguideIndex, -1);
-                continue;
-            }
-            EXPECT_TRUE(Prompts.Messages.empty());
-            ASSERT_EQ(Wizard.WaveguideIndex, static_cast<int>(s));
-            EXPECT_FALSE(Wizard.FlangeAItems().empty());
-            for (int r = 0; r < Wizard.FlangeAList.RowCount(); ++r) {
-                EXPECT_EQ(Wizard.FlangeAList.GetField(r, 2), sizes[s]);
-            }
-            if (family == FamilyType::Coax) {
-                EXPECT_FALSE(Wizard.CoaxItems().empty());
-            } else if (family != FamilyType::PressureWindow) {
-                EXPECT_FALSE(Wizard.FlangeBItems().empty());
-            }
-            switch (Wizard.LengthPage) {
-            case 0:
-                EXPECT_NE(Wizard.Length.Text, "");
-                break;
-            case 2:
-                EXPECT_NE(Wizard.LegALength.Text, "");
-                EXPECT_NE(Wizard.LegBLength.Text, "");
-                break;
-            default:
-                if (family != FamilyType::StepTwist) {
-                    EXPECT_NE(Wizard.LengthText, "");
-                    EXPECT_NE(Wizard.LengthText, "U/F");
-                }
-            }
-        }
-    }
 }
 
 } // namespace

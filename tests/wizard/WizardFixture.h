@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -114,36 +115,44 @@ protected:
         Wizard.cbxProductTypeChange(family);
         ChooseSize(size);
     }
-    void ChooseSize(const std::string& size) {
-        const int index = IndexOf(Sizes(), size);
-        ASSERT_GE(index, 0) << size << " is not offered";
-        Wizard.cbxWaveguideChange(index);
+    // Calls the list's change handler with the index of code, which must be offered.
+    void Pick(const std::vector<std::string>& codes, const std::string& code,
+              void (TConfigurator::*change)(int)) {
+        const int index = IndexOf(codes, code);
+        ASSERT_GE(index, 0) << code << " is not offered";
+        (Wizard.*change)(index);
     }
+    void ChooseSize(const std::string& s) { Pick(Sizes(), s, &TConfigurator::cbxWaveguideChange); }
     void ChooseFlangeA(const std::string& code) {
-        const int index = IndexOf(FlangeACodes(), code);
-        ASSERT_GE(index, 0) << code;
-        Wizard.cbxFlangeAChange(index);
+        Pick(FlangeACodes(), code, &TConfigurator::cbxFlangeAChange);
     }
     void ChooseFlangeB(const std::string& code) {
-        const int index = IndexOf(FlangeBCodes(), code);
-        ASSERT_GE(index, 0) << code;
-        Wizard.cbxFlangeBChange(index);
+        Pick(FlangeBCodes(), code, &TConfigurator::cbxFlangeBChange);
     }
-    std::string ChosenSize() const {
-        return Wizard.WaveguideIndex < 0
-                   ? ""
-                   : Sizes().at(static_cast<std::size_t>(Wizard.WaveguideIndex));
+    // Picks a listed length from one of the three length boxes.
+    void PickLength(TLengthBox box, const std::string& text) {
+        const TStrings& items = Wizard.LengthList(box).Items();
+        const auto found = std::find(items.begin(), items.end(), text);
+        ASSERT_NE(found, items.end()) << text;
+        const int index = static_cast<int>(found - items.begin());
+        switch (box) {
+        case TLengthBox::LegA:
+            Wizard.cbxLegALengthChange(index, text);
+            break;
+        case TLengthBox::LegB:
+            Wizard.cbxLegBLengthChange(index, text);
+            break;
+        default:
+            Wizard.cbxLengthChange(index, text);
+        }
     }
-    std::string ChosenFlangeA() const {
-        return Wizard.FlangeAIndex < 0
-                   ? ""
-                   : FlangeACodes().at(static_cast<std::size_t>(Wizard.FlangeAIndex));
+
+    static std::string Chosen(const std::vector<std::string>& codes, int index) {
+        return index < 0 ? "" : codes.at(static_cast<std::size_t>(index));
     }
-    std::string ChosenFlangeB() const {
-        return Wizard.FlangeBIndex < 0
-                   ? ""
-                   : FlangeBCodes().at(static_cast<std::size_t>(Wizard.FlangeBIndex));
-    }
+    std::string ChosenSize() const { return Chosen(Sizes(), Wizard.WaveguideIndex); }
+    std::string ChosenFlangeA() const { return Chosen(FlangeACodes(), Wizard.FlangeAIndex); }
+    std::string ChosenFlangeB() const { return Chosen(FlangeBCodes(), Wizard.FlangeBIndex); }
 
     TTempFolder Folder;
     TScriptedPrompts Prompts;

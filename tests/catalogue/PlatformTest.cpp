@@ -1,0 +1,158 @@
+#include "catalogue/Files.h"
+#include "catalogue/Encoding.h"
+#include "catalogue/Errors.h"
+#include "catalogue/IniFile.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace cvn {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(FileNames, TableAndPictureNamesFindTheirFilesIgnoringCaseAndBackslashes) {
+    test::TTempFolder folder;
+    folder.Write("Images/splashimage.gif", "GIF");
+    folder.Write("Data/Family.tbl", "x");
+    const std::string root = folder.Path();
+    EXPECT_EQ(ResolvePath(root + "images\\SplashImage.GIF"), root + "Images/splashimage.gif");
+    EXPECT_EQ(ResolvePath(root + "DATA/family.TBL"), root + "Data/Family.tbl");
+    EXPECT_TRUE(FileExists(root + "data\\FAMILY.tbl"));
+    EXPECT_TRUE(DirectoryExists(root + "IMAGES"));
+    EXPECT_FALSE(FileExists(root + "Images"));
+    EXPECT_FALSE(FileExists(root + "Data/Missing.tbl"));
+    // What does not exist keeps the rest of its name as written.
+    EXPECT_EQ(ResolvePath(root + "data/New/File.TXT"), root + "Data/New/File.TXT");
+    EXPECT_EQ(NativePath("a\\b\\c"), "a/b/c");
+    EXPECT_EQ(WithTrailingSlash("x"), "x/");
+    EXPECT_EQ(WithTrailingSlash("x/"), "x/");
+}
+
+TEST(AtomicReplace, WritesTheWholeFileAndLeavesNoTemporaryBehind) {
+    test::TTempFolder folder;
+    const std::string target = folder.Path() + "out.txt";
+    WriteFileAtomic(target, "first\r\n");
+    WriteFileAtomic(target, std::string("sec\0ond\r\n", 9));
+    EXPECT_EQ(folder.Read("out.txt"), std::string("sec\0ond\r\n", 9));
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder.Path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 3); // Data, Images, out.txt
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_NE(st.st_mode & S_IROTH, 0u) << "replaced files keep the usual permissions";
+}
+
+TEST(AtomicReplace, AFailedWriteKeepsTheOldFileAndReportsCannotCreate) {
+    test::TTempFolder folder;
+    folder.Write("keep.txt", "old");
+    // A folder in place of the file cannot be replaced by a file.
+    folder.Write("busy/inner", "x");
+    try {
+        WriteFileAtomic(folder.Path() + "busy", "new");
+        FAIL();
+    } catch (const EFCreateError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + folder.Path() + "busy");
+    }
+    EXPECT_THROW(WriteFileAtomic(folder.Path() + "no/such/folder/x.txt", "new"), EFCreateError);
+    if (::geteuid() != 0) {
+        fs::permissions(folder.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+        EXPECT_THROW(WriteFileAtomic(folder.Path() + "keep.txt", "new"), EFCreateError);
+        fs::permissions(folder.Path(), fs::perms::owner_all);
+    }
+    EXPECT_EQ(folder.Read("keep.txt"), "old");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder.Path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 4); // Data, Images, keep.txt, busy
+}
+
+TEST(Encoding, EveryByteSurvivesTheRoundTripThroughUtf8) {
+    std::string all;
+    for (int i = 0; i < 256; ++i) {
+        all += static_cast<char>(i);
+    }
+    const std::string utf8 = Win1252ToUtf8(all);
+    EXPECT_EQ(Utf8ToWin1252(utf8), all);
+    for (int i = 0; i < 256; ++i) {
+        const std::string one(1, static_cast<char>(i));
+        EXPECT_EQ(Utf8ToWin1252(Win1252ToUtf8(one)), one) << i;
+    }
+}
+
+TEST(Encoding, MapsTheCataloguesSpecialCharacters) {
+    EXPECT_EQ(Win1252ToUtf8("90\xb0 Twist"), "90\u00b0 Twist");
+    EXPECT_EQ(Win1252ToUtf8("\x80 \x96 \x99"), "\u20ac \u2013 \u2122");
+    EXPECT_EQ(Win1252ToUtf8("\x81"), "\u0081");
+    EXPECT_EQ(Utf8ToWin1252("\u00b0\u00e9\u2019"), "\xb0\xe9\x92");
+    EXPECT_EQ(Win1252CodePoint(0x9f), U'\u0178');
+}
+
+TEST(Encoding, UnmappableAndMalformedInputNeverFails) {
+    EXPECT_EQ(Utf8ToWin1252("\u4e2d|\U0001F600"), "?|?");
+    EXPECT_EQ(Utf8ToWin1252("a\xff"
+                            "b"),
+              "a\xff"
+              "b");                                           // stray byte kept
+    EXPECT_EQ(Utf8ToWin1252("\xe2\x82"), "\xe2\x82");         // cut sequence kept
+    EXPECT_EQ(Utf8ToWin1252("\xc0\xaf"), "\xc0\xaf");         // overlong form kept
+    EXPECT_EQ(Utf8ToWin1252("\xed\xa0\x80"), "\xed\xa0\x80"); // surrogate kept
+}
+
+class IniFile : public ::testing::Test {
+protected:
+    test::TTempFolder folder;
+    std::string file = folder.Path() + "Corvane.ini";
+};
+
+TEST_F(IniFile, ReadsIgnoringTheCaseOfSectionsAndKeysWithDefaults) {
+    folder.Write("Corvane.ini", "; settings\r\n[units]\r\nTYPE = M \r\n[PREVIEW]\r\nsize=\"75\"\r\n"
+                                "broken line\r\n");
+    EXPECT_EQ(ReadIniString(file, "UNITS", "type", "P"), "M");
+    EXPECT_EQ(ReadIniString(file, "Preview", "Size", ""), "75");
+    EXPECT_EQ(ReadIniString(file, "UNITS", "size", "dflt"), "dflt");
+    EXPECT_EQ(ReadIniString(file, "OTHER", "type", "P"), "P");
+    EXPECT_EQ(ReadIniInteger(file, "PREVIEW", "size", 100), 75);
+    EXPECT_EQ(ReadIniInteger(file, "UNITS", "type", 100), 100);
+    EXPECT_EQ(ReadIniString(folder.Path() + "missing.ini", "UNITS", "type", "P"), "P");
+}
+
+TEST_F(IniFile, WriteChangesOneLineAndKeepsEverythingElse) {
+    const std::string before = "; comment\r\n[UPDATE]\r\ndate=46000\r\n\r\n[Units]\r\n"
+                               "Type=P\r\nother=1\r\n\r\n[PREVIEW]\r\nsize=100\r\n";
+    folder.Write("Corvane.ini", before);
+    WriteIniString(file, "UNITS", "type", "M");
+    EXPECT_EQ(folder.Read("Corvane.ini"), "; comment\r\n[UPDATE]\r\ndate=46000\r\n\r\n[Units]\r\n"
+                                          "type=M\r\nother=1\r\n\r\n[PREVIEW]\r\nsize=100\r\n");
+    WriteIniString(file, "update", "days", "30");
+    EXPECT_EQ(ReadIniString(file, "UPDATE", "days", ""), "30");
+    EXPECT_EQ(folder.Read("Corvane.ini").substr(0, 44),
+              "; comment\r\n[UPDATE]\r\ndate=46000\r\ndays=30\r\n\r\n");
+    WriteIniString(file, "NEW", "key", "v,a\\l");
+    EXPECT_EQ(ReadIniString(file, "new", "KEY", ""), "v,a\\l");
+    EXPECT_EQ(ReadIniString(file, "PREVIEW", "size", ""), "100");
+}
+
+TEST_F(IniFile, WriteCreatesAMissingFileWithCrLf) {
+    WriteIniString(file, "UNITS", "type", "P");
+    EXPECT_EQ(folder.Read("Corvane.ini"), "[UNITS]\r\ntype=P\r\n");
+}
+
+TEST_F(IniFile, GarbageFilesReadAsDefaultsAndSurviveAWrite) {
+    using namespace std::string_literals;
+    const std::string garbage = "\x00\xff[[[\r\n=\r\n]]\n\xb0=\xb0\0"s;
+    folder.Write("Corvane.ini", garbage);
+    EXPECT_EQ(ReadIniString(file, "UNITS", "type", "P"), "P");
+    WriteIniString(file, "UNITS", "type", "M");
+    EXPECT_EQ(ReadIniString(file, "UNITS", "type", "P"), "M");
+}
+
+} // namespace
+} // namespace cvn
