@@ -2,16 +2,14 @@
 #include "catalogue/Errors.h"
 #include "catalogue/TxtTable.h"
 
+#include "tests/support/Tables.h"
+
 #include <gtest/gtest.h>
 
 namespace cvn {
 namespace {
 
-TTxtTable TableOf(std::initializer_list<std::string> lines) {
-    TTxtTable t;
-    t.Lines.assign(lines.begin(), lines.end());
-    return t;
-}
+using test::TableOf;
 
 const TTxtTable kFamily = TableOf({"C|Coax|0.5|5|a|b", "R|Straight|6.0|150|c|d", "E|Bend|0.1|1|e|f",
                                    "M|Miter|0|5|g|h", "N|Miter E|x|5|i|j"});

@@ -3,16 +3,14 @@
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
+#include "tests/support/Tables.h"
+
 #include <gtest/gtest.h>
 
 namespace cvn {
 namespace {
 
-TTxtTable TableOf(std::initializer_list<std::string> lines) {
-    TTxtTable t;
-    t.Lines.assign(lines.begin(), lines.end());
-    return t;
-}
+using test::TableOf;
 
 TEST(TxtTableFields, ColumnsPastTheLastFieldRepeatTheTextAfterTheLastSeparator) {
     const TTxtTable t = TableOf({"a|b|", "abc", " x |  y ", "a|b"});
