@@ -40,6 +40,25 @@ int FindLength(const TStrings& items, int digits, const std::string& code) {
     return -1;
 }
 
+// A step-twist part number carries no band of its own: it is a whole row of
+// StepTwist.tbl, and the row's frequency range is what tells it apart from its
+// neighbours of the same size. Without this the wizard would come back on the first
+// range, which composes a different part number.
+void ChooseStepTwistRange(TConfigurator& wizard, const std::string& p, TUserPrompts& prompts) {
+    const TTxtTable steps = LoadDataTable("StepTwist.tbl", prompts);
+    const int row = FindRow(steps, 5, p);
+    if (row < 0) {
+        return;
+    }
+    const std::string range = steps.GetField(row, 3);
+    for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {
+        if (wizard.FrequencyChoices[i].FreqRange == range) {
+            wizard.FrequencyChoiceClick(static_cast<int>(i));
+            return;
+        }
+    }
+}
+
 void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prompts) {
     using namespace FamilyType;
     const int t = FamilyTypeOf(p, prompts);
@@ -98,6 +117,9 @@ void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prom
                 break;
             }
         }
+    }
+    if (t == StepTwist) {
+        ChooseStepTwistRange(wizard, p, prompts);
     }
     if (IsOneOf(t, {Coax, Twist, EBend, HBend, MiterH, MiterE, Straight, Tapered})) {
         const std::string finish = PartField(p, t, PartFieldNo::Finish);
