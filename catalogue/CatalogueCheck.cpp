@@ -29,9 +29,6 @@ public:
     }
 };
 
-constexpr const char* kFamilyLetters[FamilyType::Count] = {"C", "D", "E", "F", "H", "M",
-                                                           "N", "",  "R", "",  "T"};
-
 enum class TNum { Money, Integer, Decimal };
 
 class TChecker {
@@ -198,13 +195,20 @@ private:
         }
         for (int f = 0; f < family.RowCount() && f < FamilyType::Count; ++f) {
             const std::string letter = family.GetField(f, 1);
-            const std::string expected = kFamilyLetters[f];
-            if (!expected.empty() && letter != expected) {
+            const bool tableDefined = f == FamilyType::PressureWindow || f == FamilyType::StepTwist;
+            const int classedAs =
+                letter.size() == 1 ? FamilyTypeOfLetter(letter[0]) : FamilyType::Unknown;
+            if (!tableDefined && classedAs != f) {
+                std::string expected;
+                for (char c = 'A'; c <= 'Z'; ++c) {
+                    if (FamilyTypeOfLetter(c) == f) {
+                        expected = c;
+                    }
+                }
                 Report("Family.tbl", f,
                        "family " + std::to_string(f) + " must have the letter " + expected +
                            ", not '" + letter + "'");
-            } else if (expected.empty() && letter.size() == 1 &&
-                       std::string("CDEFHMNRT").find(letter) != std::string::npos) {
+            } else if (tableDefined && classedAs != FamilyType::Unknown) {
                 Report("Family.tbl", f, "letter '" + letter + "' belongs to another family");
             }
         }
@@ -314,8 +318,8 @@ private:
     }
 
     void CheckPartNumberStart(const std::string& file, int row, const std::string& part) {
-        Need(!part.empty() && std::string("CDEFHMNRT").find(part[0]) == std::string::npos, file,
-             row, "part number '" + part + "' would be read as another family");
+        Need(!part.empty() && FamilyTypeOfLetter(part[0]) == FamilyType::Unknown, file, row,
+             "part number '" + part + "' would be read as another family");
     }
 
     // The size codes a family offers (before special quotes), with their list rows.

@@ -58,11 +58,8 @@ std::string Copy(const std::string& text, int first, int width) {
 
 } // namespace
 
-int FamilyTypeOf(const std::string& partNumber, TUserPrompts& prompts) {
-    if (partNumber.empty()) {
-        return FamilyType::Unknown;
-    }
-    switch (partNumber[0]) {
+int FamilyTypeOfLetter(char letter) {
+    switch (letter) {
     case 'C':
         return FamilyType::Coax;
     case 'D':
@@ -82,7 +79,16 @@ int FamilyTypeOf(const std::string& partNumber, TUserPrompts& prompts) {
     case 'T':
         return FamilyType::Tapered;
     default:
-        break;
+        return FamilyType::Unknown;
+    }
+}
+
+int FamilyTypeOf(const std::string& partNumber, TUserPrompts& prompts) {
+    if (partNumber.empty()) {
+        return FamilyType::Unknown;
+    }
+    if (const int byLetter = FamilyTypeOfLetter(partNumber[0]); byLetter != FamilyType::Unknown) {
+        return byLetter;
     }
     // The header stays: a title line never holds a whole part number.
     const TTxtTable stepTwists = TTxtTable::CreateFromFile(DataPath + "StepTwist.tbl", prompts);

@@ -20,6 +20,9 @@ constexpr int LegB = 8;
 constexpr int Unit = 9;
 } // namespace PartFieldNo
 
+// The family whose part numbers begin with the letter (exact case), or 11.
+int FamilyTypeOfLetter(char letter);
+
 // The family of a part number by its first letter (exact case); any other start is a
 // 90° Step-Twist when StepTwist.tbl (read afresh, header kept) holds it whole in
 // column 5, otherwise 11.
