@@ -72,20 +72,12 @@ std::string WaveguideListTable(int familyType) {
     return familyType == FamilyType::Tapered ? "Taper.tbl" : "WGSize.tbl";
 }
 
+bool TOfferedWaveguides::Contains(std::string_view code) const {
+    return IgnoreCase ? Codes.count(UpperCase(code)) > 0 : Codes.count(code) > 0;
+}
+
 bool FamilyOffersWaveguide(int familyType, const std::string& code, const TTxtTable& source) {
-    const TWaveguideSource s = WaveguideSourceOf(familyType);
-    if (s.Table.empty()) {
-        return false;
-    }
-    if (!s.Letter.empty()) {
-        return FindRow(source, {{1, s.Letter}, {2, code}}) >= 0;
-    }
-    for (int r = 0; r < source.RowCount(); ++r) {
-        if (SameText(source.GetField(r, 1), code)) {
-            return true;
-        }
-    }
-    return false;
+    return TOfferedWaveguides(familyType, source).Contains(code);
 }
 
 } // namespace cvn

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "catalogue/TextUtils.h"
+
+#include <functional>
+#include <set>
 #include <string>
+#include <string_view>
 
 namespace cvn {
 
@@ -23,8 +28,34 @@ TWaveguideSource WaveguideSourceOf(int familyType);
 // The table the family's size list is built from: Taper.tbl or WGSize.tbl.
 std::string WaveguideListTable(int familyType);
 
-// True when the family has data for the size: the letter's rows of WGVSWR.tbl are
-// compared exactly, the other tables' column 1 ignoring case.
+// The sizes a family has data for, gathered in one pass over its source table (see
+// WaveguideSourceOf): the letter's rows of WGVSWR.tbl give their column 2, compared
+// exactly; the other tables give their column 1, compared ignoring case.
+class TOfferedWaveguides {
+public:
+    template <class Table>
+    TOfferedWaveguides(int familyType, const Table& source) {
+        const TWaveguideSource s = WaveguideSourceOf(familyType);
+        if (s.Table.empty()) {
+            return;
+        }
+        IgnoreCase = s.Letter.empty();
+        for (int r = 0; r < source.RowCount(); ++r) {
+            if (IgnoreCase) {
+                Codes.insert(UpperCase(source.GetField(r, 1)));
+            } else if (source.GetField(r, 1) == s.Letter) {
+                Codes.emplace(source.GetField(r, 2));
+            }
+        }
+    }
+    bool Contains(std::string_view code) const;
+
+private:
+    bool IgnoreCase = false;
+    std::set<std::string, std::less<>> Codes;
+};
+
+// True when the family has data for the size, as TOfferedWaveguides decides.
 bool FamilyOffersWaveguide(int familyType, const std::string& code, const TTxtTable& source);
 
 } // namespace cvn

@@ -111,14 +111,21 @@ bool ReadWholeFile(std::string_view path, std::string& bytes, std::string& error
         return false;
     }
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
+        st.st_size = 0;
+    } else if (S_ISDIR(st.st_mode)) {
         ::close(fd);
         errorText = std::strerror(EISDIR);
         return false;
     }
-    char buffer[65536];
+    // One buffer of the file's size; a file that grows meanwhile is read to its end.
+    bytes.resize(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 1);
+    std::size_t done = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (done == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -131,8 +138,9 @@ bool ReadWholeFile(std::string_view path, std::string& bytes, std::string& error
         if (n == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        done += static_cast<std::size_t>(n);
     }
+    bytes.resize(done);
     ::close(fd);
     return true;
 }

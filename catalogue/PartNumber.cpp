@@ -1,5 +1,6 @@
 #include "catalogue/PartNumber.h"
 
+#include "catalogue/FieldTable.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 
@@ -91,7 +92,7 @@ int FamilyTypeOf(const std::string& partNumber, TUserPrompts& prompts) {
         return byLetter;
     }
     // The header stays: a title line never holds a whole part number.
-    const TTxtTable stepTwists = TTxtTable::CreateFromFile(DataPath + "StepTwist.tbl", prompts);
+    const TFieldTable stepTwists = LoadFieldTableWithHeader("StepTwist.tbl", prompts);
     return FindRow(stepTwists, 5, partNumber) >= 0 ? FamilyType::StepTwist : FamilyType::Unknown;
 }
 

@@ -38,7 +38,11 @@ const std::string& TTxtTable::Line(int row) const {
 }
 
 std::string TTxtTable::GetField(int row, int column) const {
-    const std::string& line = Line(row);
+    return std::string(FieldView(row, column));
+}
+
+std::string_view TTxtTable::FieldView(int row, int column) const {
+    const std::string_view line = Line(row);
     if (column <= 0) {
         return {};
     }
@@ -56,7 +60,13 @@ std::string TTxtTable::GetField(int row, int column) const {
         fieldEnd = sep;
         start = sep + 1;
     }
-    return Trim(std::string_view(line).substr(fieldStart, fieldEnd - fieldStart));
+    while (fieldStart < fieldEnd && static_cast<unsigned char>(line[fieldStart]) <= 32) {
+        ++fieldStart;
+    }
+    while (fieldEnd > fieldStart && static_cast<unsigned char>(line[fieldEnd - 1]) <= 32) {
+        --fieldEnd;
+    }
+    return line.substr(fieldStart, fieldEnd - fieldStart);
 }
 
 void TTxtTable::GetColumn(int column, TStrings& target) const {
@@ -115,7 +125,7 @@ TTxtTable LoadDataTable(const std::string& name, TUserPrompts& prompts) {
 
 int FindRow(const TTxtTable& table, int column, const std::string& key, int fromRow) {
     for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
-        if (table.GetField(r, column) == key) {
+        if (table.FieldView(r, column) == key) {
             return r;
         }
     }
@@ -127,7 +137,7 @@ int FindRow(const TTxtTable& table, std::initializer_list<std::pair<int, std::st
     for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
         bool all = true;
         for (const auto& [column, key] : keys) {
-            if (table.GetField(r, column) != key) {
+            if (table.FieldView(r, column) != key) {
                 all = false;
                 break;
             }

@@ -33,6 +33,8 @@ public:
     // The trimmed field; every column from the last one onward gives the text after
     // the last separator, a column of 0 or less the empty text.
     std::string GetField(int row, int column) const;
+    // The same field without a copy; valid until the row's line changes.
+    std::string_view FieldView(int row, int column) const;
     void GetColumn(int column, TStrings& target) const;
     // Every field of the row, untrimmed; at least one.
     void SplitRow(int row, TStrings& target) const;

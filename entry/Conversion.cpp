@@ -1,6 +1,7 @@
 #include "entry/Conversion.h"
 
-#include "catalogue/TxtTable.h"
+#include "catalogue/FieldTable.h"
+#include "catalogue/TextUtils.h"
 #include "catalogue/UserPrompts.h"
 
 namespace cvn {
@@ -18,10 +19,10 @@ std::optional<TConversion> LookupConversion(const std::string& oldPartNumber,
     if (key.empty()) {
         return std::nullopt;
     }
-    const TTxtTable table = LoadDataTable("Conversion.tbl", prompts);
+    const TFieldTable table = LoadFieldTable("Conversion.tbl", prompts);
     for (int row = 0; row < table.RowCount(); ++row) {
         if (UpperCase(table.GetField(row, 1)) == key) {
-            return TConversion{UpperCase(table.GetField(row, 2)), table.GetField(row, 3)};
+            return TConversion{UpperCase(table.GetField(row, 2)), std::string(table.GetField(row, 3))};
         }
     }
     return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 #include "wizard/Configurator.h"
@@ -45,12 +46,12 @@ int FindLength(const TStrings& items, int digits, const std::string& code) {
 // neighbours of the same size. Without this the wizard would come back on the first
 // range, which composes a different part number.
 void ChooseStepTwistRange(TConfigurator& wizard, const std::string& p, TUserPrompts& prompts) {
-    const TTxtTable steps = LoadDataTable("StepTwist.tbl", prompts);
+    const TFieldTable steps = LoadFieldTable("StepTwist.tbl", prompts);
     const int row = FindRow(steps, 5, p);
     if (row < 0) {
         return;
     }
-    const std::string range = steps.GetField(row, 3);
+    const std::string range(steps.GetField(row, 3));
     for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {
         if (wizard.FrequencyChoices[i].FreqRange == range) {
             wizard.FrequencyChoiceClick(static_cast<int>(i));
@@ -139,6 +140,8 @@ void SetupFromPartNumber(TConfigurator& wizard, const std::string& partNumber,
         return;
     }
     {
+        // One event: every table is read once for all the handlers it drives.
+        const TTableReadScope tables;
         TApplyingGuard applying;
         ApplyFields(wizard, partNumber, prompts);
     }

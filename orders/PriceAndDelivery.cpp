@@ -3,7 +3,7 @@
 #include "catalogue/Errors.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TextUtils.h"
-#include "catalogue/TxtTable.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/cvnLib.h"
 
 #include <cstdint>
@@ -46,11 +46,11 @@ TFixed Narrow(TWide raw) {
     return TFixed::FromRaw(static_cast<std::int64_t>(raw));
 }
 
-TWide Money(const TTxtTable& table, int row, int column) {
+TWide Money(const TFieldTable& table, int row, int column) {
     return TFixed::Parse(table.GetField(row, column)).Raw;
 }
 
-std::int32_t Quantity(const TTxtTable& table, int row, int column) {
+std::int32_t Quantity(const TFieldTable& table, int row, int column) {
     return StrToInt(table.GetField(row, column));
 }
 
@@ -93,7 +93,7 @@ TWide StartedFeet(TWide nanoInches) {
 TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType,
                                    TUserPrompts& prompts) {
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable(
+    const TFieldTable table = LoadFieldTable(
         familyType == FamilyType::Coax ? "CoaxPrice.tbl" : "RigidTwistPrice.tbl", prompts);
     const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
     const std::string band = PartField(partNumber, familyType, PartFieldNo::Band);
@@ -113,7 +113,7 @@ TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType
 
 TPriceAndDelivery TaperedPrice(const std::string& partNumber, TUserPrompts& prompts) {
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable("TaperedTransitionPrice.tbl", prompts);
+    const TFieldTable table = LoadFieldTable("TaperedTransitionPrice.tbl", prompts);
     const int row =
         FindRow(table, 1, PartField(partNumber, FamilyType::Tapered, PartFieldNo::Waveguide));
     if (row < 0) {
@@ -132,7 +132,7 @@ TPriceAndDelivery TaperedPrice(const std::string& partNumber, TUserPrompts& prom
 TPriceAndDelivery FlexTwistPrice(const std::string& partNumber, TUserPrompts& prompts) {
     constexpr int type = FamilyType::FlexTwist;
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable("FlexTwistPrice.tbl", prompts);
+    const TFieldTable table = LoadFieldTable("FlexTwistPrice.tbl", prompts);
     const std::string waveguide = PartField(partNumber, type, PartFieldNo::Waveguide);
     const std::string unit = PartField(partNumber, type, PartFieldNo::Unit);
     // One row prices every band but the standard one.
@@ -177,12 +177,12 @@ bool SampleMatches(const std::string& sample, const std::string& partNumber, int
 
 TPriceAndDelivery BendPrice(const std::string& partNumber, int familyType, TUserPrompts& prompts) {
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable(
+    const TFieldTable table = LoadFieldTable(
         familyType == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl", prompts);
     const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
     for (int row = 0; row < table.RowCount(); ++row) {
         if (table.GetField(row, 1) != waveguide ||
-            !SampleMatches(table.GetField(row, 2), partNumber, familyType)) {
+            !SampleMatches(std::string(table.GetField(row, 2)), partNumber, familyType)) {
             continue;
         }
         result.Price = Narrow(Money(table, row, 3));
@@ -196,7 +196,7 @@ TPriceAndDelivery BendPrice(const std::string& partNumber, int familyType, TUser
 TPriceAndDelivery StraightPrice(const std::string& partNumber, TUserPrompts& prompts) {
     constexpr int type = FamilyType::Straight;
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable("StraightSectionPrice.tbl", prompts);
+    const TFieldTable table = LoadFieldTable("StraightSectionPrice.tbl", prompts);
     const int row = FindRow(table, 1, PartField(partNumber, type, PartFieldNo::Waveguide));
     if (row < 0) {
         return result;
@@ -219,7 +219,7 @@ TPriceAndDelivery MiterPrice(const std::string& partNumber, TUserPrompts& prompt
     // Both miters share one layout and one table.
     constexpr int type = FamilyType::MiterE;
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable("MiterBendPrice.tbl", prompts);
+    const TFieldTable table = LoadFieldTable("MiterBendPrice.tbl", prompts);
     const int row = FindRow(table, 1, PartField(partNumber, type, PartFieldNo::Waveguide));
     if (row < 0) {
         return result;
@@ -246,7 +246,7 @@ TPriceAndDelivery MiterPrice(const std::string& partNumber, TUserPrompts& prompt
 
 TPriceAndDelivery StepTwistPrice(const std::string& partNumber, TUserPrompts& prompts) {
     TPriceAndDelivery result;
-    const TTxtTable table = LoadDataTable("StepTwistPrice.tbl", prompts);
+    const TFieldTable table = LoadFieldTable("StepTwistPrice.tbl", prompts);
     const int row = FindRow(table, 1, partNumber);
     if (row >= 0) {
         result.Price = Narrow(Money(table, row, 2));

@@ -1,5 +1,6 @@
 #include "wizard/Configurator.h"
 
+#include "catalogue/FieldTable.h"
 #include "catalogue/Errors.h"
 #include "catalogue/Files.h"
 #include "catalogue/IniFile.h"
@@ -155,6 +156,7 @@ void TConfigurator::FormClose() {
 }
 
 void TConfigurator::btnNextClick() {
+    const TTableReadScope tables;
     if (!ScreenOneComplete()) {
         Prompts.Information("Please fill all options to continue.");
         return;
@@ -198,6 +200,7 @@ void TConfigurator::mnuResetSettingsClick() {
 }
 
 void TConfigurator::cbxFinishChange(int index) {
+    const TTableReadScope tables;
     FinishIndex = index;
     RefreshSpecs();
 }

@@ -219,6 +219,7 @@ private:
     void CoaxTypes(const std::string& code);
     void PressureWindowFlanges(const std::string& code);
     void StepTwistFlanges(const std::string& code);
+    std::vector<int> FlangeRowsOf(const std::string& code) const;
     std::string FamilyField(int column) const;
     std::string WaveguideCode() const;
 

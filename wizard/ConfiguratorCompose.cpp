@@ -3,6 +3,7 @@
 
 #include "wizard/Configurator.h"
 
+#include "catalogue/FieldTable.h"
 #include "catalogue/LengthLists.h"
 
 #include "catalogue/UserPrompts.h"
@@ -109,6 +110,7 @@ void TConfigurator::SetFinishForFamily(int family) {
 }
 
 void TConfigurator::btnCreateClick() {
+    const TTableReadScope tables;
     using namespace FamilyType;
     if (FrequencyChoices.empty()) {
         Prompts.Error("Unable to create part number. No frequency matches found.\rThe part "
@@ -251,7 +253,7 @@ void TConfigurator::OrderFlangeCodes(std::string& partNumber, int i, int j) {
 }
 
 void TConfigurator::StepTwistPartNumber() {
-    const TTxtTable table = LoadDataTable("StepTwist.tbl", Prompts);
+    const TFieldTable table = LoadFieldTable("StepTwist.tbl", Prompts);
     const std::string range =
         SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())
             ? FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqRange
@@ -263,7 +265,7 @@ void TConfigurator::StepTwistPartNumber() {
 }
 
 void TConfigurator::PressureWindowPartNumber() {
-    const TTxtTable table = LoadDataTable("PressureWindows.tbl", Prompts);
+    const TFieldTable table = LoadFieldTable("PressureWindows.tbl", Prompts);
     const int row = FindRow(table, {{1, WaveguideCode()}, {2, FlangeACode()}});
     if (row >= 0) {
         PartNumber = table.GetField(row, 4);

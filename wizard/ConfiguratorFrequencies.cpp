@@ -4,6 +4,7 @@
 
 #include "wizard/Configurator.h"
 
+#include "catalogue/FieldTable.h"
 #include "catalogue/Fixed.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
@@ -15,8 +16,33 @@ namespace cvn {
 namespace {
 
 // A row of Frequency.tbl as it stands in the file, with the VSWR appended as field 4.
-std::string FrequencyLine(const TTxtTable& frequencies, int row, const std::string& vswr) {
-    return frequencies.Lines[static_cast<std::size_t>(row)] + "|" + vswr;
+std::string FrequencyLine(const TFieldTable& frequencies, int row, std::string_view vswr) {
+    std::string line(frequencies.Line(row));
+    line += '|';
+    line += vswr;
+    return line;
+}
+
+// The rows of Frequency.tbl for the size, in table order: every band is looked up
+// among these instead of the whole table.
+std::vector<int> FrequencyRowsOf(const TFieldTable& frequencies, const std::string& waveguide) {
+    std::vector<int> rows;
+    for (int s = 0; s < frequencies.RowCount(); ++s) {
+        if (frequencies.GetField(s, 1) == waveguide) {
+            rows.push_back(s);
+        }
+    }
+    return rows;
+}
+
+// Appends the size's frequency rows of the band, in table order, each with the VSWR.
+void AddBandRows(TTxtTable& rows, const TFieldTable& frequencies, const std::vector<int>& ofSize,
+                 std::string_view band, std::string_view vswr) {
+    for (const int s : ofSize) {
+        if (frequencies.GetField(s, 2) == band) {
+            rows.Lines.push_back(FrequencyLine(frequencies, s, vswr));
+        }
+    }
 }
 
 // The flexible-twist breakpoint that applies to a length: the smallest breakpoint not
@@ -42,33 +68,30 @@ std::string FlexBreakpoint(TStrings breakpoints, const std::string& lengthText) 
 } // namespace
 
 void TConfigurator::LoadWaveguideVSWR() {
-    const TTxtTable frequencies = LoadDataTable("Frequency.tbl", Prompts);
-    const TTxtTable vswr = LoadDataTable("WGVSWR.tbl", Prompts);
+    const TFieldTable frequencies = LoadFieldTable("Frequency.tbl", Prompts);
+    const TFieldTable vswr = LoadFieldTable("WGVSWR.tbl", Prompts);
     const std::string waveguide = WaveguideCode();
     const std::string letter = FamilyField(1);
+    const std::vector<int> ofSize = FrequencyRowsOf(frequencies, waveguide);
     TTxtTable rows;
     for (int r = 0; r < vswr.RowCount(); ++r) {
-        if (vswr.GetField(r, 2) != waveguide || vswr.GetField(r, 1) != letter) {
-            continue;
-        }
-        const std::string band = vswr.GetField(r, 3);
-        for (int s = 0; s < frequencies.RowCount(); ++s) {
-            if (frequencies.GetField(s, 1) == waveguide && frequencies.GetField(s, 2) == band) {
-                rows.Lines.push_back(FrequencyLine(frequencies, s, vswr.GetField(r, 4)));
-            }
+        if (vswr.GetField(r, 2) == waveguide && vswr.GetField(r, 1) == letter) {
+            AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, 3), vswr.GetField(r, 4));
         }
     }
     BuildFrequencyChoices(rows, 2, 3, 4);
 }
 
 void TConfigurator::LoadFlexVSWR() {
-    const TTxtTable frequencies = LoadDataTable("Frequency.tbl", Prompts);
-    const TTxtTable vswr = LoadDataTable("FlexVSWR.tbl", Prompts);
+    const TFieldTable frequencies = LoadFieldTable("Frequency.tbl", Prompts);
+    const TFieldTable vswr = LoadFieldTable("FlexVSWR.tbl", Prompts);
     const std::string waveguide = WaveguideCode();
     TStrings breakpoints;
+    std::vector<int> ofWaveguide;
     for (int r = 0; r < vswr.RowCount(); ++r) {
         if (vswr.GetField(r, 1) == waveguide) {
-            breakpoints.push_back(vswr.GetField(r, 3));
+            breakpoints.emplace_back(vswr.GetField(r, 3));
+            ofWaveguide.push_back(r);
         }
     }
     SortUnique(breakpoints);
@@ -78,15 +101,10 @@ void TConfigurator::LoadFlexVSWR() {
     TTxtTable rows;
     if (!breakpoint.empty()) {
         const double limit = StrToFloat(breakpoint);
-        for (int r = 0; r < vswr.RowCount(); ++r) {
-            if (vswr.GetField(r, 1) != waveguide || StrToFloat(vswr.GetField(r, 3)) != limit) {
-                continue;
-            }
-            const std::string band = vswr.GetField(r, 2);
-            for (int s = 0; s < frequencies.RowCount(); ++s) {
-                if (frequencies.GetField(s, 1) == waveguide && frequencies.GetField(s, 2) == band) {
-                    rows.Lines.push_back(FrequencyLine(frequencies, s, vswr.GetField(r, 4)));
-                }
+        const std::vector<int> ofSize = FrequencyRowsOf(frequencies, waveguide);
+        for (const int r : ofWaveguide) {
+            if (StrToFloat(vswr.GetField(r, 3)) == limit) {
+                AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, 2), vswr.GetField(r, 4));
             }
         }
     }
@@ -94,20 +112,15 @@ void TConfigurator::LoadFlexVSWR() {
 }
 
 void TConfigurator::LoadCoaxVSWR() {
-    const TTxtTable frequencies = LoadDataTable("Frequency.tbl", Prompts);
-    const TTxtTable vswr = LoadDataTable("CoaxVSWR.tbl", Prompts);
+    const TFieldTable frequencies = LoadFieldTable("Frequency.tbl", Prompts);
+    const TFieldTable vswr = LoadFieldTable("CoaxVSWR.tbl", Prompts);
     const std::string waveguide = WaveguideCode();
     const std::string coax = CoaxCode();
+    const std::vector<int> ofSize = FrequencyRowsOf(frequencies, waveguide);
     TTxtTable rows;
     for (int r = 0; r < vswr.RowCount(); ++r) {
-        if (vswr.GetField(r, 1) != waveguide || vswr.GetField(r, 3) != coax) {
-            continue;
-        }
-        for (int s = 0; s < frequencies.RowCount(); ++s) {
-            if (frequencies.GetField(s, 1) == waveguide &&
-                frequencies.GetField(s, 2) == vswr.GetField(r, 2)) {
-                rows.Lines.push_back(FrequencyLine(frequencies, s, vswr.GetField(r, 4)));
-            }
+        if (vswr.GetField(r, 1) == waveguide && vswr.GetField(r, 3) == coax) {
+            AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, 2), vswr.GetField(r, 4));
         }
     }
     SortUnique(rows.Lines);
@@ -115,33 +128,41 @@ void TConfigurator::LoadCoaxVSWR() {
 }
 
 void TConfigurator::LoadPressureWindowVSWR() {
-    const TTxtTable windows = LoadDataTable("PressureWindows.tbl", Prompts);
-    const TTxtTable frequencies = LoadDataTable("Frequency.tbl", Prompts);
+    const TFieldTable windows = LoadFieldTable("PressureWindows.tbl", Prompts);
+    const TFieldTable frequencies = LoadFieldTable("Frequency.tbl", Prompts);
     const std::string waveguide = WaveguideCode();
     const std::string flange = FlangeACode();
+    std::vector<int> fitting;
+    for (int r = 0; r < windows.RowCount(); ++r) {
+        if (windows.GetField(r, 1) == waveguide && windows.GetField(r, 2) == flange) {
+            fitting.push_back(r);
+        }
+    }
     TTxtTable rows;
     // Windows are catalogued for the full band only, written exactly "S".
     for (int s = 0; s < frequencies.RowCount(); ++s) {
         if (frequencies.GetField(s, 1) != waveguide || frequencies.GetField(s, 2) != "S") {
             continue;
         }
-        for (int r = 0; r < windows.RowCount(); ++r) {
-            if (windows.GetField(r, 1) == waveguide && windows.GetField(r, 2) == flange) {
-                rows.Lines.push_back(FrequencyLine(frequencies, s, windows.GetField(r, 5)));
-            }
+        for (const int r : fitting) {
+            rows.Lines.push_back(FrequencyLine(frequencies, s, windows.GetField(r, 5)));
         }
     }
     BuildFrequencyChoices(rows, 2, 3, 4);
 }
 
 void TConfigurator::LoadStepTwistFrequencies() {
-    const TTxtTable table = LoadDataTable("StepTwist.tbl", Prompts);
+    const TFieldTable table = LoadFieldTable("StepTwist.tbl", Prompts);
     const std::string waveguide = WaveguideCode();
     TTxtTable rows;
     for (int r = 0; r < table.RowCount(); ++r) {
         if (table.GetField(r, 1) == waveguide) {
-            rows.Lines.push_back(table.GetField(r, 1) + "|" + table.GetField(r, 2) + "|" +
-                                 table.GetField(r, 3) + "|" + table.GetField(r, 4));
+            std::string line(table.GetField(r, 1));
+            for (int c = 2; c <= 4; ++c) {
+                line += '|';
+                line += table.GetField(r, c);
+            }
+            rows.Lines.push_back(std::move(line));
         }
     }
     BuildFrequencyChoices(rows, 2, 3, 4);
@@ -207,6 +228,7 @@ void TConfigurator::ClearFrequencyChoices() {
 }
 
 void TConfigurator::FrequencyChoiceClick(int index) {
+    const TTableReadScope tables;
     if (index < 0 || index >= static_cast<int>(FrequencyChoices.size())) {
         return;
     }

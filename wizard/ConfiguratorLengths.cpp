@@ -4,6 +4,7 @@
 #include "wizard/Configurator.h"
 
 #include "catalogue/Errors.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/Fixed.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/UserPrompts.h"
@@ -88,24 +89,24 @@ void TConfigurator::FillLengthList(TLengthList& list) {
 }
 
 void TConfigurator::FillFlexibleLengths() {
-    const TTxtTable specs = LoadDataTable("FlexSpecs.tbl", Prompts);
-    const TTxtTable metric = LoadDataTable("FlexMetricLengths.tbl", Prompts);
-    const TTxtTable imperial = LoadDataTable("FlexImperialLengths.tbl", Prompts);
+    const TFieldTable specs = LoadFieldTable("FlexSpecs.tbl", Prompts);
+    const TFieldTable metric = LoadFieldTable("FlexMetricLengths.tbl", Prompts);
+    const TFieldTable imperial = LoadFieldTable("FlexImperialLengths.tbl", Prompts);
     Length.ClearAllItems();
     const int row = FindRow(specs, 1, WaveguideCode());
     if (row < 0) {
         return;
     }
-    const std::string preset = IsImperial ? InchText(specs.GetField(row, 2))
+    const std::string preset = IsImperial ? InchText(std::string(specs.GetField(row, 2)))
                                           : MillimetreText(StrToFloat(specs.GetField(row, 3)));
     // Built aside, so that a length that is not a number leaves the list empty.
     TStrings inches;
     for (int r = 0; r < imperial.RowCount(); ++r) {
-        inches.push_back(InchText(imperial.GetField(r, 1)));
+        inches.push_back(InchText(std::string(imperial.GetField(r, 1))));
     }
     Length.ImperialItems = std::move(inches);
     for (int r = 0; r < metric.RowCount(); ++r) {
-        Length.MetricItems.push_back(metric.GetField(r, 1));
+        Length.MetricItems.emplace_back(metric.GetField(r, 1));
     }
     Length.SelectText(preset);
 }
@@ -125,7 +126,7 @@ void TConfigurator::ShowPresetLength() {
 void TConfigurator::ShowStepTwistLength() {
     LengthText.clear();
     // Read whole: its first line is searched like any other.
-    const TTxtTable table = TTxtTable::CreateFromFile(DataPath + "StepTwist.tbl", Prompts);
+    const TFieldTable table = LoadFieldTableWithHeader("StepTwist.tbl", Prompts);
     if (SelectedFrequency < 0 || SelectedFrequency >= static_cast<int>(FrequencyChoices.size())) {
         return;
     }
@@ -135,11 +136,12 @@ void TConfigurator::ShowStepTwistLength() {
     if (row < 0) {
         return;
     }
-    const std::string inches = table.GetField(row, 6);
+    const std::string inches(table.GetField(row, 6));
     LengthText = IsImperial ? inches : MillimetreText(InchesToMm(StrToFloat(inches)));
 }
 
 void TConfigurator::cbxLengthEnter(TLengthBox box) {
+    const TTableReadScope tables;
     const TLengthList& list = LengthList(box);
     if (list.Editable && !list.Items().empty()) {
         LastLengthIndex = list.ItemIndex;
@@ -147,6 +149,7 @@ void TConfigurator::cbxLengthEnter(TLengthBox box) {
 }
 
 void TConfigurator::cbxLengthExit(TLengthBox box, const std::string& text) {
+    const TTableReadScope tables;
     TLengthList& list = LengthList(box);
     if (!list.Editable || list.Items().empty()) {
         return;
@@ -178,6 +181,7 @@ void TConfigurator::cbxLengthExit(TLengthBox box, const std::string& text) {
 }
 
 void TConfigurator::cbxLengthChange(int index, const std::string& text) {
+    const TTableReadScope tables;
     Length.ItemIndex = index;
     Length.Text = text;
     if (ProductTypeIndex == FamilyType::FlexTwist && IsNumber(text)) {
@@ -187,18 +191,21 @@ void TConfigurator::cbxLengthChange(int index, const std::string& text) {
 }
 
 void TConfigurator::cbxLegALengthChange(int index, const std::string& text) {
+    const TTableReadScope tables;
     LegALength.ItemIndex = index;
     LegALength.Text = text;
     RefreshSpecs();
 }
 
 void TConfigurator::cbxLegBLengthChange(int index, const std::string& text) {
+    const TTableReadScope tables;
     LegBLength.ItemIndex = index;
     LegBLength.Text = text;
     RefreshSpecs();
 }
 
 void TConfigurator::chkFlangeAdaptorClick(bool checked) {
+    const TTableReadScope tables;
     FlangeAdaptorChecked = checked;
     Length.Enabled = !checked;
     if (checked) {
@@ -213,12 +220,14 @@ void TConfigurator::chkFlangeAdaptorClick(bool checked) {
 }
 
 void TConfigurator::mnuImperialClick() {
+    const TTableReadScope tables;
     if (!ImperialChecked) {
         SetUnits(true);
     }
 }
 
 void TConfigurator::mnuMetricClick() {
+    const TTableReadScope tables;
     if (!MetricChecked) {
         SetUnits(false);
     }

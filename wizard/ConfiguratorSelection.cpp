@@ -4,10 +4,13 @@
 #include "wizard/Configurator.h"
 
 #include "catalogue/FamilyRules.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 
 #include <optional>
+#include <set>
+#include <string_view>
 
 namespace cvn {
 
@@ -38,6 +41,7 @@ std::string TConfigurator::WaveguideCode() const {
 }
 
 void TConfigurator::cbxProductTypeChange(int index) {
+    const TTableReadScope tables;
     ProductTypeIndex = index;
     if (!HasRow(FamilyTable, index)) {
         return;
@@ -74,20 +78,19 @@ void TConfigurator::LoadWaveguideList(int family) {
         WaveguideColumnWidths = {30, 60, 60, 60, 60};
         WaveguideDropWidth = 260;
     }
-    WaveguideList = LoadDataTable(WaveguideListTable(family), Prompts);
+    const TFieldTable sizes = LoadFieldTable(WaveguideListTable(family), Prompts);
     WaveguideNameColumn = family == FamilyType::Tapered ? 3 : 2;
     WaveguideIndex = -1;
 
     const TWaveguideSource source = WaveguideSourceOf(family);
-    const TTxtTable offered =
-        source.Table.empty() ? TTxtTable() : LoadDataTable(source.Table, Prompts);
-    TStrings kept;
-    for (int r = 0; r < WaveguideList.RowCount(); ++r) {
-        if (FamilyOffersWaveguide(family, WaveguideList.GetField(r, 1), offered)) {
-            kept.push_back(WaveguideList.Lines[static_cast<std::size_t>(r)]);
+    const TOfferedWaveguides offered(
+        family, source.Table.empty() ? TFieldTable() : LoadFieldTable(source.Table, Prompts));
+    WaveguideList = {};
+    for (int r = 0; r < sizes.RowCount(); ++r) {
+        if (offered.Contains(sizes.GetField(r, 1))) {
+            WaveguideList.Lines.emplace_back(sizes.Line(r));
         }
     }
-    WaveguideList.Lines = std::move(kept);
 }
 
 void TConfigurator::ClearWaveguideChoices() {
@@ -147,6 +150,7 @@ void TConfigurator::ShowFamily(int family) {
 }
 
 void TConfigurator::cbxWaveguideChange(int index) {
+    const TTableReadScope tables;
     WaveguideIndex = index;
     const int family = ProductTypeIndex;
     if (!HasRow(WaveguideList, index) || !HasRow(FamilyTable, family)) {
@@ -277,7 +281,7 @@ void TConfigurator::RestoreFlanges(int family, const std::optional<std::string>&
 void TConfigurator::FlangesByWaveguide(TTxtTable& list, const std::string& code) {
     list = {};
     for (int r = 0; r < FlangeTable.RowCount(); ++r) {
-        if (FlangeTable.GetField(r, 2) == code) {
+        if (FlangeTable.FieldView(r, 2) == code) {
             list.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(r)]);
         }
     }
@@ -289,33 +293,48 @@ void TConfigurator::FlangesByWaveguide(TTxtTable& list, const std::string& code)
 }
 
 void TConfigurator::CoaxTypes(const std::string& code) {
-    const TTxtTable types = LoadDataTable("CoaxType.tbl", Prompts);
-    const TTxtTable vswr = LoadDataTable("CoaxVSWR.tbl", Prompts);
+    const TFieldTable types = LoadFieldTable("CoaxType.tbl", Prompts);
+    const TFieldTable vswr = LoadFieldTable("CoaxVSWR.tbl", Prompts);
     FlangeBList = {};
     FlangeBIndex = CoaxIndex = -1;
-    for (int t = 0; t < types.RowCount(); ++t) {
-        const std::string type = types.GetField(t, 1);
-        for (int v = 0; v < vswr.RowCount(); ++v) {
-            if (vswr.GetField(v, 3) == type && vswr.GetField(v, 1) == code) {
-                FlangeBList.Lines.push_back(types.Lines[static_cast<std::size_t>(t)]);
-            }
+    std::set<std::string_view, std::less<>> offered;
+    for (int v = 0; v < vswr.RowCount(); ++v) {
+        if (vswr.GetField(v, 1) == code) {
+            offered.insert(vswr.GetField(v, 3));
         }
     }
-    // Every VSWR row of a connector adds it once more; the list shows each once.
+    for (int t = 0; t < types.RowCount(); ++t) {
+        if (offered.count(types.GetField(t, 1)) > 0) {
+            FlangeBList.Lines.emplace_back(types.Line(t));
+        }
+    }
+    // A connector listed twice shows once.
     SortUnique(FlangeBList.Lines);
 }
 
+// The rows of FlangeTable for the size, in table order.
+std::vector<int> TConfigurator::FlangeRowsOf(const std::string& code) const {
+    std::vector<int> rows;
+    for (int f = 0; f < FlangeTable.RowCount(); ++f) {
+        if (FlangeTable.FieldView(f, 2) == code) {
+            rows.push_back(f);
+        }
+    }
+    return rows;
+}
+
 void TConfigurator::PressureWindowFlanges(const std::string& code) {
-    const TTxtTable windows = LoadDataTable("PressureWindows.tbl", Prompts);
+    const TFieldTable windows = LoadFieldTable("PressureWindows.tbl", Prompts);
     FlangeAList = {};
     FlangeAIndex = -1;
+    const std::vector<int> flanges = FlangeRowsOf(code);
     for (int w = 0; w < windows.RowCount(); ++w) {
         if (windows.GetField(w, 1) != code) {
             continue;
         }
-        const std::string flange = windows.GetField(w, 2);
-        for (int f = 0; f < FlangeTable.RowCount(); ++f) {
-            if (FlangeTable.GetField(f, 2) == code && FlangeTable.GetField(f, 1) == flange) {
+        const std::string_view flange = windows.GetField(w, 2);
+        for (const int f : flanges) {
+            if (FlangeTable.FieldView(f, 1) == flange) {
                 FlangeAList.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(f)]);
             }
         }
@@ -323,17 +342,18 @@ void TConfigurator::PressureWindowFlanges(const std::string& code) {
 }
 
 void TConfigurator::StepTwistFlanges(const std::string& code) {
-    const TTxtTable offered = LoadDataTable("StepFlange.tbl", Prompts);
+    const TFieldTable offered = LoadFieldTable("StepFlange.tbl", Prompts);
     FlangeAList = {};
     FlangeBList = {};
     FlangeAIndex = FlangeBIndex = CoaxIndex = -1;
+    const std::vector<int> flanges = FlangeRowsOf(code);
     for (int s = 0; s < offered.RowCount(); ++s) {
         if (offered.GetField(s, 2) != code) {
             continue;
         }
-        const std::string flange = offered.GetField(s, 1);
-        for (int f = 0; f < FlangeTable.RowCount(); ++f) {
-            if (FlangeTable.GetField(f, 1) == flange && FlangeTable.GetField(f, 2) == code) {
+        const std::string_view flange = offered.GetField(s, 1);
+        for (const int f : flanges) {
+            if (FlangeTable.FieldView(f, 1) == flange) {
                 FlangeAList.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(f)]);
                 FlangeBList.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(f)]);
             }
@@ -342,6 +362,7 @@ void TConfigurator::StepTwistFlanges(const std::string& code) {
 }
 
 void TConfigurator::cbxFlangeAChange(int index) {
+    const TTableReadScope tables;
     FlangeAIndex = index;
     FlangeAPicture = HasRow(FlangeAList, index) ? FlangeAList.GetField(index, 5) : std::string();
     if (ProductTypeIndex == FamilyType::PressureWindow) {
@@ -351,12 +372,14 @@ void TConfigurator::cbxFlangeAChange(int index) {
 }
 
 void TConfigurator::cbxFlangeBChange(int index) {
+    const TTableReadScope tables;
     FlangeBIndex = index;
     FlangeBPicture = HasRow(FlangeBList, index) ? FlangeBList.GetField(index, 5) : std::string();
     RefreshSpecs();
 }
 
 void TConfigurator::cbxCoaxChange(int index) {
+    const TTableReadScope tables;
     CoaxIndex = index;
     if (HasRow(FlangeBList, index)) {
         LoadCoaxVSWR();

@@ -1,0 +1,260 @@
+// Benchmarks of what the user waits for, each registered beside its floor: the same
+// tables read and split, or the same bytes written, measured in the same run. The
+// catalogue is the folder given by --app-dir (Data/ and Images/ inside); files the
+// writers produce go there too.
+//
+//   corvane_bench --app-dir=DIR [Google Benchmark options]
+//
+// A figure is named KIND/FAMILY/WHAT; its floor is the same name after "floor:".
+
+#include "bench/Floor.h"
+#include "bench/TableProbe.h"
+
+#include "catalogue/CatalogueCheck.h"
+#include "catalogue/Files.h"
+#include "catalogue/PartNumber.h"
+#include "catalogue/TxtTable.h"
+#include "catalogue/UserPrompts.h"
+#include "catalogue/cvnLib.h"
+#include "entry/SetupFromPartNumber.h"
+#include "orders/OrderExport.h"
+#include "orders/PriceAndDelivery.h"
+#include "orders/SiteList.h"
+#include "wizard/Configurator.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace cvn::bench {
+
+namespace {
+
+// Says nothing and answers as a user who goes on would.
+class TQuietPrompts : public TUserPrompts {
+public:
+    int Messages = 0;
+    void Information(const std::string&) override { ++Messages; }
+    void Error(const std::string&) override { ++Messages; }
+    bool YesNo(const std::string&) override { return true; }
+    TDialogResult ConfirmTapered(const std::string&) override { return TDialogResult::Continue; }
+    TDialogResult ConfirmSwap(const std::string&, const std::string&) override {
+        return TDialogResult::Continue;
+    }
+};
+
+std::string AppDir;
+
+// One family's representative part, as a user would configure it.
+struct TFamilyCase {
+    const char* Name;
+    const char* PartNumber;
+};
+
+const TFamilyCase kFamilies[] = {
+    {"coax", "C090AASG"},          {"twist", "D090ABSG"},
+    {"e-bend", "E090PA040B040SG"}, {"flex-twist", "F090PA0120AS"},
+    {"h-bend", "H112PA040C040AG"}, {"miter-h", "M090PA040A040SG"},
+    {"miter-e", "N187PC080C080AG"}, {"window", "P090WA"},
+    {"straight", "R187PA0125BSG"}, {"step-twist", "ST090S"},
+    {"taper", "T075AAG"},
+};
+
+// The families whose every wizard event is measured.
+const char* const kEventFamilies[] = {"straight", "e-bend", "miter-h",
+                                      "coax",     "flex-twist", "step-twist"};
+
+const TFamilyCase& Family(const std::string& name) {
+    for (const TFamilyCase& f : kFamilies) {
+        if (name == f.Name) {
+            return f;
+        }
+    }
+    std::abort();
+}
+
+// A wizard set up from the part number, as the user leaves it before the next event.
+struct TWizard {
+    TQuietPrompts Prompts;
+    TConfigurator W{Prompts};
+    explicit TWizard(const std::string& partNumber) {
+        W.FormCreate(AppDir);
+        SetupFromPartNumber(W, partNumber, Prompts);
+        W.btnNextClick();
+    }
+};
+
+using TEvent = std::function<void(TConfigurator&)>;
+
+// The events a user can cause on screens 1 and 2 of a family, each repeating the
+// choice the set-up made so the state stays the same from one run to the next.
+std::vector<std::pair<std::string, TEvent>> EventsOf(int family) {
+    using namespace FamilyType;
+    std::vector<std::pair<std::string, TEvent>> events;
+    const int product = family;
+    events.push_back({"product-type", [product](TConfigurator& w) {
+                          w.WaveguideIndex = -1; // a fresh choice, nothing to keep
+                          w.cbxProductTypeChange(product);
+                      }});
+    events.push_back(
+        {"waveguide", [](TConfigurator& w) { w.cbxWaveguideChange(w.WaveguideIndex); }});
+    events.push_back({"flange-a", [](TConfigurator& w) {
+                          w.cbxFlangeAChange(w.FlangeAIndex < 0 ? 0 : w.FlangeAIndex);
+                      }});
+    if (family == Coax) {
+        events.push_back({"coax", [](TConfigurator& w) { w.cbxCoaxChange(w.CoaxIndex); }});
+    } else {
+        events.push_back({"flange-b", [](TConfigurator& w) {
+                              w.cbxFlangeBChange(w.FlangeBIndex < 0 ? 0 : w.FlangeBIndex);
+                          }});
+    }
+    if (family == Straight || family == FlexTwist) {
+        events.push_back({"length", [](TConfigurator& w) {
+                              w.cbxLengthChange(w.Length.ItemIndex, w.Length.Text);
+                          }});
+    } else if (family == EBend || family == MiterH) {
+        events.push_back({"leg-a", [](TConfigurator& w) {
+                              w.cbxLegALengthChange(w.LegALength.ItemIndex, w.LegALength.Text);
+                          }});
+    }
+    events.push_back({"units", [](TConfigurator& w) {
+                          w.mnuMetricClick();
+                          w.mnuImperialClick();
+                      }});
+    events.push_back(
+        {"frequency", [](TConfigurator& w) { w.FrequencyChoiceClick(w.SelectedFrequency); }});
+    events.push_back({"create", [](TConfigurator& w) { w.btnCreateClick(); }});
+    return events;
+}
+
+void Register(const std::string& name, const std::function<void()>& action,
+              const std::vector<std::string>& floorFiles) {
+    benchmark::RegisterBenchmark(name.c_str(), [action](benchmark::State& state) {
+        for (auto _ : state) {
+            action();
+        }
+    });
+    benchmark::RegisterBenchmark(("floor:" + name).c_str(), [floorFiles](benchmark::State& state) {
+        for (auto _ : state) {
+            benchmark::DoNotOptimize(ReadAndSplitAll(floorFiles));
+        }
+    });
+}
+
+void RegisterEvents() {
+    for (const char* name : kEventFamilies) {
+        const TFamilyCase& f = Family(name);
+        TQuietPrompts prompts;
+        const int family = FamilyTypeOf(f.PartNumber, prompts);
+        for (auto& [what, event] : EventsOf(family)) {
+            auto wizard = std::make_shared<TWizard>(f.PartNumber);
+            const TOpenedFiles opened = FilesOpenedBy(DataPath, [&] { event(wizard->W); });
+            Register(std::string("event/") + name + "/" + what,
+                     [wizard, event = event] { event(wizard->W); }, opened.Paths);
+            std::fprintf(stderr, "event/%s/%s opens %d tables (%zu distinct)\n", name,
+                         what.c_str(), opened.Opens, opened.Paths.size());
+        }
+    }
+}
+
+void RegisterSetupsAndPrices() {
+    for (const TFamilyCase& f : kFamilies) {
+        const std::string pn = f.PartNumber;
+        auto wizard = std::make_shared<TWizard>(pn);
+        const auto setup = [wizard, pn] { SetupFromPartNumber(wizard->W, pn, wizard->Prompts); };
+        Register(std::string("setup/") + f.Name, setup, FilesOpenedBy(DataPath, setup).Paths);
+
+        auto prompts = std::make_shared<TQuietPrompts>();
+        const auto price = [prompts, pn] {
+            benchmark::DoNotOptimize(PriceAndDeliveryTexts(pn, 3, *prompts));
+        };
+        Register(std::string("price/") + f.Name, price, FilesOpenedBy(DataPath, price).Paths);
+    }
+}
+
+void RegisterCheck() {
+    const auto check = [] { benchmark::DoNotOptimize(CheckCatalogue()); };
+    Register("check/all/catalogue", check, FilesOpenedBy(DataPath, check).Paths);
+}
+
+// An order of 10,000 lines of real parts, each part number once.
+std::shared_ptr<TTxtTable> LargeOrder() {
+    auto order = std::make_shared<TTxtTable>();
+    for (int i = 0; i < 10000; ++i) {
+        const TFamilyCase& f = kFamilies[static_cast<std::size_t>(i) % std::size(kFamilies)];
+        order->Lines.push_back(std::to_string(i % 97 + 1) + "|$1,234.50|4-6 Weeks|" +
+                               f.PartNumber + "-" + std::to_string(i) + "|" + f.Name +
+                               ", WR-90, Cover, Length: 12.0, Cover, 8.2-12.4 GHz / VSWR: "
+                               "1.05:1, Gray");
+    }
+    return order;
+}
+
+void RegisterExports() {
+    const auto order = LargeOrder();
+    auto prompts = std::make_shared<TQuietPrompts>();
+    const std::string out = AppDir + "bench-order";
+    const std::vector<std::pair<std::string, std::function<std::string()>>> writers = {
+        {"sheet", [order, out] { return SaveOrderAs(*order, out, SaveFormat::Sheet); }},
+        {"text", [order, out] { return SaveOrderAs(*order, out, SaveFormat::Text); }},
+        {"xml", [order, out] { return SaveOrderAs(*order, out, SaveFormat::Xml); }},
+        {"site-list",
+         [order, prompts] {
+             WriteSiteList(*order, *prompts);
+             return AppPath + "corvane38.lom";
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        const std::string file = write();
+        std::string bytes;
+        std::string error;
+        ReadWholeFile(file, bytes, error);
+        benchmark::RegisterBenchmark(("export/order-10000/" + name).c_str(),
+                                     [write = write](benchmark::State& state) {
+                                         for (auto _ : state) {
+                                             benchmark::DoNotOptimize(write());
+                                         }
+                                     });
+        benchmark::RegisterBenchmark(("floor:export/order-10000/" + name).c_str(),
+                                     [file, bytes](benchmark::State& state) {
+                                         for (auto _ : state) {
+                                             WriteBytes(file, bytes);
+                                         }
+                                     });
+    }
+}
+
+} // namespace
+
+} // namespace cvn::bench
+
+int main(int argc, char** argv) {
+    using namespace cvn::bench;
+    std::vector<char*> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--app-dir=", 10) == 0) {
+            AppDir = cvn::WithTrailingSlash(argv[i] + 10);
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    if (AppDir.empty()) {
+        std::fprintf(stderr, "usage: corvane_bench --app-dir=DIR [benchmark options]\n");
+        return 2;
+    }
+    cvn::SetAppPath(AppDir);
+    RegisterEvents();
+    RegisterSetupsAndPrices();
+    RegisterCheck();
+    RegisterExports();
+    int count = static_cast<int>(rest.size());
+    benchmark::Initialize(&count, rest.data());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

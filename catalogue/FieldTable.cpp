@@ -1,0 +1,204 @@
+#include "catalogue/FieldTable.h"
+
+#include "catalogue/Errors.h"
+#include "catalogue/Files.h"
+#include "catalogue/TxtTable.h"
+#include "catalogue/UserPrompts.h"
+#include "catalogue/cvnLib.h"
+
+namespace cvn {
+
+namespace {
+
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+// The tables read in the current event, with the load error of those that failed.
+struct TReading {
+    TFieldTable Table;
+    std::string Error;
+};
+int ScopeDepth = 0;
+std::map<std::string, TReading>& Readings() {
+    static std::map<std::string, TReading> readings;
+    return readings;
+}
+
+TReading Read(const std::string& fileName) {
+    TReading reading;
+    std::string bytes;
+    if (!ReadWholeFile(fileName, bytes, reading.Error)) {
+        reading.Error = LoadErrorMessage(fileName, reading.Error);
+        return reading;
+    }
+    reading.Table = TFieldTable::FromText(std::move(bytes));
+    return reading;
+}
+
+TFieldTable LoadOnce(const std::string& fileName, TUserPrompts& prompts) {
+    TReading fresh;
+    const TReading* reading = &fresh;
+    if (ScopeDepth > 0) {
+        auto it = Readings().find(fileName);
+        if (it == Readings().end()) {
+            it = Readings().emplace(fileName, Read(fileName)).first;
+        }
+        reading = &it->second;
+    } else {
+        fresh = Read(fileName);
+    }
+    if (!reading->Error.empty()) {
+        prompts.Error(reading->Error);
+        return {};
+    }
+    return reading->Table;
+}
+
+} // namespace
+
+TFieldTable TFieldTable::FromFile(const std::string& fileName, TUserPrompts& prompts) {
+    TReading reading = Read(fileName);
+    if (!reading.Error.empty()) {
+        prompts.Error(reading.Error);
+    }
+    return reading.Table;
+}
+
+TFieldTable TFieldTable::FromText(std::string bytes) {
+    auto data = std::make_shared<TData>();
+    data->Bytes = std::move(bytes);
+    const std::string& b = data->Bytes;
+    // About one field in eight bytes is typical of the catalogue; a guess, not a limit.
+    data->Fields.reserve(b.size() / 8 + 1);
+    data->Lines.reserve(b.size() / 32 + 1);
+    data->FirstField.reserve(b.size() / 32 + 2);
+
+    std::size_t lineStart = 0;
+    std::size_t fieldStart = 0;
+    const auto endField = [&](std::size_t end) {
+        std::size_t first = fieldStart;
+        std::size_t last = end;
+        while (first < last && IsBlank(b[first])) {
+            ++first;
+        }
+        while (last > first && IsBlank(b[last - 1])) {
+            --last;
+        }
+        data->Fields.push_back({first, last});
+    };
+    const auto endLine = [&](std::size_t end) {
+        endField(end);
+        data->Lines.push_back({lineStart, end});
+    };
+    const std::size_t n = b.size();
+    data->FirstField.push_back(0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = b[i];
+        if (c == '|') {
+            endField(i);
+            fieldStart = i + 1;
+        } else if (c == '\r' || c == '\n') {
+            endLine(i);
+            if (c == '\r' && i + 1 < n && b[i + 1] == '\n') {
+                ++i;
+            }
+            lineStart = fieldStart = i + 1;
+            data->FirstField.push_back(data->Fields.size());
+        }
+    }
+    // A break after the last line adds no row.
+    if (lineStart < n) {
+        endLine(n);
+        data->FirstField.push_back(data->Fields.size());
+    }
+    TFieldTable table;
+    table.Data = std::move(data);
+    return table;
+}
+
+void TFieldTable::DeleteHeader() {
+    if (RowCount() > 0) {
+        ++FirstRow;
+    }
+}
+
+int TFieldTable::RowCount() const {
+    return Data ? static_cast<int>(Data->Lines.size()) - FirstRow : 0;
+}
+
+std::size_t TFieldTable::Row(int row) const {
+    if (row < 0 || row >= RowCount()) {
+        RaiseListIndex(row);
+    }
+    return static_cast<std::size_t>(row + FirstRow);
+}
+
+std::string_view TFieldTable::GetField(int row, int column) const {
+    const std::size_t r = Row(row);
+    if (column <= 0) {
+        return {};
+    }
+    const std::size_t first = Data->FirstField[r];
+    const std::size_t count = Data->FirstField[r + 1] - first;
+    const std::size_t c = static_cast<std::size_t>(column) < count
+                              ? static_cast<std::size_t>(column) - 1
+                              : count - 1;
+    const TSpan span = Data->Fields[first + c];
+    return std::string_view(Data->Bytes).substr(span.Begin, span.End - span.Begin);
+}
+
+std::string_view TFieldTable::Line(int row) const {
+    const TSpan span = Data->Lines[Row(row)];
+    return std::string_view(Data->Bytes).substr(span.Begin, span.End - span.Begin);
+}
+
+TFieldTable LoadFieldTable(const std::string& name, TUserPrompts& prompts) {
+    TFieldTable table = LoadOnce(DataPath + name, prompts);
+    table.DeleteHeader();
+    return table;
+}
+
+TFieldTable LoadFieldTableWithHeader(const std::string& name, TUserPrompts& prompts) {
+    return LoadOnce(DataPath + name, prompts);
+}
+
+TTableReadScope::TTableReadScope() {
+    if (ScopeDepth++ == 0) {
+        Readings().clear();
+    }
+}
+
+TTableReadScope::~TTableReadScope() {
+    if (--ScopeDepth == 0) {
+        Readings().clear();
+    }
+}
+
+int FindRow(const TFieldTable& table, int column, std::string_view key, int fromRow) {
+    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
+        if (table.GetField(r, column) == key) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+int FindRow(const TFieldTable& table,
+            std::initializer_list<std::pair<int, std::string_view>> keys, int fromRow) {
+    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
+        bool all = true;
+        for (const auto& [column, key] : keys) {
+            if (table.GetField(r, column) != key) {
+                all = false;
+                break;
+            }
+        }
+        if (all) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+} // namespace cvn
