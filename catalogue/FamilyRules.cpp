@@ -72,8 +72,17 @@ std::string WaveguideListTable(int familyType) {
     return familyType == FamilyType::Tapered ? "Taper.tbl" : "WGSize.tbl";
 }
 
+void TOfferedWaveguides::Sort() {
+    std::sort(Codes.begin(), Codes.end());
+    Codes.erase(std::unique(Codes.begin(), Codes.end()), Codes.end());
+}
+
 bool TOfferedWaveguides::Contains(std::string_view code) const {
-    return IgnoreCase ? Codes.count(UpperCase(code)) > 0 : Codes.count(code) > 0;
+    const auto has = [this](std::string_view c) {
+        const auto it = std::lower_bound(Codes.begin(), Codes.end(), c);
+        return it != Codes.end() && *it == c;
+    };
+    return IgnoreCase ? has(UpperCase(code)) : has(code);
 }
 
 bool FamilyOffersWaveguide(int familyType, const std::string& code, const TTxtTable& source) {

@@ -2,10 +2,9 @@
 
 #include "catalogue/TextUtils.h"
 
-#include <functional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cvn {
 
@@ -42,17 +41,26 @@ public:
         IgnoreCase = s.Letter.empty();
         for (int r = 0; r < source.RowCount(); ++r) {
             if (IgnoreCase) {
-                Codes.insert(UpperCase(source.GetField(r, 1)));
+                Add(UpperCase(source.GetField(r, 1)));
             } else if (source.GetField(r, 1) == s.Letter) {
-                Codes.emplace(source.GetField(r, 2));
+                Add(source.GetField(r, 2));
             }
         }
+        Sort();
     }
     bool Contains(std::string_view code) const;
 
 private:
     bool IgnoreCase = false;
-    std::set<std::string, std::less<>> Codes;
+    std::vector<std::string> Codes; // sorted, each once
+
+    // Rows of one size mostly follow one another: those add nothing new.
+    void Add(std::string_view code) {
+        if (Codes.empty() || Codes.back() != code) {
+            Codes.emplace_back(code);
+        }
+    }
+    void Sort();
 };
 
 // True when the family has data for the size, as TOfferedWaveguides decides.

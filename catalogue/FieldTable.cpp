@@ -6,6 +6,8 @@
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 
+#include <map>
+
 namespace cvn {
 
 namespace {
@@ -69,10 +71,11 @@ TFieldTable TFieldTable::FromText(std::string bytes) {
     auto data = std::make_shared<TData>();
     data->Bytes = std::move(bytes);
     const std::string& b = data->Bytes;
-    // About one field in eight bytes is typical of the catalogue; a guess, not a limit.
-    data->Fields.reserve(b.size() / 8 + 1);
-    data->Lines.reserve(b.size() / 32 + 1);
-    data->FirstField.reserve(b.size() / 32 + 2);
+    // Room for the densest catalogue tables (a field in four bytes, a line in sixteen),
+    // so that splitting never moves what it has built; a guess, not a limit.
+    data->Fields.reserve(b.size() / 4 + 1);
+    data->Lines.reserve(b.size() / 16 + 1);
+    data->FirstField.reserve(b.size() / 16 + 2);
 
     std::size_t lineStart = 0;
     std::size_t fieldStart = 0;
@@ -123,34 +126,8 @@ void TFieldTable::DeleteHeader() {
     }
 }
 
-int TFieldTable::RowCount() const {
-    return Data ? static_cast<int>(Data->Lines.size()) - FirstRow : 0;
-}
-
-std::size_t TFieldTable::Row(int row) const {
-    if (row < 0 || row >= RowCount()) {
-        RaiseListIndex(row);
-    }
-    return static_cast<std::size_t>(row + FirstRow);
-}
-
-std::string_view TFieldTable::GetField(int row, int column) const {
-    const std::size_t r = Row(row);
-    if (column <= 0) {
-        return {};
-    }
-    const std::size_t first = Data->FirstField[r];
-    const std::size_t count = Data->FirstField[r + 1] - first;
-    const std::size_t c = static_cast<std::size_t>(column) < count
-                              ? static_cast<std::size_t>(column) - 1
-                              : count - 1;
-    const TSpan span = Data->Fields[first + c];
-    return std::string_view(Data->Bytes).substr(span.Begin, span.End - span.Begin);
-}
-
-std::string_view TFieldTable::Line(int row) const {
-    const TSpan span = Data->Lines[Row(row)];
-    return std::string_view(Data->Bytes).substr(span.Begin, span.End - span.Begin);
+void TFieldTable::RaiseRowOutOfRange(int row) {
+    RaiseListIndex(row);
 }
 
 TFieldTable LoadFieldTable(const std::string& name, TUserPrompts& prompts) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,11 +29,20 @@ public:
 
     // Drops row 0 when there is one.
     void DeleteHeader();
-    int RowCount() const;
+    int RowCount() const { return Data ? static_cast<int>(Data->Lines.size()) - FirstRow : 0; }
     // The trimmed field; the view lives as long as any copy of the table.
-    std::string_view GetField(int row, int column) const;
+    std::string_view GetField(int row, int column) const {
+        const std::size_t r = Row(row);
+        if (column <= 0) {
+            return {};
+        }
+        const std::size_t first = Data->FirstField[r];
+        const std::size_t count = Data->FirstField[r + 1] - first;
+        const std::size_t c = static_cast<std::size_t>(column);
+        return View(Data->Fields[first + (c < count ? c - 1 : count - 1)]);
+    }
     // The row's whole line as the file has it, untrimmed.
-    std::string_view Line(int row) const;
+    std::string_view Line(int row) const { return View(Data->Lines[Row(row)]); }
 
 private:
     struct TSpan {
@@ -44,13 +52,22 @@ private:
     struct TData {
         std::string Bytes;
         std::vector<TSpan> Lines;
-        std::vector<TSpan> Fields;          // every row's fields, row after row
+        std::vector<TSpan> Fields;           // every row's fields, row after row
         std::vector<std::size_t> FirstField; // per row, then one past the last field
     };
     std::shared_ptr<const TData> Data;
     int FirstRow = 0;
 
-    std::size_t Row(int row) const;
+    std::size_t Row(int row) const {
+        if (row < 0 || row >= RowCount()) {
+            RaiseRowOutOfRange(row);
+        }
+        return static_cast<std::size_t>(row + FirstRow);
+    }
+    std::string_view View(TSpan span) const {
+        return std::string_view(Data->Bytes).substr(span.Begin, span.End - span.Begin);
+    }
+    [[noreturn]] static void RaiseRowOutOfRange(int row);
 };
 
 // DataPath + name, loaded, header dropped: how every per-use table is opened.
