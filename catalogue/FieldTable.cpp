@@ -6,6 +6,9 @@
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 
+#include <cerrno>
+#include <cstring>
+#include <limits>
 #include <map>
 
 namespace cvn {
@@ -32,6 +35,11 @@ TReading Read(const std::string& fileName) {
     std::string bytes;
     if (!ReadWholeFile(fileName, bytes, reading.Error)) {
         reading.Error = LoadErrorMessage(fileName, reading.Error);
+        return reading;
+    }
+    // Fields are held as 32-bit offsets; no table comes near 4 GiB.
+    if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
+        reading.Error = LoadErrorMessage(fileName, std::strerror(EFBIG));
         return reading;
     }
     reading.Table = TFieldTable::FromText(std::move(bytes));
@@ -71,12 +79,16 @@ TFieldTable TFieldTable::FromText(std::string bytes) {
     auto data = std::make_shared<TData>();
     data->Bytes = std::move(bytes);
     const std::string& b = data->Bytes;
-    // Room for the densest catalogue tables (a field in four bytes, a line in sixteen),
-    // so that splitting never moves what it has built; a guess, not a limit.
-    data->Fields.reserve(b.size() / 4 + 1);
-    data->Lines.reserve(b.size() / 16 + 1);
-    data->FirstField.reserve(b.size() / 16 + 2);
-
+    // Counted first, so that every list is allocated once at its final size.
+    std::size_t separators = 0;
+    std::size_t breaks = 0;
+    for (const char c : b) {
+        separators += c == '|';
+        breaks += c == '\n' || c == '\r';
+    }
+    data->Fields.reserve(separators + breaks + 1);
+    data->Lines.reserve(breaks + 1);
+    data->FirstField.reserve(breaks + 2);
     std::size_t lineStart = 0;
     std::size_t fieldStart = 0;
     const auto endField = [&](std::size_t end) {
@@ -88,11 +100,12 @@ TFieldTable TFieldTable::FromText(std::string bytes) {
         while (last > first && IsBlank(b[last - 1])) {
             --last;
         }
-        data->Fields.push_back({first, last});
+        data->Fields.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)});
     };
     const auto endLine = [&](std::size_t end) {
         endField(end);
-        data->Lines.push_back({lineStart, end});
+        data->Lines.push_back(
+            {static_cast<std::uint32_t>(lineStart), static_cast<std::uint32_t>(end)});
     };
     const std::size_t n = b.size();
     data->FirstField.push_back(0);
@@ -107,13 +120,13 @@ TFieldTable TFieldTable::FromText(std::string bytes) {
                 ++i;
             }
             lineStart = fieldStart = i + 1;
-            data->FirstField.push_back(data->Fields.size());
+            data->FirstField.push_back(static_cast<std::uint32_t>(data->Fields.size()));
         }
     }
     // A break after the last line adds no row.
     if (lineStart < n) {
         endLine(n);
-        data->FirstField.push_back(data->Fields.size());
+        data->FirstField.push_back(static_cast<std::uint32_t>(data->Fields.size()));
     }
     TFieldTable table;
     table.Data = std::move(data);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -46,14 +47,14 @@ public:
 
 private:
     struct TSpan {
-        std::size_t Begin;
-        std::size_t End;
+        std::uint32_t Begin;
+        std::uint32_t End;
     };
     struct TData {
         std::string Bytes;
         std::vector<TSpan> Lines;
         std::vector<TSpan> Fields;           // every row's fields, row after row
-        std::vector<std::size_t> FirstField; // per row, then one past the last field
+        std::vector<std::uint32_t> FirstField; // per row, then one past the last field
     };
     std::shared_ptr<const TData> Data;
     int FirstRow = 0;
