@@ -58,16 +58,14 @@ struct TFamilyCase {
 };
 
 const TFamilyCase kFamilies[] = {
-    {"coax", "C090AASG"},          {"twist", "D090ABSG"},
-    {"e-bend", "E090PA040B040SG"}, {"flex-twist", "F090PA0120AS"},
-    {"h-bend", "H112PA040C040AG"}, {"miter-h", "M090PA040A040SG"},
-    {"miter-e", "N187PC080C080AG"}, {"window", "P090WA"},
-    {"straight", "R187PA0125BSG"}, {"step-twist", "ST090S"},
-    {"taper", "T075AAG"},
+    {"coax", "C090AASG"},           {"twist", "D090ABSG"},         {"e-bend", "E090PA040B040SG"},
+    {"flex-twist", "F090PA0120AS"}, {"h-bend", "H112PA040C040AG"}, {"miter-h", "M090PA040A040SG"},
+    {"miter-e", "N187PC080C080AG"}, {"window", "P090WA"},          {"straight", "R187PA0125BSG"},
+    {"step-twist", "ST090S"},       {"taper", "T075AAG"},
 };
 
 // The families whose every wizard event is measured.
-const char* const kEventFamilies[] = {"straight", "e-bend", "miter-h",
+const char* const kEventFamilies[] = {"straight", "e-bend",     "miter-h",
                                       "coax",     "flex-twist", "step-twist"};
 
 const TFamilyCase& Family(const std::string& name) {
@@ -198,8 +196,8 @@ std::shared_ptr<TTxtTable> LargeOrder() {
     auto order = std::make_shared<TTxtTable>();
     for (int i = 0; i < 10000; ++i) {
         const TFamilyCase& f = kFamilies[static_cast<std::size_t>(i) % std::size(kFamilies)];
-        order->Lines.push_back(std::to_string(i % 97 + 1) + "|$1,234.50|4-6 Weeks|" +
-                               f.PartNumber + "-" + std::to_string(i) + "|" + f.Name +
+        order->Lines.push_back(std::to_string(i % 97 + 1) + "|$1,234.50|4-6 Weeks|" + f.PartNumber +
+                               "-" + std::to_string(i) + "|" + f.Name +
                                ", WR-90, Cover, Length: 12.0, Cover, 8.2-12.4 GHz / VSWR: "
                                "1.05:1, Gray");
     }

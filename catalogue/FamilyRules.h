@@ -32,8 +32,7 @@ std::string WaveguideListTable(int familyType);
 // exactly; the other tables give their column 1, compared ignoring case.
 class TOfferedWaveguides {
 public:
-    template <class Table>
-    TOfferedWaveguides(int familyType, const Table& source) {
+    template <class Table> TOfferedWaveguides(int familyType, const Table& source) {
         const TWaveguideSource s = WaveguideSourceOf(familyType);
         if (s.Table.empty()) {
             return;

@@ -100,7 +100,8 @@ TFieldTable TFieldTable::FromText(std::string bytes) {
         while (last > first && IsBlank(b[last - 1])) {
             --last;
         }
-        data->Fields.push_back({static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)});
+        data->Fields.push_back(
+            {static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(last)});
     };
     const auto endLine = [&](std::size_t end) {
         endField(end);
@@ -174,8 +175,8 @@ int FindRow(const TFieldTable& table, int column, std::string_view key, int from
     return -1;
 }
 
-int FindRow(const TFieldTable& table,
-            std::initializer_list<std::pair<int, std::string_view>> keys, int fromRow) {
+int FindRow(const TFieldTable& table, std::initializer_list<std::pair<int, std::string_view>> keys,
+            int fromRow) {
     for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
         bool all = true;
         for (const auto& [column, key] : keys) {

@@ -53,7 +53,7 @@ private:
     struct TData {
         std::string Bytes;
         std::vector<TSpan> Lines;
-        std::vector<TSpan> Fields;           // every row's fields, row after row
+        std::vector<TSpan> Fields;             // every row's fields, row after row
         std::vector<std::uint32_t> FirstField; // per row, then one past the last field
     };
     std::shared_ptr<const TData> Data;
@@ -93,7 +93,7 @@ public:
 int FindRow(const TFieldTable& table, int column, std::string_view key, int fromRow = 0);
 
 // First row matching every (column, key) pair, compared in the order given, or -1.
-int FindRow(const TFieldTable& table,
-            std::initializer_list<std::pair<int, std::string_view>> keys, int fromRow = 0);
+int FindRow(const TFieldTable& table, std::initializer_list<std::pair<int, std::string_view>> keys,
+            int fromRow = 0);
 
 } // namespace cvn

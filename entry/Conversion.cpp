@@ -22,7 +22,8 @@ std::optional<TConversion> LookupConversion(const std::string& oldPartNumber,
     const TFieldTable table = LoadFieldTable("Conversion.tbl", prompts);
     for (int row = 0; row < table.RowCount(); ++row) {
         if (UpperCase(table.GetField(row, 1)) == key) {
-            return TConversion{UpperCase(table.GetField(row, 2)), std::string(table.GetField(row, 3))};
+            return TConversion{UpperCase(table.GetField(row, 2)),
+                               std::string(table.GetField(row, 3))};
         }
     }
     return std::nullopt;

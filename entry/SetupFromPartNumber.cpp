@@ -1,8 +1,8 @@
 #include "entry/SetupFromPartNumber.h"
 
+#include "catalogue/FieldTable.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
-#include "catalogue/FieldTable.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 #include "wizard/Configurator.h"

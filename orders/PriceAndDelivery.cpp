@@ -1,9 +1,9 @@
 #include "orders/PriceAndDelivery.h"
 
 #include "catalogue/Errors.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TextUtils.h"
-#include "catalogue/FieldTable.h"
 #include "catalogue/cvnLib.h"
 
 #include <cstdint>

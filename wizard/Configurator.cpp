@@ -1,7 +1,7 @@
 #include "wizard/Configurator.h"
 
-#include "catalogue/FieldTable.h"
 #include "catalogue/Errors.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/Files.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/UserPrompts.h"
