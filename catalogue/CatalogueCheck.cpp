@@ -326,10 +326,10 @@ private:
     std::vector<int> OfferedRows(int f) {
         const TWaveguideSource source = WaveguideSourceOf(f);
         const TTxtTable& list = T(WaveguideListTable(f));
-        const TTxtTable& src = T(source.Table);
+        const TOfferedWaveguides offered(f, T(source.Table));
         std::vector<int> rows;
         for (int r = 0; r < list.RowCount(); ++r) {
-            if (FamilyOffersWaveguide(f, list.GetField(r, 1), src)) {
+            if (offered.Contains(list.FieldView(r, 1))) {
                 rows.push_back(r);
             }
         }

@@ -85,8 +85,4 @@ bool TOfferedWaveguides::Contains(std::string_view code) const {
     return IgnoreCase ? has(UpperCase(code)) : has(code);
 }
 
-bool FamilyOffersWaveguide(int familyType, const std::string& code, const TTxtTable& source) {
-    return TOfferedWaveguides(familyType, source).Contains(code);
-}
-
 } // namespace cvn

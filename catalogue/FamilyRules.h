@@ -8,8 +8,6 @@
 
 namespace cvn {
 
-class TTxtTable;
-
 // Sizes that are only sold by special quote for some families.
 bool IsSpecialQuote(const std::string& waveguideCode, int familyType);
 
@@ -61,8 +59,5 @@ private:
     }
     void Sort();
 };
-
-// True when the family has data for the size, as TOfferedWaveguides decides.
-bool FamilyOffersWaveguide(int familyType, const std::string& code, const TTxtTable& source);
 
 } // namespace cvn
