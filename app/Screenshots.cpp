@@ -259,7 +259,7 @@ int main(int argc, char** argv) {
             convert->Core().History.Items = history;
         }
     }
-    cvn::TfrmSplash splash;
+    cvn::TfrmSplash splash(cvn::ProgramFolder());
     splash.show();
     QApplication::processEvents();
     ok &= Save(&splash, folder, QStringLiteral("splash"));
