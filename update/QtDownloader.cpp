@@ -51,10 +51,17 @@ bool TQtDownloader::Download(const std::string& address, const std::string& targ
     QNetworkAccessManager network;
     QNetworkRequest request(url);
     request.setTransferTimeout(StallMilliseconds);
+    // The bytes as sent, so that they can be counted against the announced length.
+    request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = network.get(request);
     bool written = true;
+    qint64 received = 0;
     auto save = [&] {
+        if (!reply->isOpen()) {
+            return;
+        }
         const QByteArray chunk = reply->readAll();
+        received += chunk.size();
         if (written && file.write(chunk) != chunk.size()) {
             written = false;
             reply->abort();
@@ -67,7 +74,11 @@ bool TQtDownloader::Download(const std::string& address, const std::string& targ
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     save();
-    const bool ok = written && reply->error() == QNetworkReply::NoError && SuccessStatus(*reply);
+    // A connection that closes early can end without an error: the length tells.
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool whole = !announced.isValid() || announced.toLongLong() == received;
+    const bool ok =
+        written && whole && reply->error() == QNetworkReply::NoError && SuccessStatus(*reply);
     if (!ok) {
         file.cancelWriting();
         return false;

@@ -1,4 +1,5 @@
 #include "catalogue/IniFile.h"
+#include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "update/Update.h"
@@ -6,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <filesystem>
 
 namespace cvn {
@@ -14,21 +14,7 @@ namespace {
 
 using namespace std::chrono;
 
-// Noon of the day on this machine's clock, whatever its time zone.
-class TFixedClock : public TClock {
-public:
-    explicit TFixedClock(TDate today) : Today(today) {}
-    system_clock::time_point Now() override {
-        std::tm local{};
-        local.tm_year = static_cast<int>(Today.year()) - 1900;
-        local.tm_mon = static_cast<int>(static_cast<unsigned>(Today.month())) - 1;
-        local.tm_mday = static_cast<int>(static_cast<unsigned>(Today.day()));
-        local.tm_hour = 12;
-        local.tm_isdst = -1;
-        return system_clock::from_time_t(std::mktime(&local));
-    }
-    TDate Today;
-};
+using test::TFixedClock;
 
 class TRecordingLauncher : public TLauncher {
 public:
