@@ -316,14 +316,14 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         ok &= Save(&update, folder, QStringLiteral("update-reminder"));
         update.hide();
-        cvn::TfrmOptions options(prompts, cvn::AppPath);
-        options.show();
+        cvn::TfrmOptions updateOptions(prompts, cvn::AppPath);
+        updateOptions.show();
         QApplication::processEvents();
-        ok &= Save(&options, folder, QStringLiteral("update-options"));
-        options.cbxAutoUpdate->click();
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-updateOptions"));
+        updateOptions.cbxAutoUpdate->click();
         QApplication::processEvents();
-        ok &= Save(&options, folder, QStringLiteral("update-options-no-auto"));
-        options.hide();
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-updateOptions-no-auto"));
+        updateOptions.hide();
     }
     return ok ? 0 : 1;
 }
