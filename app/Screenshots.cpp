@@ -319,10 +319,10 @@ int main(int argc, char** argv) {
         cvn::TfrmOptions updateOptions(prompts, cvn::AppPath);
         updateOptions.show();
         QApplication::processEvents();
-        ok &= Save(&updateOptions, folder, QStringLiteral("update-updateOptions"));
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-options"));
         updateOptions.cbxAutoUpdate->click();
         QApplication::processEvents();
-        ok &= Save(&updateOptions, folder, QStringLiteral("update-updateOptions-no-auto"));
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
         updateOptions.hide();
     }
     return ok ? 0 : 1;
