@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -33,7 +34,10 @@ TfrmOptions::TfrmOptions(TUserPrompts& prompts, const std::string& programFolder
     btnOK->setDefault(true);
 
     connect(cbxAutoUpdate, &QCheckBox::clicked, this, &TfrmOptions::cbxAutoUpdateClick);
-    connect(txtDays, &QSpinBox::textChanged, this, &TfrmOptions::txtDaysChange);
+    // Its edit field's every change, since the spin box tells only of values within
+    // range: a "5" typed just before the dialog closes must still count (as 10).
+    connect(txtDays->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            &TfrmOptions::txtDaysChange);
     connect(txtDays, &QSpinBox::editingFinished, this, &TfrmOptions::txtDaysExit);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
 
