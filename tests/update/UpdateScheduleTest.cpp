@@ -1,6 +1,5 @@
 #include "catalogue/IniFile.h"
 #include "tests/support/FixedClock.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "update/Update.h"
 #include "update/UpdateOptions.h"
@@ -15,25 +14,6 @@ namespace {
 using namespace std::chrono;
 
 using test::TFixedClock;
-
-class TRecordingLauncher : public TLauncher {
-public:
-    std::vector<std::string> Opened;
-    bool Open(const std::string& target) override {
-        Opened.push_back(target);
-        return true;
-    }
-};
-
-class TScriptedDownloader : public TDownloader {
-public:
-    bool Succeeds = true;
-    std::vector<std::pair<std::string, std::string>> Calls;
-    bool Download(const std::string& address, const std::string& target) override {
-        Calls.emplace_back(address, target);
-        return Succeeds;
-    }
-};
 
 const TDate Today = 2026y / December / 6;
 const char* const Pattern = "M/d/yy";
@@ -125,32 +105,7 @@ TEST(NextReminder, UpdateAndCancelScheduleTodayPlusTheStoredDays) {
     }
 }
 
-TEST(DownloadAndLaunch, OpensTheInstallerOnlyAfterACompleteDownload) {
-    for (const bool succeeds : {true, false}) {
-        TScriptedDownloader downloader;
-        downloader.Succeeds = succeeds;
-        test::TScriptedPrompts prompts;
-        TRecordingLauncher launcher;
-        DownloadAndLaunch(downloader, prompts, launcher, "http://host/x.exe", "/p/corvane.exe");
-        ASSERT_EQ(downloader.Calls.size(), 1u);
-        EXPECT_EQ(downloader.Calls[0].first, "http://host/x.exe");
-        EXPECT_EQ(downloader.Calls[0].second, "/p/corvane.exe");
-        ASSERT_EQ(prompts.Messages.size(), 1u);
-        if (succeeds) {
-            EXPECT_EQ(prompts.Messages[0].Kind, "information");
-            EXPECT_EQ(prompts.Messages[0].Text,
-                      "Update files have been downloaded. Press OK to continue with installation");
-            EXPECT_EQ(launcher.Opened, std::vector<std::string>{"/p/corvane.exe"});
-        } else {
-            EXPECT_EQ(prompts.Messages[0].Kind, "error");
-            EXPECT_EQ(prompts.Messages[0].Text, "Unable to dowload files. Please make sure you "
-                                                "have an active Internet connection.");
-            EXPECT_TRUE(launcher.Opened.empty());
-        }
-    }
-}
-
-TEST(UpdateNow, FetchesFromTheUrlSettingAndSchedulesTheNextReminderEvenOnFailure) {
+TEST(InstallerAddress, TheUrlSettingOverridesTheVendorsAddress) {
     const struct {
         const char* Url;
         const char* Address;
@@ -161,20 +116,10 @@ TEST(UpdateNow, FetchesFromTheUrlSettingAndSchedulesTheNextReminderEvenOnFailure
     };
     for (const auto& c : cases) {
         TUpdateFolder f;
-        f.Write("date", "1/1/2020");
-        f.Write("days", "45");
         if (c.Url) {
             f.Write("url", c.Url);
         }
-        TScriptedDownloader downloader;
-        downloader.Succeeds = false;
-        test::TScriptedPrompts prompts;
-        TRecordingLauncher launcher;
-        UpdateNow(f.Schedule(), downloader, prompts, launcher, f.Folder.Path());
-        ASSERT_EQ(downloader.Calls.size(), 1u);
-        EXPECT_EQ(downloader.Calls[0].first, c.Address);
-        EXPECT_EQ(downloader.Calls[0].second, f.Folder.Path() + "corvane.exe");
-        EXPECT_EQ(f.Read("date"), "1/20/2027");
+        EXPECT_EQ(InstallerAddress(f.Folder.Path()), c.Address);
     }
 }
 
