@@ -13,6 +13,8 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace cvn {
 
 namespace {
