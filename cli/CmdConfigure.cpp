@@ -154,7 +154,8 @@ private:
         const TStrings& items = list.Items();
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (items[i] == text) {
-                return Pick(static_cast<int>(i), [&](int index) { Change(box, index, text); });
+                return Pick(static_cast<int>(i),
+                            [&](int index) { W.LengthChange(box, index, text); });
             }
         }
         if (!list.Editable) {
@@ -163,24 +164,10 @@ private:
         // Typed into the box and left, so the typed-length check runs.
         RunAction(Prompts, [&] {
             W.cbxLengthEnter(box);
-            Change(box, -1, text);
+            W.LengthChange(box, -1, text);
             W.cbxLengthExit(box, text);
         });
         return true;
-    }
-
-    void Change(TLengthBox box, int index, const std::string& text) {
-        switch (box) {
-        case TLengthBox::LegA:
-            W.cbxLegALengthChange(index, text);
-            break;
-        case TLengthBox::LegB:
-            W.cbxLegBLengthChange(index, text);
-            break;
-        default:
-            W.cbxLengthChange(index, text);
-            break;
-        }
     }
 
     bool Adaptor(const std::string& value) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -222,6 +223,8 @@ private:
     std::map<QLabel*, std::string> Pictures;
     bool Closed = false;
     bool Centred = false;
+    // The length list the focus is in, between its enter and its exit.
+    std::optional<TLengthBox> EnteredLength;
 };
 
 } // namespace cvn
