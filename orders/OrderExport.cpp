@@ -132,8 +132,10 @@ int OrderFormatEntry(const std::string& name) {
 std::string SaveOrderFilter() {
     std::string filter;
     for (const TOrderFormat& format : OrderFormats()) {
-        filter +=
-            (filter.empty() ? "" : "|") + std::string(format.Filter) + "|*" + format.Extension;
+        if (!filter.empty()) {
+            filter += '|';
+        }
+        filter.append(format.Filter).append("|*").append(format.Extension);
     }
     return filter;
 }

@@ -1,6 +1,8 @@
 #include "wizard/Main.h"
 
 #include "entry/SetupFromPartNumber.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderWindow.h"
 
 #include "app/ErrorHandler.h"
 #include "controls/CVNComboBox.h"
@@ -395,6 +397,7 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
+    connect(btnAddOrder, &QPushButton::clicked, this, &TfrmMain::btnAddOrderClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
     connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
     connect(btnOtherFreqRanges, &QPushButton::clicked, this, &TfrmMain::btnOtherFreqRangesClick);
@@ -734,7 +737,21 @@ void TfrmMain::mnuConvertClick() {
 }
 
 void TfrmMain::btnViewOrderClick() {
-    ShowModalWindow(frmOrder);
+    if (frmOrder) {
+        frmOrder->Execute(FCore.OrderLines);
+    }
+}
+
+void TfrmMain::btnAddOrderClick() {
+    if (!frmAddOrder) {
+        return;
+    }
+    TOrder order;
+    order.Quantity = 1;
+    order.PartNumber = FCore.PartNumber;
+    if (RunHandler(Services.Prompts, [&] { order.Description = FCore.DescribeConfiguration(); })) {
+        frmAddOrder->Execute(FCore.OrderLines, order);
+    }
 }
 
 void TfrmMain::mnuHelpClick() {

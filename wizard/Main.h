@@ -27,6 +27,8 @@ class QStackedWidget;
 namespace cvn {
 
 class TCVNComboBox;
+class TfrmAddOrder;
+class TfrmOrder;
 class TCVNRadioButton;
 class TMPLabel;
 class TMultiColumnCombo;
@@ -53,8 +55,8 @@ public:
     void SetupFromPartNumber(const std::string& partNumber);
 
     // The start-up windows this window opens; set by the program entry.
-    QDialog* frmOrder = nullptr;
-    QDialog* frmAddOrder = nullptr;
+    TfrmOrder* frmOrder = nullptr;
+    TfrmAddOrder* frmAddOrder = nullptr;
     QDialog* frmCreate = nullptr;
     QDialog* frmConvert = nullptr;
     QDialog* frmPreview = nullptr;
@@ -173,6 +175,7 @@ public slots:
     void mnuCreateClick();
     void mnuConvertClick();
     void btnViewOrderClick();
+    void btnAddOrderClick();
     void mnuHelpClick();
     void mnuResetSettingsClick();
     void mnuImperialClick();
