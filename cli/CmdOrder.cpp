@@ -47,7 +47,8 @@ int CmdOrder(TCliContext& ctx) {
     // A missing file is an empty order; one that is there but cannot be read is not.
     TTxtTable orderLines;
     std::string errorText;
-    if (FileExists(orderFile) && !ReadOrderFile(orderFile, orderLines, errorText)) {
+    if ((FileExists(orderFile) || DirectoryExists(orderFile)) &&
+        !ReadOrderFile(orderFile, orderLines, errorText)) {
         ctx.Prompts.Error(LoadErrorMessage(orderFile, errorText));
         return CliExit::Usage;
     }
@@ -74,9 +75,9 @@ int CmdOrder(TCliContext& ctx) {
     const int line = AddOrderLine(orderLines, order, std::to_string(quantity), texts);
     WriteOrderFile(orderLines, orderFile);
 
-    std::string fields;
-    for (int column = OrderColumn::Quantity; column <= OrderColumn::Description; ++column) {
-        fields += (column == OrderColumn::Quantity ? "" : "\t") + orderLines.GetField(line, column);
+    std::string fields = orderLines.GetField(line, OrderColumn::Quantity);
+    for (int column = OrderColumn::Price; column <= OrderColumn::Description; ++column) {
+        fields.append("\t").append(orderLines.GetField(line, column));
     }
     WriteLine(ctx.Out, fields);
     return CliExit::Ok;
