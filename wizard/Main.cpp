@@ -4,7 +4,9 @@
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderWindow.h"
 
+#include "app/About.h"
 #include "app/ErrorHandler.h"
+#include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
 #include "controls/CoreText.h"
@@ -16,6 +18,7 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
+#include "update/UpdateWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -177,7 +180,8 @@ void TfrmMain::BuildMenu() {
     mnuViewOrder =
         mnuOptions->addAction(QStringLiteral("&View Order"), this, &TfrmMain::btnViewOrderClick);
     mnuOptions->addSeparator();
-    mnuUpdate = mnuOptions->addAction(QStringLiteral("&Update Corvane (LiveUpdate)"));
+    mnuUpdate = mnuOptions->addAction(QStringLiteral("&Update Corvane (LiveUpdate)"), this,
+                                      &TfrmMain::mnuUpdateClick);
 
     mnuUnits = bar->addMenu(QStringLiteral("&Units"));
     mnuImperial =
@@ -189,7 +193,7 @@ void TfrmMain::BuildMenu() {
     mnuHelpMenu = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp = mnuHelpMenu->addAction(QStringLiteral("&Help"), this, &TfrmMain::mnuHelpClick);
     mnuHelpMenu->addSeparator();
-    mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"));
+    mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"), this, &TfrmMain::mnuAboutClick);
 
     for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuResetSettings, mnuViewOrder,
                             mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
@@ -431,6 +435,24 @@ void TfrmMain::showEvent(QShowEvent* event) {
         CentreOnScreen(this);
     }
     QMainWindow::showEvent(event);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // After the activation has been handled: the reminder is a modal window of its own.
+        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+    }
+}
+
+void TfrmMain::FormActivate() {
+    // The reminder's own message boxes must not start a second one.
+    if (Activating || Closed || !isActiveWindow()) {
+        return;
+    }
+    Activating = true;
+    RunUpdateCheck(Services, AppPath, this);
+    Activating = false;
 }
 
 void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
@@ -757,6 +779,15 @@ void TfrmMain::btnAddOrderClick() {
 void TfrmMain::mnuHelpClick() {
     // The desktop opens the help file with whatever handles it; there are no topics.
     Services.Launcher.Open(FCore.HelpFileName());
+}
+
+void TfrmMain::mnuUpdateClick() {
+    ShowUpdateWindow(Services, AppPath, std::string(), this);
+}
+
+void TfrmMain::mnuAboutClick() {
+    TfrmAbout about(Services.Launcher, this);
+    about.exec();
 }
 
 void TfrmMain::mnuResetSettingsClick() {

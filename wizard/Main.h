@@ -177,6 +177,10 @@ public slots:
     void btnViewOrderClick();
     void btnAddOrderClick();
     void mnuHelpClick();
+    void mnuUpdateClick();
+    void mnuAboutClick();
+    // Every time the window becomes the active one: the update reminder when due.
+    void FormActivate();
     void mnuResetSettingsClick();
     void mnuImperialClick();
     void mnuMetricClick();
@@ -196,6 +200,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Entering and leaving the length lists.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -228,6 +233,7 @@ private:
     bool Centred = false;
     // The length list the focus is in, between its enter and its exit.
     std::optional<TLengthBox> EnteredLength;
+    bool Activating = false;
 };
 
 } // namespace cvn
