@@ -158,7 +158,7 @@ private slots:
             QVERIFY(d.lblNote->isVisible());
             QCOMPARE(d.lblNote->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
             QCOMPARE(d.txtQuantity->value(), 1);
-            QVERIFY(d.txtQuantity->hasFocus());
+            QCOMPARE(d.focusWidget(), static_cast<QWidget*>(d.txtQuantity));
             QCOMPARE(d.txtPartNumber->text(), QStr(Straight));
             QCOMPARE(d.txtDescription->toPlainText(), QStr(t.Main->Core().DescribeConfiguration()));
             QCOMPARE(d.txtPrice->text(), QStr(t.PriceFor(Straight, 1)));
