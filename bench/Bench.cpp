@@ -208,16 +208,16 @@ void RegisterExports() {
     const auto order = LargeOrder();
     auto prompts = std::make_shared<TQuietPrompts>();
     const std::string out = AppDir + "bench-order";
-    const std::vector<std::pair<std::string, std::function<std::string()>>> writers = {
-        {"sheet", [order, out] { return SaveOrderAs(*order, out, SaveFormat::Sheet); }},
-        {"text", [order, out] { return SaveOrderAs(*order, out, SaveFormat::Text); }},
-        {"xml", [order, out] { return SaveOrderAs(*order, out, SaveFormat::Xml); }},
-        {"site-list",
-         [order, prompts] {
-             WriteSiteList(*order, *prompts);
-             return AppPath + "corvane38.lom";
-         }},
-    };
+    std::vector<std::pair<std::string, std::function<std::string()>>> writers;
+    for (const TOrderFormat& format : OrderFormats()) {
+        const int entry = OrderFormatEntry(format.Name);
+        writers.push_back(
+            {format.Name, [order, out, entry] { return SaveOrderAs(*order, out, entry); }});
+    }
+    writers.push_back({"site-list", [order, prompts] {
+                           WriteSiteList(*order, *prompts);
+                           return AppPath + "corvane38.lom";
+                       }});
     for (const auto& [name, write] : writers) {
         benchmark::RegisterBenchmark(("export/order-10000/" + name).c_str(),
                                      [write = write](benchmark::State& state) {
