@@ -56,7 +56,7 @@ void TProgram::CreateWindows() {
         main->SetupFromPartNumber(part);
     };
     main->frmConvert = add(convert);
-    main->frmPreview = add(new TfrmPreview);
+    main->frmPreview = add(new TfrmPreview(Services.Prompts));
 
     if (splash) {
         // The wait blocks the one thread; the splash does not repaint meanwhile.

@@ -14,6 +14,7 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
+#include "printing/Preview.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -395,6 +396,7 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
+    connect(btnViewSpecs, &QPushButton::clicked, this, &TfrmMain::btnViewSpecsClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
     connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
     connect(btnOtherFreqRanges, &QPushButton::clicked, this, &TfrmMain::btnOtherFreqRangesClick);
@@ -735,6 +737,13 @@ void TfrmMain::mnuConvertClick() {
 
 void TfrmMain::btnViewOrderClick() {
     ShowModalWindow(frmOrder);
+}
+
+void TfrmMain::btnViewSpecsClick() {
+    auto* preview = qobject_cast<TfrmPreview*>(frmPreview);
+    if (preview && RunHandler(Services.Prompts, [&] { preview->Core().ViewSpecs(FCore); })) {
+        preview->Open();
+    }
 }
 
 void TfrmMain::mnuHelpClick() {

@@ -172,6 +172,7 @@ public slots:
     void mnuCreateClick();
     void mnuConvertClick();
     void btnViewOrderClick();
+    void btnViewSpecsClick();
     void mnuHelpClick();
     void mnuResetSettingsClick();
     void mnuImperialClick();
