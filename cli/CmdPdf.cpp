@@ -32,6 +32,9 @@ std::unique_ptr<QGuiApplication> StartGui() {
         return nullptr;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own notes (a missing runtime folder) are not the program's messages, and
+    // stderr carries only those.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     static int argc = 1;
     static char name[] = "corvane38-cli";
     static char* argv[] = {name, nullptr};

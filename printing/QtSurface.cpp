@@ -3,6 +3,7 @@
 #include "controls/CoreText.h"
 #include "printing/Printouts.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -158,10 +159,11 @@ bool TQtSurface::StretchBitmap(const TRect& rect, const TBitmap& bitmap) {
 
 bool TQtSurface::LoadPicture(const std::string& fileName, TBitmap& bitmap) {
     const std::string format = PictureFormatOf(fileName);
-    if (format.empty()) {
+    const QString path = QString::fromLocal8Bit(fileName.c_str());
+    if (format.empty() || !QFileInfo(path).isFile()) {
         return false;
     }
-    QImageReader reader(QString::fromLocal8Bit(fileName.c_str()), QByteArray(format.c_str()));
+    QImageReader reader(path, QByteArray(format.c_str()));
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
     if (image.isNull()) {
