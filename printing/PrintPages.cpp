@@ -79,9 +79,35 @@ void WriteOrderPdf(const std::string& fileName, const TTxtTable& orderLines) {
              [&](QPagedPaintDevice& device) { PrintOrderPages(device, orderLines); });
 }
 
-QImage RenderSpecsImage(int width, int height, const TSpecs& specs, const TTxtTable& specRows) {
+namespace {
+
+QImage BlankPage(int width, int height) {
     QImage page(width < 1 ? 1 : width, height < 1 ? 1 : height, QImage::Format_RGB32);
     page.fill(Qt::white);
+    return page;
+}
+
+} // namespace
+
+std::vector<QImage> RenderOrderImages(int width, int height, const TTxtTable& orderLines) {
+    std::vector<QImage> pages{BlankPage(width, height)};
+    QPainter painter(&pages.back());
+    TQtSurface surface(painter, [&] {
+        painter.end();
+        pages.push_back(BlankPage(width, height));
+        painter.begin(&pages.back());
+    });
+    TCVPrint printer;
+    printer.SetCanvas(surface);
+    printer.ScaleX = width / PageUnits;
+    printer.ScaleY = printer.ScaleX;
+    PrintOrder(printer, orderLines, CountOrderPages(orderLines, printer.ScaleX, printer.ScaleY));
+    painter.end();
+    return pages;
+}
+
+QImage RenderSpecsImage(int width, int height, const TSpecs& specs, const TTxtTable& specRows) {
+    QImage page = BlankPage(width, height);
     QPainter painter(&page);
     TQtSurface surface(painter);
     TCVPrint printer;
@@ -89,6 +115,7 @@ QImage RenderSpecsImage(int width, int height, const TSpecs& specs, const TTxtTa
     printer.ScaleX = width / PageUnits;
     printer.ScaleY = printer.ScaleX;
     PrintSpecs(printer, specs, specRows);
+    painter.end();
     return page;
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <string>
+#include <vector>
 
 class QPagedPaintDevice;
 
@@ -25,5 +26,7 @@ void WriteOrderPdf(const std::string& fileName, const TTxtTable& orderLines);
 
 // The specification page on white paper width x height pixels, for the preview.
 QImage RenderSpecsImage(int width, int height, const TSpecs& specs, const TTxtTable& specRows);
+// The order's pages on white paper width x height pixels each.
+std::vector<QImage> RenderOrderImages(int width, int height, const TTxtTable& orderLines);
 
 } // namespace cvn

@@ -187,6 +187,12 @@ void TQtSurface::NewPage() {
     if (FNewPage) {
         FNewPage();
     }
+    // A painter begun anew on the next page has lost the font and the pen.
+    Painter.setRenderHint(QPainter::Antialiasing);
+    Painter.setRenderHint(QPainter::TextAntialiasing);
+    Painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    SetPenWidth(PenWidth);
+    ApplyFont();
 }
 
 } // namespace cvn
