@@ -11,6 +11,8 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <QTextLayout>
+#include <QTextOption>
 
 #include <utility>
 
@@ -121,27 +123,42 @@ void TQtSurface::LineTo(int x, int y) {
 }
 
 int TQtSurface::DrawText(const TRect& rect, const std::string& text, unsigned flags) {
-    int qtFlags = 0;
-    if (flags & DrawTextFlags::Right) {
-        qtFlags |= Qt::AlignRight;
-    } else if (flags & DrawTextFlags::Center) {
-        qtFlags |= Qt::AlignHCenter;
-    } else {
-        qtFlags |= Qt::AlignLeft;
-    }
     const bool singleLine = (flags & DrawTextFlags::SingleLine) != 0;
-    qtFlags |= singleLine && (flags & DrawTextFlags::VCenter) ? Qt::AlignVCenter : Qt::AlignTop;
-    if (!singleLine && (flags & DrawTextFlags::WordBreak)) {
-        qtFlags |= Qt::TextWordWrap;
+    QTextOption option;
+    if (flags & DrawTextFlags::Right) {
+        option.setAlignment(Qt::AlignRight);
+    } else if (flags & DrawTextFlags::Center) {
+        option.setAlignment(Qt::AlignHCenter);
+    } else {
+        option.setAlignment(Qt::AlignLeft);
     }
-    const QRect box(QPoint(rect.Left, rect.Top), QPoint(rect.Right - 1, rect.Bottom - 1));
-    const QString shown = QStr(text);
+    option.setWrapMode(!singleLine && (flags & DrawTextFlags::WordBreak) ? QTextOption::WordWrap
+                                                                         : QTextOption::NoWrap);
+    const qreal width = rect.Right - rect.Left;
+    const qreal height = rect.Bottom - rect.Top;
+    QTextLayout layout(QStr(text), Font, Painter.device());
+    layout.setTextOption(option);
+    layout.beginLayout();
+    qreal bottom = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, bottom));
+        bottom += line.height();
+    }
+    layout.endLayout();
+    const qreal top = singleLine && (flags & DrawTextFlags::VCenter) ? (height - bottom) / 2 : 0;
+    // Lines that start below the box are not drawn at all, so a PDF holds no hidden
+    // text; the last one that starts inside is cut at the box's edge.
     Painter.save();
-    Painter.setClipRect(box);
-    QRect drawn;
-    Painter.drawText(box, qtFlags, shown, &drawn);
+    Painter.setClipRect(QRectF(rect.Left, rect.Top, width, height));
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        if (top + line.y() < height) {
+            line.draw(&Painter, QPointF(rect.Left, rect.Top + top));
+        }
+    }
     Painter.restore();
-    return drawn.height();
+    return qRound(bottom);
 }
 
 bool TQtSurface::StretchBitmap(const TRect& rect, const TBitmap& bitmap) {
