@@ -19,6 +19,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace cvn {
 
 namespace {
@@ -84,7 +86,7 @@ TfrmPreview::TfrmPreview(TUserPrompts& prompts, QWidget* parent)
     Sheet->setObjectName(QStringLiteral("Sheet"));
     Sheet->setAutoFillBackground(true);
     QPalette grey = Sheet->palette();
-    grey.setColor(QPalette::Window, Qt::gray);
+    grey.setColor(QPalette::Window, QColor(128, 128, 128));
     Sheet->setPalette(grey);
     sbxPreview->viewport()->setPalette(grey);
     sbxPreview->viewport()->setAutoFillBackground(true);
