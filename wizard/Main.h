@@ -174,6 +174,10 @@ public slots:
     void btnViewOrderClick();
     void btnViewSpecsClick();
     void mnuHelpClick();
+    void mnuUpdateClick();
+    void mnuAboutClick();
+    // Every time the window becomes the active one: the update reminder when due.
+    void FormActivate();
     void mnuResetSettingsClick();
     void mnuImperialClick();
     void mnuMetricClick();
@@ -193,6 +197,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Entering and leaving the length lists.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -223,6 +228,7 @@ private:
     std::map<QLabel*, std::string> Pictures;
     bool Closed = false;
     bool Centred = false;
+    bool Activating = false;
 };
 
 } // namespace cvn
