@@ -3,6 +3,7 @@
 #include "catalogue/cvnLib.h"
 #include "cli/Cli.h"
 #include "cli/CmdPdf.h"
+#include "orders/OrderWindow.h"
 #include "printing/Preview.h"
 #include "printing/PrintJobs.h"
 #include "printing/QtSurface.h"
@@ -347,26 +348,44 @@ private slots:
         QVERIFY(Find(words, "R187PA0125BSG").Page == 1);
         QCOMPARE(TitleOf(file), QStringLiteral("Corvane Specs"));
         QVERIFY(prompts.Messages.empty());
+    }
 
-        // The order window's Print: the same dialog, then the order job.
-        const QString orderFile = QString::fromStdString(folder.Path() + "order.pdf");
+    void orderWindowPrintsItsOrderThroughTheDialog() {
+        TSampleFolder folder;
+        folder.UseAsAppPath();
+        test::TScriptedPrompts prompts;
+        TQtServices desktop;
+        TfrmOrder window(TServices{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock});
         TTxtTable order;
         for (int i = 1; i <= 12; ++i) {
             order.Lines.push_back(std::to_string(i) + "|$1.00|Stock|R187PA0125BSG|Straight");
         }
-        PrintOrderWithDialog(
-            [&](QPrinter& printer) {
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(orderFile);
-                return true;
-            },
-            order);
-        QCOMPARE(TitleOf(orderFile), QStringLiteral("Corvane Order"));
-        const auto orderWords = WordsOf(orderFile);
-        QCOMPARE(Find(orderWords, "12", 2).Page, 2);
+        window.Prepare(order);
+        window.show();
+        const QString file = QString::fromStdString(folder.Path() + "order.pdf");
+        int asked = 0;
+        bool answer = false;
+        window.PrintDialog1 = [&](QPrinter& printer) {
+            ++asked;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return answer;
+        };
+        QVERIFY(window.btnPrint->isEnabled());
+        QTest::mouseClick(window.btnPrint, Qt::LeftButton);
+        QVERIFY(!QFileInfo::exists(file));
+        answer = true;
+        QTest::mouseClick(window.btnPrint, Qt::LeftButton);
+        QCOMPARE(asked, 2);
+        QCOMPARE(TitleOf(file), QStringLiteral("Corvane Order"));
+        const auto words = WordsOf(file);
         // The printer's margins move and shrink the page; the order of lines stays.
-        QVERIFY(Find(orderWords, "11", 2).Top < Find(orderWords, "12", 2).Top);
-        QCOMPARE(Find(orderWords, "10", 2).Page, 0);
+        QVERIFY(Find(words, "11", 2).Top < Find(words, "12", 2).Top);
+        QCOMPARE(Find(words, "10", 2).Page, 0);
+        QCOMPARE(Find(words, "10", 1).Page, 1);
+        QVERIFY(prompts.Messages.empty());
+        // Printing leaves the order as it was.
+        QCOMPARE(order.RowCount(), 12);
     }
 
     void picturesDecodeByTheirExtension() {
