@@ -1,6 +1,6 @@
 #include "entry/Convert.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Flatten.h"
 #include "entry/EntryControls.h"

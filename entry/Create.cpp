@@ -1,6 +1,6 @@
 #include "entry/Create.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Flatten.h"
 #include "controls/ProgramFonts.h"

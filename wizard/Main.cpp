@@ -2,7 +2,7 @@
 
 #include "entry/SetupFromPartNumber.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
 #include "controls/CoreText.h"
@@ -16,6 +16,7 @@
 #include "controls/StringGrid.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
