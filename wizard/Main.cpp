@@ -36,6 +36,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <exception>
 #include <initializer_list>
 #include <iterator>
 
@@ -433,9 +434,18 @@ void TfrmMain::showEvent(QShowEvent* event) {
 
 void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Handle([&] { cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts); });
-    WizardChange();
+    std::exception_ptr failure;
+    try {
+        cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    MirrorState();
+    // A data error's message is shown with the ordinary cursor, not under the hourglass.
     QApplication::restoreOverrideCursor();
+    if (failure) {
+        RunHandler(Services.Prompts, [&] { std::rethrow_exception(failure); });
+    }
 }
 
 void TfrmMain::Handle(const std::function<void()>& handler) {
@@ -655,7 +665,7 @@ void TfrmMain::grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect
 
 void TfrmMain::MirrorState() {
     Wizard->setCurrentIndex(FCore.Screen == 2 ? 1 : 0);
-    lblWizard->setText(QStr(FCore.WizardCaption()));
+    WizardChange();
 
     MirrorList(cbxProductType, FCore.ProductTypeItems(), FCore.ProductTypeIndex);
     MirrorWaveguideColumns();
