@@ -1,5 +1,5 @@
-#include "catalogue/Errors.h"
 #include "catalogue/RunHandler.h"
+#include "catalogue/Errors.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
