@@ -2,8 +2,8 @@
 
 #include "app/OrderWindows.h"
 #include "app/Splash.h"
-#include "entry/Convert.h"
-#include "entry/Create.h"
+#include "entry/ConvertDialog.h"
+#include "entry/QuickBuilderDialog.h"
 #include "printing/Preview.h"
 #include "wizard/Main.h"
 
