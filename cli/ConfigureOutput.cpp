@@ -10,11 +10,15 @@ void StartConfigurator(TConfigurator& wizard) {
     wizard.FormCreate(AppPath);
 }
 
-int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
-    RunHandler(ctx.Prompts, [&] { wizard.btnNextClick(); });
+void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts) {
+    RunHandler(prompts, [&] { wizard.btnNextClick(); });
     if (wizard.Screen == 2) {
-        RunHandler(ctx.Prompts, [&] { wizard.btnCreateClick(); });
+        RunHandler(prompts, [&] { wizard.btnCreateClick(); });
     }
+}
+
+int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
+    PressNextAndCreate(wizard, ctx.Prompts);
 
     WriteLine(ctx.Out, "part-number\t" + wizard.PartNumber);
     for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {

@@ -12,6 +12,10 @@ class TConfigurator;
 // program itself writes, at its end.
 void StartConfigurator(TConfigurator& wizard);
 
+// Presses Next and, when screen 2 is reached, Create; the wizard's prompts answer
+// any confirmation.
+void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts);
+
 // Presses Next and, when screen 2 is reached, Create (the wizard's prompts answer any
 // confirmation); then prints the part-number, frequency, spec and description lines.
 // Messages go to ctx.Prompts, which should be the wizard's. Returns the exit code.
