@@ -3,13 +3,14 @@
 #include "catalogue/Encoding.h"
 #include "catalogue/Errors.h"
 #include "catalogue/Files.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "cli/ConfigureOutput.h"
 #include "entry/QuickBuilder.h"
 #include "entry/SetupFromPartNumber.h"
-#include "printing/PrintPages.h"
+#include "printing/QtPrintPages.h"
 #include "printing/Specs.h"
 #include "wizard/Configurator.h"
 
@@ -45,11 +46,8 @@ int Specs(TCliContext& ctx, const std::string& partArgument, const std::string& 
     const std::string part = NormalisePartNumber(Utf8ToWin1252(partArgument));
     TConfigurator wizard(ctx.Prompts);
     StartConfigurator(wizard);
-    RunAction(ctx.Prompts, [&] { SetupFromPartNumber(wizard, part, ctx.Prompts); });
-    RunAction(ctx.Prompts, [&] { wizard.btnNextClick(); });
-    if (wizard.Screen == 2) {
-        RunAction(ctx.Prompts, [&] { wizard.btnCreateClick(); });
-    }
+    RunHandler(ctx.Prompts, [&] { SetupFromPartNumber(wizard, part, ctx.Prompts); });
+    PressNextAndCreate(wizard, ctx.Prompts);
     if (!wizard.ViewSpecsEnabled) {
         ctx.Err << "no spec sheet: View Specs is not offered for this configuration\n";
         return CliExit::No;

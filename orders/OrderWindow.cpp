@@ -1,6 +1,6 @@
 #include "orders/OrderWindow.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/TxtTable.h"
 #include "controls/CoreText.h"
 #include "controls/ImpGrid.h"
@@ -10,7 +10,7 @@
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderExport.h"
 #include "orders/OrderLines.h"
-#include "printing/PrintJobs.h"
+#include "printing/QtPrintJobs.h"
 
 #include <QEvent>
 #include <QKeyEvent>

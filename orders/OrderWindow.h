@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Services.h"
+#include "catalogue/Services.h"
 #include "controls/Form.h"
-#include "printing/PrintJobs.h"
+#include "printing/QtPrintJobs.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "printing/PrintPages.h"
+#include "printing/QtPrintPages.h"
 
 #include "catalogue/Files.h"
 #include "printing/CVPrint.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/Form.h"
-#include "printing/PrintJobs.h"
+#include "printing/QtPrintJobs.h"
 #include "printing/SpecPreview.h"
 
 #include <functional>

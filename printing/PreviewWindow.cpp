@@ -1,10 +1,10 @@
-#include "printing/Preview.h"
+#include "printing/PreviewWindow.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Flatten.h"
 #include "controls/Place.h"
-#include "printing/PrintPages.h"
+#include "printing/QtPrintPages.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "printing/PrintJobs.h"
+#include "printing/QtPrintJobs.h"
 
-#include "printing/PrintPages.h"
+#include "printing/QtPrintPages.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
