@@ -5,7 +5,7 @@
 #include "orders/OrderWindow.h"
 
 #include "app/About.h"
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
@@ -18,9 +18,11 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
+#include "printing/PreviewWindow.h"
 #include "update/UpdateWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
@@ -40,6 +42,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <exception>
 #include <initializer_list>
 #include <iterator>
 
@@ -401,6 +404,7 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
+    connect(btnViewSpecs, &QPushButton::clicked, this, &TfrmMain::btnViewSpecsClick);
     connect(btnAddOrder, &QPushButton::clicked, this, &TfrmMain::btnAddOrderClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
     connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
@@ -457,9 +461,18 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Handle([&] { cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts); });
-    WizardChange();
+    std::exception_ptr failure;
+    try {
+        cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    MirrorState();
+    // A data error's message is shown with the ordinary cursor, not under the hourglass.
     QApplication::restoreOverrideCursor();
+    if (failure) {
+        RunHandler(Services.Prompts, [&] { std::rethrow_exception(failure); });
+    }
 }
 
 void TfrmMain::Handle(const std::function<void()>& handler) {
@@ -679,7 +692,7 @@ void TfrmMain::grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect
 
 void TfrmMain::MirrorState() {
     Wizard->setCurrentIndex(FCore.Screen == 2 ? 1 : 0);
-    lblWizard->setText(QStr(FCore.WizardCaption()));
+    WizardChange();
 
     MirrorList(cbxProductType, FCore.ProductTypeItems(), FCore.ProductTypeIndex);
     MirrorWaveguideColumns();
@@ -773,6 +786,13 @@ void TfrmMain::btnAddOrderClick() {
     order.PartNumber = FCore.PartNumber;
     if (RunHandler(Services.Prompts, [&] { order.Description = FCore.DescribeConfiguration(); })) {
         frmAddOrder->Execute(FCore.OrderLines, order);
+    }
+}
+
+void TfrmMain::btnViewSpecsClick() {
+    auto* preview = qobject_cast<TfrmPreview*>(frmPreview);
+    if (preview && RunHandler(Services.Prompts, [&] { preview->Core().ViewSpecs(FCore); })) {
+        preview->Open();
     }
 }
 

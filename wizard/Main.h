@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Services.h"
+#include "catalogue/Services.h"
 #include "wizard/Configurator.h"
 
 #include <QMainWindow>
@@ -176,6 +176,7 @@ public slots:
     void mnuConvertClick();
     void btnViewOrderClick();
     void btnAddOrderClick();
+    void btnViewSpecsClick();
     void mnuHelpClick();
     void mnuUpdateClick();
     void mnuAboutClick();
