@@ -619,6 +619,14 @@ void TfrmMain::MirrorFrequencyChoices() {
             button->show();
             FrequencyChoices.push_back(button);
         }
+        // Built after every other control, the choices would come last on Tab; they
+        // belong between the finish and the button below them.
+        QWidget* previous = cbxFinish;
+        for (TCVNRadioButton* button : FrequencyChoices) {
+            QWidget::setTabOrder(previous, button);
+            previous = button;
+        }
+        QWidget::setTabOrder(previous, btnOtherFreqRanges);
     }
     for (std::size_t i = 0; i < FrequencyChoices.size(); ++i) {
         if (static_cast<int>(i) == FCore.SelectedFrequency) {

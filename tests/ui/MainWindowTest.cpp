@@ -87,6 +87,26 @@ void ShowActive(TfrmMain& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The controls the Tab key reaches from the given one until it comes back to it, by
+// their names; a list's own edit box counts as the list.
+QStringList TabWalk(QWidget* first) {
+    first->setFocus(Qt::TabFocusReason);
+    QStringList names;
+    for (int i = 0; i < 30; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        while (focus && focus->objectName().isEmpty()) {
+            focus = focus->parentWidget();
+        }
+        const QString name = focus ? focus->objectName() : QStringLiteral("(none)");
+        if (!names.isEmpty() && name == names.front()) {
+            break;
+        }
+        names << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -258,6 +278,38 @@ private slots:
         QCOMPARE(window.nbLengthPages->currentIndex(), 0);
         QVERIFY(window.cbxLength->isEditable());
         QVERIFY(window.chkFlangeAdaptor->isVisible());
+    }
+
+    void tabFollowsTheReadingOrderOnBothScreens() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        ShowActive(w);
+        PickItem(w.cbxProductType, FamilyType::Straight);
+        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(w.cbxFlangeA, w.Core().FlangeAList, "B");
+        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
+        QCOMPARE(TabWalk(w.cbxProductType),
+                 (QStringList{"cbxProductType", "cbxWaveguide", "cbxFlangeA", "cbxFlangeB",
+                              "cbxLength", "chkFlangeAdaptor", "btnNext"}));
+
+        QTest::mouseClick(w.btnNext, Qt::LeftButton);
+        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
+        QVERIFY(w.btnAddOrder->isEnabled());
+        // Top row left to right, then the left column down, then the buttons below.
+        const QStringList screenTwo{
+            "btnCreate", "txtPartNumber",    "btnAddOrder",        "btnViewOrder", "btnViewSpecs",
+            "cbxFinish", "FrequencyChoice0", "btnOtherFreqRanges", "btnBack",      "btnFinish"};
+        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+        // Choices built anew for another size keep their place; the second press lands
+        // where the first did.
+        QTest::mouseClick(w.btnBack, Qt::LeftButton);
+        Pick(w.cbxWaveguide, w.Core().WaveguideList, "090");
+        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
+        QTest::mouseClick(w.btnNext, Qt::LeftButton);
+        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
+        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
     }
 
     void createShowsThePartNumberUntilAChoiceChanges() {
