@@ -1,8 +1,10 @@
 #include "app/QtServices.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
+#include "controls/CoreText.h"
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
+#include "controls/ProgramFonts.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"
@@ -107,12 +109,40 @@ QStringList TabWalk(QWidget* first) {
     return names;
 }
 
+// The width a column's text has in the closed box: the cell less its 2-pixel insets,
+// cut where the box's item area ends; the last column runs to that end.
+int ClosedTextWidth(const TMultiColumnCombo& list, int column) {
+    const QRect area = list.ClosedItemRect();
+    int x = area.left();
+    for (int c = 0; c < column; ++c) {
+        x += list.Columns()[c].Width();
+    }
+    const bool last = column + 1 == list.Columns().Count();
+    const int right =
+        last ? area.right() + 1 : std::min(x + list.Columns()[column].Width(), area.right() + 1);
+    return right - x - 4;
+}
+
+int WidestText(const QFontMetrics& metrics, const TTxtTable& table, int column) {
+    int widest = 0;
+    for (int r = 0; r < table.RowCount(); ++r) {
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QStr(std::string(table.GetField(r, column)))));
+    }
+    return widest;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        // As the program does at start: the window's fonts.
+        RegisterProgramFonts();
+    }
+
     void opensOnScreenOneWithTheSampleFamiliesAndHelp() {
         TWindowUnderTest test;
         test.Folder.Write("Corvane38.hlp", "help");
@@ -310,6 +340,85 @@ private slots:
         QTest::mouseClick(w.btnCreate, Qt::LeftButton);
         QCOMPARE(TabWalk(w.btnCreate), screenTwo);
         QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+    }
+
+    void closedListsShowTheWholeTextOfEverySampleRow() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        w.show();
+        auto table = [&](const char* name) {
+            TTxtTable rows =
+                TTxtTable::CreateFromFile(test.Folder.Path() + "Data/" + name, test.Prompts);
+            rows.DeleteHeader();
+            return rows;
+        };
+        const TTxtTable families = table("Family.tbl");
+        const TTxtTable flanges = table("Flange.tbl");
+        const TTxtTable coax = table("CoaxType.tbl");
+        const TTxtTable sizes = table("WGSize.tbl");
+        const TTxtTable tapers = table("Taper.tbl");
+        struct TCase {
+            const char* What;
+            TMultiColumnCombo* List;
+            int Family; // whose waveguide columns apply, or -1
+            int ListColumn;
+            const TTxtTable& Rows;
+            int TableColumn;
+        };
+        const TCase cases[] = {
+            {"family name", w.cbxProductType, -1, 1, families, 2},
+            {"flange A type", w.cbxFlangeA, -1, 1, flanges, 3},
+            {"flange A model", w.cbxFlangeA, -1, 2, flanges, 4},
+            {"flange B type", w.cbxFlangeB, -1, 1, flanges, 3},
+            {"flange B model", w.cbxFlangeB, -1, 2, flanges, 4},
+            {"coax type", w.cbxCoax, -1, 1, coax, 2},
+            {"WR", w.cbxWaveguide, FamilyType::Straight, 1, sizes, 2},
+            {"US military", w.cbxWaveguide, FamilyType::Straight, 2, sizes, 4},
+            {"British", w.cbxWaveguide, FamilyType::Straight, 3, sizes, 5},
+            {"IEC", w.cbxWaveguide, FamilyType::Straight, 4, sizes, 6},
+            {"taper name", w.cbxWaveguide, FamilyType::Tapered, 1, tapers, 3},
+            {"taper sizes", w.cbxWaveguide, FamilyType::Tapered, 2, tapers, 4},
+        };
+        for (const TCase& c : cases) {
+            if (c.Family >= 0) {
+                PickItem(w.cbxProductType, c.Family);
+            }
+            const int widest = WidestText(c.List->fontMetrics(), c.Rows, c.TableColumn);
+            const int room = ClosedTextWidth(*c.List, c.ListColumn);
+            QVERIFY2(widest <= room,
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(c.What).arg(widest).arg(room)));
+        }
+    }
+
+    void waveguideCaptionsNameTheColumnsTheClosedBoxShows() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        w.show();
+        TMPLabel* const captions[] = {w.lblWaveguideCode, w.lblWR, w.lblUSMilitary, w.lblBritish,
+                                      w.lblIEC};
+        struct TCase {
+            int Family;
+            QStringList Shown;
+        };
+        const TCase cases[] = {
+            {FamilyType::Straight, {" Code", " WR", " US Military", " British", " IEC"}},
+            // The pair's British and IEC names are seen in the open list only.
+            {FamilyType::Tapered, {" Code", " Transition", " Sizes"}},
+            {FamilyType::EBend, {" Code", " WR", " US Military", " British", " IEC"}},
+        };
+        for (const TCase& c : cases) {
+            PickItem(w.cbxProductType, c.Family);
+            QStringList shown;
+            int x = w.cbxWaveguide->x();
+            for (int col = 0; col < 5; ++col) {
+                if (captions[col]->isVisible()) {
+                    shown << captions[col]->text();
+                    QCOMPARE(captions[col]->x(), x);
+                }
+                x += w.cbxWaveguide->Columns()[col].Width();
+            }
+            QVERIFY2(shown == c.Shown, qPrintable(shown.join(QLatin1Char('|'))));
+        }
     }
 
     void createShowsThePartNumberUntilAChoiceChanges() {
