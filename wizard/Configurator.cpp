@@ -68,7 +68,7 @@ std::string TConfigurator::SettingsFileName() const {
 }
 
 std::string TConfigurator::HelpFileName() const {
-    return ResolvePath(AppPath + "Corvane38.hlp");
+    return ResolvePath(AppPath + "Corvane38.html");
 }
 
 std::vector<TStrings> TConfigurator::ProductTypeItems() const {

@@ -152,6 +152,8 @@ public:
     bool HelpEnabled = false;
 
     std::string SettingsFileName() const;
+    // The user guide page beside the program, which Help opens; Help is enabled only
+    // when it is there.
     std::string HelpFileName() const;
 
     // What the lists show: one entry per item, one text per column.

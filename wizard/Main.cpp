@@ -753,8 +753,10 @@ void TfrmMain::btnViewOrderClick() {
 }
 
 void TfrmMain::mnuHelpClick() {
-    // The desktop opens the help file with whatever handles it; there are no topics.
-    Services.Launcher.Open(FCore.HelpFileName());
+    // The desktop's browser shows the user guide page; there are no topics.
+    if (!Services.Launcher.Open(FCore.HelpFileName())) {
+        Services.Prompts.Error("Cannot open the user guide " + FCore.HelpFileName());
+    }
 }
 
 void TfrmMain::mnuResetSettingsClick() {

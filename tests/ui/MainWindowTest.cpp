@@ -31,9 +31,10 @@ using test::PickItem;
 class TRecordingLauncher : public TLauncher {
 public:
     std::vector<std::string> Opened;
+    bool Answer = true;
     bool Open(const std::string& target) override {
         Opened.push_back(target);
-        return true;
+        return Answer;
     }
 };
 
@@ -145,7 +146,7 @@ private slots:
 
     void opensOnScreenOneWithTheSampleFamiliesAndHelp() {
         TWindowUnderTest test;
-        test.Folder.Write("Corvane38.hlp", "help");
+        test.Folder.Write("Corvane38.html", "<html></html>");
         TfrmMain& window = test.Create();
         window.show();
         QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
@@ -160,7 +161,34 @@ private slots:
         QVERIFY(window.mnuHelp->isEnabled());
         window.mnuHelp->trigger();
         QCOMPARE(test.Launcher.Opened,
-                 std::vector<std::string>{test.Folder.Path() + "Corvane38.hlp"});
+                 std::vector<std::string>{test.Folder.Path() + "Corvane38.html"});
+    }
+
+    void helpNeedsTheGuidePageAndSaysWhenItCannotOpenIt() {
+        struct TCase {
+            const char* Page; // written beside the program, or nothing
+            bool Opens;
+            bool Enabled;
+            std::size_t Messages;
+        };
+        const TCase cases[] = {
+            {"corvane38.HTML", true, true, 0},
+            {"Corvane38.html", false, true, 1},
+            {"Corvane38.hlp", true, false, 0},
+            {nullptr, true, false, 0},
+        };
+        for (const TCase& c : cases) {
+            TWindowUnderTest test;
+            if (c.Page) {
+                test.Folder.Write(c.Page, "<html></html>");
+            }
+            test.Launcher.Answer = c.Opens;
+            TfrmMain& window = test.Create();
+            QCOMPARE(window.mnuHelp->isEnabled(), c.Enabled);
+            window.mnuHelp->trigger();
+            QCOMPARE(test.Launcher.Opened.size(), c.Enabled ? 1u : 0u);
+            QCOMPARE(test.Prompts.Messages.size(), c.Messages);
+        }
     }
 
     void unitSettingIsShownAndWrittenBackAtClose() {
