@@ -89,7 +89,7 @@ cp "$TARGET/corvane38.png" "$ICON_FILE"
 cat >"$DESKTOP_FILE" <<ENTRY
 [Desktop Entry]
 Type=Application
-Version=1.5
+Version=1.0
 Name=Corvane 38
 GenericName=Waveguide Assembly Configurator
 Comment=Configure Brenmoor waveguide assemblies, check prices and collect an order
