@@ -140,8 +140,10 @@ void TConfigurator::FormCreate(const std::string& programFolder) {
 void TConfigurator::FormClose() {
     try {
         WriteIniString(SettingsFileName(), "UNITS", "type", IsImperial ? "P" : "M");
-    } catch (const EFCreateError&) {
-        // A read-only program folder only loses the unit choice; closing goes on.
+    } catch (const EFCreateError& e) {
+        // A program folder that cannot be written loses the unit choice: the user is
+        // told, and closing goes on to the site list.
+        Prompts.Error(e.what());
     }
     try {
         WriteSiteList(OrderLines, Prompts);
