@@ -28,7 +28,7 @@ void TProgram::Created(QWidget* window) {
 void TProgram::CreateWindows() {
     std::unique_ptr<TfrmSplash> splash;
     if (Options.ShowSplash) {
-        splash = std::make_unique<TfrmSplash>();
+        splash = std::make_unique<TfrmSplash>(Options.ProgramFolder);
         Created(splash.get());
         splash->show();
         // Painted now: the catalogue loads before the message loop runs.

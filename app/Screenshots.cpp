@@ -1,23 +1,30 @@
 // Renders every window of the program to PNG files, for looking at the layout
 // without a display: corvane38-screenshots FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
+#include "app/About.h"
 #include "app/Look.h"
 #include "app/Program.h"
 #include "app/QtServices.h"
 #include "app/Splash.h"
 #include "catalogue/Files.h"
+#include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
 #include "entry/Convert.h"
 #include "entry/Create.h"
+#include "update/DateText.h"
+#include "update/OptionsWindow.h"
+#include "update/Update.h"
+#include "update/UpdateWindow.h"
 #include "wizard/DlgConfirm.h"
 #include "wizard/DlgSwap.h"
 #include "wizard/Main.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
@@ -113,6 +120,34 @@ void Configure(cvn::TfrmMain& main, int family, const char* size, const char* fl
     main.btnCreateClick();
 }
 
+// The update settings beside the program, put back as they were when the tool ends.
+// Meanwhile the reminder is not due, so that no modal window waits for an answer.
+class TUpdateSettingsKept {
+public:
+    explicit TUpdateSettingsKept(const std::string& programFolder)
+        : File(cvn::UpdateIniFile(programFolder)) {
+        std::string error;
+        Existed = cvn::ReadWholeFile(File, Bytes, error);
+        const std::string pattern = cvn::NumericDatePattern(cvn::SystemShortDatePattern());
+        cvn::WriteIniString(File, cvn::UpdateSection, "date",
+                            cvn::FormatShortDate(std::chrono::year{9999} / 12 / 31, pattern));
+    }
+    ~TUpdateSettingsKept() {
+        if (Existed) {
+            cvn::WriteFileAtomic(File, Bytes);
+        } else {
+            std::remove(File.c_str());
+        }
+    }
+    TUpdateSettingsKept(const TUpdateSettingsKept&) = delete;
+    TUpdateSettingsKept& operator=(const TUpdateSettingsKept&) = delete;
+
+private:
+    std::string File;
+    std::string Bytes;
+    bool Existed = false;
+};
+
 bool Save(QWidget* widget, const QDir& folder, const QString& name) {
     const QString file = folder.filePath(name + QStringLiteral(".png"));
     if (!widget->grab().save(file, "PNG")) {
@@ -142,7 +177,9 @@ int main(int argc, char** argv) {
     cvn::TProgramOptions options;
     options.ShowSplash = false;
     options.ProgramFolder = cvn::ProgramFolder();
-    cvn::TProgram program({prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock}, options);
+    const TUpdateSettingsKept updateSettings(options.ProgramFolder);
+    const cvn::TServices services{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock};
+    cvn::TProgram program(services, options);
     program.CreateWindows();
 
     bool ok = true;
@@ -259,9 +296,34 @@ int main(int argc, char** argv) {
             convert->Core().History.Items = history;
         }
     }
-    cvn::TfrmSplash splash;
+    cvn::TfrmSplash splash(cvn::ProgramFolder());
     splash.show();
     QApplication::processEvents();
     ok &= Save(&splash, folder, QStringLiteral("splash"));
+    splash.hide();
+
+    cvn::TfrmAbout about(desktop.Launcher);
+    about.show();
+    QApplication::processEvents();
+    ok &= Save(&about, folder, QStringLiteral("about"));
+    about.hide();
+    {
+        cvn::TfrmUpdate update(services, cvn::AppPath);
+        update.show();
+        QApplication::processEvents();
+        ok &= Save(&update, folder, QStringLiteral("update"));
+        update.SetMessage(cvn::ReminderText);
+        QApplication::processEvents();
+        ok &= Save(&update, folder, QStringLiteral("update-reminder"));
+        update.hide();
+        cvn::TfrmOptions updateOptions(prompts, cvn::AppPath);
+        updateOptions.show();
+        QApplication::processEvents();
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-options"));
+        updateOptions.cbxAutoUpdate->click();
+        QApplication::processEvents();
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
+        updateOptions.hide();
+    }
     return ok ? 0 : 1;
 }

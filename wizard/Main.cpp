@@ -2,7 +2,9 @@
 
 #include "entry/SetupFromPartNumber.h"
 
+#include "app/About.h"
 #include "app/ErrorHandler.h"
+#include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
 #include "controls/CoreText.h"
@@ -14,6 +16,7 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
+#include "update/UpdateWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -175,7 +178,8 @@ void TfrmMain::BuildMenu() {
     mnuViewOrder =
         mnuOptions->addAction(QStringLiteral("&View Order"), this, &TfrmMain::btnViewOrderClick);
     mnuOptions->addSeparator();
-    mnuUpdate = mnuOptions->addAction(QStringLiteral("&Update Corvane (LiveUpdate)"));
+    mnuUpdate = mnuOptions->addAction(QStringLiteral("&Update Corvane (LiveUpdate)"), this,
+                                      &TfrmMain::mnuUpdateClick);
 
     mnuUnits = bar->addMenu(QStringLiteral("&Units"));
     mnuImperial =
@@ -187,7 +191,7 @@ void TfrmMain::BuildMenu() {
     mnuHelpMenu = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp = mnuHelpMenu->addAction(QStringLiteral("&Help"), this, &TfrmMain::mnuHelpClick);
     mnuHelpMenu->addSeparator();
-    mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"));
+    mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"), this, &TfrmMain::mnuAboutClick);
 
     for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuResetSettings, mnuViewOrder,
                             mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
@@ -428,6 +432,24 @@ void TfrmMain::showEvent(QShowEvent* event) {
         CentreOnScreen(this);
     }
     QMainWindow::showEvent(event);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // After the activation has been handled: the reminder is a modal window of its own.
+        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+    }
+}
+
+void TfrmMain::FormActivate() {
+    // The reminder's own message boxes must not start a second one.
+    if (Activating || Closed || !isActiveWindow()) {
+        return;
+    }
+    Activating = true;
+    RunUpdateCheck(Services, AppPath, this);
+    Activating = false;
 }
 
 void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
@@ -757,6 +779,15 @@ void TfrmMain::mnuHelpClick() {
     if (!Services.Launcher.Open(FCore.HelpFileName())) {
         Services.Prompts.Error("Cannot open the user guide " + FCore.HelpFileName());
     }
+}
+
+void TfrmMain::mnuUpdateClick() {
+    ShowUpdateWindow(Services, AppPath, std::string(), this);
+}
+
+void TfrmMain::mnuAboutClick() {
+    TfrmAbout about(Services.Launcher, this);
+    about.exec();
 }
 
 void TfrmMain::mnuResetSettingsClick() {

@@ -173,6 +173,10 @@ public slots:
     void mnuConvertClick();
     void btnViewOrderClick();
     void mnuHelpClick();
+    void mnuUpdateClick();
+    void mnuAboutClick();
+    // Every time the window becomes the active one: the update reminder when due.
+    void FormActivate();
     void mnuResetSettingsClick();
     void mnuImperialClick();
     void mnuMetricClick();
@@ -192,6 +196,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Entering and leaving the length lists.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -222,6 +227,7 @@ private:
     std::map<QLabel*, std::string> Pictures;
     bool Closed = false;
     bool Centred = false;
+    bool Activating = false;
 };
 
 } // namespace cvn
