@@ -64,7 +64,7 @@ protected:
     // The labels of the written grid rows, from row 1; the rows after them are empty.
     Texts SpecLabels() const {
         Texts labels;
-        int row = 1;
+        std::size_t row = 1;
         for (; row < SpecGridRows && !Wizard.SpecGrid[row][2].empty(); ++row) {
             labels.push_back(Wizard.SpecGrid[row][2]);
         }
@@ -162,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "T090AAG", kPlain,
                        "Tapered Transition, WR-90 to WR-187, Cover, Cover, 8.2-12.4 GHz / VSWR: "
                        "1.10, Gray"}),
-    [](const ::testing::TestParamInfo<TConfiguration>& info) {
-        return std::string(info.param.Name);
+    [](const ::testing::TestParamInfo<TConfiguration>& test) {
+        return std::string(test.param.Name);
     });
 
 TEST_F(ComposeTest, AFourDigitLegCodeMovesTheLaterFlangeWhichIsStillOrdered) {
