@@ -14,6 +14,9 @@
 #include "controls/MultiColumnCombo.h"
 #include "entry/Convert.h"
 #include "entry/Create.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderLines.h"
+#include "orders/OrderWindow.h"
 #include "update/DateText.h"
 #include "update/OptionsWindow.h"
 #include "update/Update.h"
@@ -28,6 +31,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QSpinBox>
 
 #include <cstdio>
 #include <iterator>
@@ -260,6 +264,62 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         ok &= Save(&swap, folder, QStringLiteral("confirm-swap"));
         swap.hide();
+    }
+
+    // The order: the Add to Order dialog for a new part, for a listed one and as the
+    // quantity dialog of Change Quantity, and the order window with several lines. The
+    // lines go to an order of their own, so the main window's stays empty.
+    if (main->frmAddOrder && main->frmOrder &&
+        main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
+        cvn::TfrmAddOrder& addOrder = *main->frmAddOrder;
+        cvn::TTxtTable order;
+        struct TPart {
+            int Family;
+            const char* Size;
+            const char* FlangeA;
+            const char* FlangeB;
+        };
+        const TPart parts[] = {{cvn::FamilyType::Straight, "187", "B", "A"},
+                               {cvn::FamilyType::EBend, "187", "C", "A"},
+                               {cvn::FamilyType::Twist, "090", "A", "A"},
+                               {cvn::FamilyType::StepTwist, "090", "", ""},
+                               {cvn::FamilyType::Coax, "187", "A", ""}};
+        bool first = true;
+        for (const TPart& part : parts) {
+            main->btnBackClick();
+            Configure(*main, part.Family, part.Size, part.FlangeA, part.FlangeB);
+            const cvn::TOrder item{1, main->Core().PartNumber,
+                                   main->Core().DescribeConfiguration()};
+            addOrder.Prepare(order, item);
+            addOrder.show();
+            QApplication::processEvents();
+            if (first) {
+                ok &= Save(&addOrder, folder, QStringLiteral("add-order-new"));
+                first = false;
+            }
+            // Quantities as a user types them: the price follows.
+            addOrder.txtQuantity->setValue(order.RowCount() * 12 + 1);
+            addOrder.btnAddClick();
+            addOrder.hide();
+        }
+        addOrder.Prepare(order, cvn::OrderOfLine(order, 0));
+        addOrder.show();
+        QApplication::processEvents();
+        ok &= Save(&addOrder, folder, QStringLiteral("add-order-listed"));
+        addOrder.hide();
+        addOrder.Prepare(order, cvn::OrderOfLine(order, 1), false);
+        addOrder.show();
+        QApplication::processEvents();
+        ok &= Save(&addOrder, folder, QStringLiteral("add-order-change-quantity"));
+        addOrder.hide();
+
+        cvn::TfrmOrder& orderWindow = *main->frmOrder;
+        orderWindow.Prepare(order);
+        orderWindow.show();
+        QApplication::processEvents();
+        ok &= Save(&orderWindow, folder, QStringLiteral("order-lines"));
+        orderWindow.hide();
+        main->mnuResetSettingsClick();
     }
 
     const char* names[] = {"main", "order", "add-order", "create", "convert", "preview"};

@@ -1,6 +1,8 @@
 #include "wizard/Main.h"
 
 #include "entry/SetupFromPartNumber.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderWindow.h"
 
 #include "app/About.h"
 #include "app/ErrorHandler.h"
@@ -399,6 +401,7 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
+    connect(btnAddOrder, &QPushButton::clicked, this, &TfrmMain::btnAddOrderClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
     connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
     connect(btnOtherFreqRanges, &QPushButton::clicked, this, &TfrmMain::btnOtherFreqRangesClick);
@@ -771,7 +774,21 @@ void TfrmMain::mnuConvertClick() {
 }
 
 void TfrmMain::btnViewOrderClick() {
-    ShowModalWindow(frmOrder);
+    if (frmOrder) {
+        frmOrder->Execute(FCore.OrderLines);
+    }
+}
+
+void TfrmMain::btnAddOrderClick() {
+    if (!frmAddOrder) {
+        return;
+    }
+    TOrder order;
+    order.Quantity = 1;
+    order.PartNumber = FCore.PartNumber;
+    if (RunHandler(Services.Prompts, [&] { order.Description = FCore.DescribeConfiguration(); })) {
+        frmAddOrder->Execute(FCore.OrderLines, order);
+    }
 }
 
 void TfrmMain::mnuHelpClick() {
@@ -842,17 +859,7 @@ TCVNComboBox* TfrmMain::LengthListOf(TLengthBox box) const {
 }
 
 void TfrmMain::LengthChange(TCVNComboBox* list, int index, const QString& text) {
-    const std::string typed = CoreStr(text);
-    switch (LengthBoxOf(list)) {
-    case TLengthBox::LegA:
-        Handle([&] { FCore.cbxLegALengthChange(index, typed); });
-        break;
-    case TLengthBox::LegB:
-        Handle([&] { FCore.cbxLegBLengthChange(index, typed); });
-        break;
-    default:
-        Handle([&] { FCore.cbxLengthChange(index, typed); });
-    }
+    Handle([&] { FCore.LengthChange(LengthBoxOf(list), index, CoreStr(text)); });
 }
 
 void TfrmMain::cbxLengthChange() {
@@ -873,7 +880,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         (watched != cbxLength && watched != cbxLegALength && watched != cbxLegBLength)) {
         return QMainWindow::eventFilter(watched, event);
     }
-    // Only moves between the window's controls count: not the list's own drop-down,
+    const TLengthBox box = LengthBoxOf(watched);
+    if (entering) {
+        // The list is entered when it becomes the window's current control, however
+        // the focus arrives: after a message box the focus may come back only with the
+        // window's activation, and the next exit must still be checked.
+        if (EnteredLength != box) {
+            EnteredLength = box;
+            Handle([&] { FCore.cbxLengthEnter(box); });
+        }
+        return false;
+    }
+    // Only moves between the window's controls leave it: not the list's own drop-down,
     // a menu, a message box or another program taking the focus for a while.
     switch (static_cast<QFocusEvent*>(event)->reason()) {
     case Qt::PopupFocusReason:
@@ -883,11 +901,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    const TLengthBox box = LengthBoxOf(watched);
-    if (entering) {
-        Handle([&] { FCore.cbxLengthEnter(box); });
-        return false;
-    }
+    EnteredLength.reset();
     const std::string typed = CoreStr(LengthListOf(box)->currentText());
     FCore.FocusBackTo.reset();
     Handle([&] { FCore.cbxLengthExit(box, typed); });

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ class QStackedWidget;
 namespace cvn {
 
 class TCVNComboBox;
+class TfrmAddOrder;
+class TfrmOrder;
 class TCVNRadioButton;
 class TMPLabel;
 class TMultiColumnCombo;
@@ -52,8 +55,8 @@ public:
     void SetupFromPartNumber(const std::string& partNumber);
 
     // The start-up windows this window opens; set by the program entry.
-    QDialog* frmOrder = nullptr;
-    QDialog* frmAddOrder = nullptr;
+    TfrmOrder* frmOrder = nullptr;
+    TfrmAddOrder* frmAddOrder = nullptr;
     QDialog* frmCreate = nullptr;
     QDialog* frmConvert = nullptr;
     QDialog* frmPreview = nullptr;
@@ -172,6 +175,7 @@ public slots:
     void mnuCreateClick();
     void mnuConvertClick();
     void btnViewOrderClick();
+    void btnAddOrderClick();
     void mnuHelpClick();
     void mnuUpdateClick();
     void mnuAboutClick();
@@ -227,6 +231,8 @@ private:
     std::map<QLabel*, std::string> Pictures;
     bool Closed = false;
     bool Centred = false;
+    // The length list the focus is in, between its enter and its exit.
+    std::optional<TLengthBox> EnteredLength;
     bool Activating = false;
 };
 
