@@ -12,8 +12,8 @@
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
-#include "entry/Convert.h"
-#include "entry/Create.h"
+#include "entry/ConvertDialog.h"
+#include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderLines.h"
 #include "orders/OrderWindow.h"
@@ -268,11 +268,12 @@ int main(int argc, char** argv) {
 
     // The order: the Add to Order dialog for a new part, for a listed one and as the
     // quantity dialog of Change Quantity, and the order window with several lines. The
-    // lines go to an order of their own, so the main window's stays empty.
+    // lines go to an order of their own, so the main window's stays empty. The dialogs
+    // keep a reference to it, and are shown again below: it lives as long as they do.
+    cvn::TTxtTable order;
     if (main->frmAddOrder && main->frmOrder &&
         main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
         cvn::TfrmAddOrder& addOrder = *main->frmAddOrder;
-        cvn::TTxtTable order;
         struct TPart {
             int Family;
             const char* Size;

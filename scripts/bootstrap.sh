@@ -9,6 +9,7 @@ PACKAGES="cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev xvfb xau
 fonts-liberation2 fonts-wine xdg-utils libxml2-utils"
 PACKAGES="$PACKAGES desktop-file-utils"
 PACKAGES="$PACKAGES python3-markdown"
+PACKAGES="$PACKAGES clang-format"
 
 missing=""
 for p in $PACKAGES; do

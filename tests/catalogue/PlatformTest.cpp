@@ -1,6 +1,6 @@
-#include "catalogue/Files.h"
 #include "catalogue/Encoding.h"
 #include "catalogue/Errors.h"
+#include "catalogue/Files.h"
 #include "catalogue/IniFile.h"
 #include "tests/support/TempFolder.h"
 
