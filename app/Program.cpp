@@ -5,7 +5,7 @@
 #include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderWindow.h"
-#include "printing/Preview.h"
+#include "printing/PreviewWindow.h"
 #include "wizard/Main.h"
 
 #include <QApplication>
@@ -65,7 +65,7 @@ void TProgram::CreateWindows() {
         main->SetupFromPartNumber(part);
     };
     main->frmConvert = add(convert);
-    main->frmPreview = add(new TfrmPreview);
+    main->frmPreview = add(new TfrmPreview(Services.Prompts));
 
     if (splash) {
         // The wait blocks the one thread; the splash does not repaint meanwhile.

@@ -17,6 +17,8 @@
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderLines.h"
 #include "orders/OrderWindow.h"
+#include "printing/PreviewWindow.h"
+#include "printing/QtPrintPages.h"
 #include "update/DateText.h"
 #include "update/OptionsWindow.h"
 #include "update/Update.h"
@@ -160,6 +162,56 @@ bool Save(QWidget* widget, const QDir& folder, const QString& name) {
     }
     std::printf("%s\n", qPrintable(file));
     return true;
+}
+
+bool SaveImage(const QImage& image, const QDir& folder, const QString& name) {
+    const QString file = folder.filePath(name + QStringLiteral(".png"));
+    if (!image.save(file, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// The spec sheet of the main window's configuration in the preview, at 40 % and
+// 100 %; the zoom the program folder remembers is put back afterwards.
+bool SavePreview(cvn::TfrmMain& main, cvn::TfrmPreview& preview, const QDir& folder) {
+    bool ok = true;
+    const int remembered = preview.Core().PercentIndex;
+    preview.Core().ViewSpecs(main.Core());
+    preview.show();
+    for (const auto& [index, name] : {std::pair{0, "preview-40"}, std::pair{8, "preview-100"}}) {
+        preview.Core().cbxPercentChange(index);
+        preview.MirrorState();
+        QApplication::processEvents();
+        ok &= Save(&preview, folder, QString::fromLatin1(name));
+    }
+    preview.hide();
+    preview.Core().cbxPercentChange(remembered);
+    preview.MirrorState();
+    return ok;
+}
+
+// The printed pages of a twelve-line order, as the order window's Print draws them.
+bool SaveOrderPages(const QDir& folder) {
+    cvn::TTxtTable order;
+    const char* parts[] = {"R187PA0125BSG|Straight Section, WR-187, Cover, Length: 12.5, Choke, "
+                           "3.95-5.85 GHz / VSWR: 1.05:1, Gray",
+                           "E090PA040B040SG|E-Plane 90\xb0 Bend, WR-90, Cover, Leg A: 4.0, Leg B: "
+                           "4.0, Cover, 8.2-12.4 GHz / VSWR: 1.10:1, Gray",
+                           "C090ANSG|Waveguide to Coax Transition, WR-90, Cover, Type N Female, "
+                           "8.2-12.4 GHz / VSWR: 1.25:1, Gray"};
+    for (int i = 0; i < 12; ++i) {
+        order.Lines.push_back(std::to_string(i + 1) + "|$" + std::to_string(125 * (i + 1)) +
+                              ".00|" + (i % 2 ? "4-6 Weeks" : "Stock") + "|" + parts[i % 3]);
+    }
+    bool ok = true;
+    const std::vector<QImage> pages = cvn::RenderOrderImages(850, 1100, order);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        ok &= SaveImage(pages[i], folder, QStringLiteral("order-page-%1").arg(i + 1));
+    }
+    return ok;
 }
 
 } // namespace
@@ -322,6 +374,17 @@ int main(int argc, char** argv) {
         orderWindow.hide();
         main->mnuResetSettingsClick();
     }
+
+    if (main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
+        main->btnBackClick();
+        Configure(*main, cvn::FamilyType::Straight, "187", "B", "A");
+        for (QWidget* window : program.Windows()) {
+            if (auto* preview = qobject_cast<cvn::TfrmPreview*>(window)) {
+                ok &= SavePreview(*main, *preview, folder);
+            }
+        }
+    }
+    ok &= SaveOrderPages(folder);
 
     const char* names[] = {"main", "order", "add-order", "create", "convert", "preview"};
     const std::vector<QWidget*> windows = program.Windows();

@@ -30,6 +30,8 @@ const char* const kUsage =
     "  order [--answer continue|swap|cancel] ORDERFILE QTY PART [CHOICE...]\n"
     "                                   set up from PART, Next, Create, add QTY to ORDERFILE\n"
     "  check                            check the catalogue as a whole\n"
+    "  pdf specs PART OUTFILE           the spec sheet of PART as a PDF file\n"
+    "  pdf order ORDERFILE OUTFILE      the printed order as a PDF file\n"
     "\n"
     "options:\n"
     "  --app-dir DIR   the program folder, with Data/ and Images/ inside\n"
@@ -53,7 +55,8 @@ void WriteLine(std::ostream& out, const std::string& win1252) {
     out << Win1252ToUtf8(win1252) << '\n';
 }
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::map<std::string, TCliCommand>& extraCommands) {
     std::string appDir = ProgramFolder();
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
@@ -75,10 +78,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << kUsage;
         return CliExit::Usage;
     }
-    const auto found = Commands().find(args[i]);
+    auto found = Commands().find(args[i]);
     if (found == Commands().end()) {
-        err << "unknown command: " << args[i] << '\n' << kUsage;
-        return CliExit::Usage;
+        found = extraCommands.find(args[i]);
+        if (found == extraCommands.end()) {
+            err << "unknown command: " << args[i] << '\n' << kUsage;
+            return CliExit::Usage;
+        }
     }
     SetAppPath(appDir);
     TStderrPrompts prompts(err);

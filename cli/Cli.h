@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -24,9 +26,13 @@ constexpr int No = 1;    // the command's own negative answer
 constexpr int Usage = 2; // bad usage, or a choice that is not offered
 } // namespace CliExit
 
+using TCliCommand = std::function<int(TCliContext&)>;
+
 // Runs the command line: argv without the program name. AppPath defaults to the
-// folder of the running program.
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// folder of the running program. extraCommands are those that need more than the
+// core (the PDF printouts need Qt); the program passes them, tests may.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const std::map<std::string, TCliCommand>& extraCommands = {});
 
 // Writes catalogue text (Windows-1252) to a terminal stream as UTF-8.
 void WriteLine(std::ostream& out, const std::string& win1252);

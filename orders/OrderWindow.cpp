@@ -10,6 +10,7 @@
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderExport.h"
 #include "orders/OrderLines.h"
+#include "printing/QtPrintJobs.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -87,7 +88,7 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     btnChangeQty = PlaceButton(this, "btnChangeQty", QStringLiteral("&Change Quantity"), x, 79, 99);
     btnClearOrder = PlaceButton(this, "btnClearOrder", QStringLiteral("Clear &Order"), x, 110, 99);
     btnPrint = PlaceButton(this, "btnPrint", QStringLiteral("&Print"), x, 156, 99);
-    btnPrint->setEnabled(false);
+    PrintDialog1 = SystemPrintDialog(this);
     btnSave = PlaceButton(this, "btnSave", QStringLiteral("&Save As..."), x, 187, 99);
     btnEditPartNumber =
         PlaceButton(this, "btnEditPartNumber", QStringLiteral("&Edit Part Number"), x, 233, 99);
@@ -99,6 +100,7 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     connect(btnChangeQty, &QPushButton::clicked, this, &TfrmOrder::btnChangeQtyClick);
     connect(btnClearOrder, &QPushButton::clicked, this, &TfrmOrder::btnClearOrderClick);
     connect(btnSave, &QPushButton::clicked, this, &TfrmOrder::btnSaveClick);
+    connect(btnPrint, &QPushButton::clicked, this, &TfrmOrder::btnPrintClick);
     connect(btnEditPartNumber, &QPushButton::clicked, this, &TfrmOrder::btnEditPartNumberClick);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmOrder::btnReturnClick);
 }
@@ -204,6 +206,12 @@ void TfrmOrder::btnClearOrderClick() {
         FillGrid();
     }
     ShowCountAndEditState();
+}
+
+void TfrmOrder::btnPrintClick() {
+    if (OrderLines) {
+        Handle([&] { PrintOrderWithDialog(PrintDialog1, *OrderLines); });
+    }
 }
 
 void TfrmOrder::btnSaveClick() {

@@ -2,6 +2,7 @@
 
 #include "catalogue/Services.h"
 #include "controls/Form.h"
+#include "printing/QtPrintJobs.h"
 
 #include <functional>
 #include <string>
@@ -45,11 +46,13 @@ public:
     QPushButton* btnDeleteLineItem;
     QPushButton* btnChangeQty;
     QPushButton* btnClearOrder;
-    // Stays disabled until the order printout is wired to it.
     QPushButton* btnPrint;
     QPushButton* btnSave;
     QPushButton* btnEditPartNumber;
     QPushButton* btnReturn;
+
+    // Asked before printing; tests answer it themselves.
+    TPrintDialog PrintDialog1;
 
     // The 1-based line selected in the grid (its row); kept between showings.
     int SelectedRow() const { return FSelectedRow; }
@@ -64,6 +67,7 @@ public slots:
     void btnDeleteLineItemClick();
     void btnChangeQtyClick();
     void btnClearOrderClick();
+    void btnPrintClick();
     void btnSaveClick();
     void btnEditPartNumberClick();
     void btnReturnClick();

@@ -10,6 +10,7 @@ fonts-liberation2 fonts-wine xdg-utils libxml2-utils"
 PACKAGES="$PACKAGES desktop-file-utils"
 PACKAGES="$PACKAGES python3-markdown"
 PACKAGES="$PACKAGES clang-format"
+PACKAGES="$PACKAGES poppler-utils"
 
 missing=""
 for p in $PACKAGES; do

@@ -15,6 +15,8 @@ Pictures drawn:
   NA.gif      stand-in for a missing picture
   brenmoor.bmp  maker's logo for the about box (150 x 36; white shows through)
   splashimage.gif  start-up plate, in colour (432 x 288, the splash window's size)
+  FLASH.gif   the logo at the head of every printed page (412 x 151), written
+              to printing/resources/ when no output folder is given
 The photos are rendered from simple solid models (rectangular tubes, plates
 and cylinders) with a painter's-algorithm renderer, drawn four times larger
 and scaled down for smooth lines.
@@ -814,6 +816,45 @@ def about_logo():
     return img.resize((w, h), Image.LANCZOS)
 
 
+def flash_logo():
+    """The printed pages' logo: a rectangular waveguide mouth crossed by a
+    flash, the maker's name and its trade, navy and red on white."""
+    w, h = 412, 151
+    navy, red = (0, 0, 128), (200, 16, 32)
+    img = Image.new("RGB", (w * SS, h * SS), (255, 255, 255))
+    d = ImageDraw.Draw(img)
+    # The mark: a waveguide face, broad wall across, with its flange holes.
+    x0, y0, x1, y1 = 10, 22, 128, 108
+    d.rounded_rectangle([x0 * SS, y0 * SS, x1 * SS, y1 * SS], radius=8 * SS,
+                        fill=navy)
+    d.rectangle([(x0 + 22) * SS, (y0 + 27) * SS, (x1 - 22) * SS,
+                 (y1 - 27) * SS], fill=(255, 255, 255))
+    for cx, cy in ((x0 + 11, y0 + 11), (x1 - 11, y0 + 11), (x0 + 11, y1 - 11),
+                   (x1 - 11, y1 - 11)):
+        d.ellipse([(cx - 4) * SS, (cy - 4) * SS, (cx + 4) * SS, (cy + 4) * SS],
+                  fill=(255, 255, 255))
+    flash = [(84, 8), (46, 70), (70, 70), (52, 126), (104, 52), (78, 52),
+             (100, 8)]
+    d.polygon([(x * SS, y * SS) for x, y in flash], fill=red,
+              outline=(255, 255, 255))
+    d.line([(x * SS, y * SS) for x, y in flash + flash[:1]],
+           fill=(255, 255, 255), width=2 * SS)
+    size = 52
+    while size > 20 and font(size * SS, True).getlength("BRENMOOR") > 258 * SS:
+        size -= 1
+    f = font(size * SS, bold=True)
+    d.text((143 * SS, 64 * SS), "BRENMOOR", fill=navy, font=f, anchor="ls")
+    d.line([(144 * SS, 76 * SS), (402 * SS, 76 * SS)], fill=red, width=3 * SS)
+    f2 = font(19 * SS)
+    d.text((144 * SS, 104 * SS), "Waveguide Assemblies", fill=navy, font=f2,
+           anchor="ls")
+    f3 = font(13 * SS)
+    d.text((144 * SS, 128 * SS), "Microwave Components since 1962",
+           fill=(90, 90, 90), font=f3, anchor="ls")
+    img = img.resize((w, h), Image.LANCZOS)
+    return img.convert("P", palette=Image.ADAPTIVE, colors=64)
+
+
 def splash():
     w, h = 432, 288
     band = 60
@@ -889,6 +930,11 @@ def main():
         os.path.join(out, "splashimage.gif"), "GIF")
     about_logo().save(os.path.join(out, "brenmoor.bmp"), "BMP")
     print("wrote %d pictures to %s" % (len(PICTURES) + 2, os.path.normpath(out)))
+    if len(sys.argv) <= 1:
+        resources = os.path.join(here, "..", "printing", "resources")
+        os.makedirs(resources, exist_ok=True)
+        flash_logo().save(os.path.join(resources, "FLASH.gif"), "GIF")
+        print("wrote the logo to %s" % os.path.normpath(resources))
 
 
 if __name__ == "__main__":

@@ -18,6 +18,7 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
+#include "printing/PreviewWindow.h"
 #include "update/UpdateWindow.h"
 
 #include <QAction>
@@ -403,6 +404,7 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
+    connect(btnViewSpecs, &QPushButton::clicked, this, &TfrmMain::btnViewSpecsClick);
     connect(btnAddOrder, &QPushButton::clicked, this, &TfrmMain::btnAddOrderClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
     connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
@@ -799,6 +801,13 @@ void TfrmMain::btnAddOrderClick() {
     order.PartNumber = FCore.PartNumber;
     if (RunHandler(Services.Prompts, [&] { order.Description = FCore.DescribeConfiguration(); })) {
         frmAddOrder->Execute(FCore.OrderLines, order);
+    }
+}
+
+void TfrmMain::btnViewSpecsClick() {
+    auto* preview = qobject_cast<TfrmPreview*>(frmPreview);
+    if (preview && RunHandler(Services.Prompts, [&] { preview->Core().ViewSpecs(FCore); })) {
+        preview->Open();
     }
 }
 

@@ -176,6 +176,7 @@ public slots:
     void mnuConvertClick();
     void btnViewOrderClick();
     void btnAddOrderClick();
+    void btnViewSpecsClick();
     void mnuHelpClick();
     void mnuUpdateClick();
     void mnuAboutClick();
