@@ -2,6 +2,7 @@
 
 #include "catalogue/Files.h"
 #include "catalogue/Services.h"
+#include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
 #include "controls/Pictures.h"
@@ -19,8 +20,6 @@
 #include <QStyle>
 
 namespace cvn {
-
-const char* const TfrmAbout::WebAddress = "https://www.brenmoor.com/";
 
 namespace {
 
@@ -63,7 +62,7 @@ TfrmAbout::TfrmAbout(TLauncher& launcher, QWidget* parent)
 
     Image2 = Place<QLabel>(this, "Image2", 96, 62, 0, 0);
 
-    Label3 = new QLabel(QStringLiteral("www.brenmoor.com"), this);
+    Label3 = new QLabel(QStr(VendorWebAddress()), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     QFont linkFont = Label3->font();
     linkFont.setUnderline(true);
@@ -99,7 +98,7 @@ void TfrmAbout::FormCreate() {
 
 void TfrmAbout::Label3Click() {
     // Whether the desktop could open it is not reported.
-    Launcher.Open(WebAddress);
+    Launcher.Open(VendorWebLink());
 }
 
 void TfrmAbout::BitBtn1Click() {

@@ -18,7 +18,6 @@ class TfrmAbout : public TForm {
 public:
     static constexpr int ClientWidth = 278;
     static constexpr int ClientHeight = 169;
-    static const char* const WebAddress;
 
     explicit TfrmAbout(TLauncher& launcher, QWidget* parent = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include "catalogue/Files.h"
 #include "catalogue/TextUtils.h"
+#include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
 #include "printing/NullSurface.h"
 
@@ -36,7 +37,7 @@ void DrawPageFrame(TCVPrint& printer, const std::string& title, const std::strin
     printer.Canvas->SetFontHeight(printer.ToDeviceY(14));
     printer.Canvas->SetFontStyle(true, false);
     printer.TextOutLeft(50, 1060, "Brenmoor Corporation");
-    printer.TextOutCenter(425, 1060, VendorWebAddress);
+    printer.TextOutCenter(425, 1060, VendorWebAddress());
     printer.TextOutRight(800, 1060, pageText);
     printer.Canvas->SetFontStyle(false, false);
 }

@@ -8,9 +8,6 @@
 
 namespace cvn {
 
-// The maker's web address in the footer of every printed page.
-inline constexpr const char* VendorWebAddress = "www.brenmoor.com";
-
 // The two printed documents, laid out on a page 850 layout units wide (1100 tall on
 // letter paper) and drawn through printer, which must have its surface and scales
 // set. Fonts, pen and style carry from one step to the next on the surface.

@@ -1,4 +1,6 @@
 #include "printing/Printouts.h"
+#include "catalogue/IniFile.h"
+#include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
 #include "tests/printing/RecordingSurface.h"
 #include "tests/support/Tables.h"
@@ -71,7 +73,7 @@ TEST_F(Printout, PageFrameDrawsLogoTitleRulesAndFooter) {
     EXPECT_EQ(company.Y, 1060);
     EXPECT_TRUE(company.Font.Bold);
     EXPECT_EQ(company.Font.Height, 14);
-    const std::string web = VendorWebAddress;
+    const std::string web = DefaultVendorWebAddress;
     const auto address = Only(web);
     EXPECT_EQ(address.X, 425 - static_cast<int>(web.size()) * 7 / 2);
     EXPECT_EQ(address.Y, 1060);
@@ -81,6 +83,13 @@ TEST_F(Printout, PageFrameDrawsLogoTitleRulesAndFooter) {
     // The style goes back to regular for whatever follows.
     Surface.TextOut(0, 0, "next");
     EXPECT_FALSE(Surface.Calls.back().Font.Bold);
+}
+
+TEST_F(Printout, TheFooterAddressIsTheSettingWhenThereIsOne) {
+    WriteIniString(AppPath + "Corvane.ini", "VENDOR", "web", " www.reseller.example ");
+    DrawPageFrame(Printer, "Corvane Order", "Page 1 of 1");
+    EXPECT_EQ(Only("www.reseller.example").Y, 1060);
+    EXPECT_TRUE(Surface.TextsOf(DefaultVendorWebAddress).empty());
 }
 
 TEST_F(Printout, AMissingLogoIsNotSwallowed) {

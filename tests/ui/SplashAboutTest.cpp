@@ -1,5 +1,6 @@
 #include "app/About.h"
 #include "app/Splash.h"
+#include "catalogue/IniFile.h"
 #include "catalogue/Services.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/TempFolder.h"
@@ -79,7 +80,13 @@ private slots:
                 QVERIFY(Picture(120, 30, Qt::darkBlue)
                             .save(QString::fromStdString(folder.Path() + "Images/Brenmoor.BMP"),
                                   "BMP"));
+            } else {
+                // A reseller's own address, shown and opened instead of the maker's.
+                WriteIniString(folder.Path() + "Corvane.ini", "VENDOR", "web",
+                               "www.reseller.example");
             }
+            const std::string link =
+                withLogo ? "https://www.brenmoor.com" : "https://www.reseller.example";
             TRecordingLauncher launcher;
             TfrmAbout about(launcher);
             about.show();
@@ -91,10 +98,10 @@ private slots:
             if (withLogo) {
                 QCOMPARE(about.Image2->geometry(), QRect(96, 62, 120, 30));
             }
+            QCOMPARE(about.Label3->text().toStdString(), link.substr(8));
             QTest::mouseClick(about.Label3, Qt::LeftButton);
             QTest::mouseClick(about.Label3, Qt::LeftButton);
-            QCOMPARE(launcher.Opened,
-                     (std::vector<std::string>{TfrmAbout::WebAddress, TfrmAbout::WebAddress}));
+            QCOMPARE(launcher.Opened, (std::vector<std::string>{link, link}));
             QVERIFY(about.isVisible());
             QTest::mouseClick(about.BitBtn1, Qt::LeftButton);
             QVERIFY(about.isHidden());
