@@ -16,9 +16,6 @@ public:
     bool Flat = false;
     bool Etched = false;
     bool FocusBorder = false;
-
-    // The drop button: the width of a vertical scroll bar plus two pixels.
-    int DropButtonWidth() const;
 };
 
 } // namespace cvn

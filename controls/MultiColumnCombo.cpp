@@ -379,6 +379,13 @@ void TMultiColumnCombo::DrawItem(QPainter& painter, int index, const QRect& rect
     }
 }
 
+QRect TMultiColumnCombo::ClosedItemRect() const {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                   this);
+}
+
 void TMultiColumnCombo::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionComboBox option;
@@ -386,8 +393,7 @@ void TMultiColumnCombo::paintEvent(QPaintEvent*) {
     option.currentText.clear();
     option.currentIcon = QIcon();
     painter.drawComplexControl(QStyle::CC_ComboBox, option);
-    const QRect box =
-        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    const QRect box = ClosedItemRect();
     painter.setClipRect(box);
     DrawItem(painter, currentIndex(), box, hasFocus() && !FDroppedDown, true);
 }

@@ -176,6 +176,8 @@ public:
     QString ColumnText(int item, int column) const;
     bool DroppedDown() const { return FDroppedDown; }
 
+    // Where the closed box draws its item: the box less its frame and drop button.
+    QRect ClosedItemRect() const;
     // Draws one item; closedBox is the box itself rather than the open list.
     void DrawItem(QPainter& painter, int index, const QRect& rect, bool selected,
                   bool closedBox) const;

@@ -7,6 +7,8 @@ set -eu
 ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
 PACKAGES="cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev xvfb xauth \
 fonts-liberation2 fonts-wine xdg-utils libxml2-utils"
+PACKAGES="$PACKAGES desktop-file-utils"
+PACKAGES="$PACKAGES python3-markdown"
 PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
 

@@ -69,7 +69,7 @@ std::string TConfigurator::SettingsFileName() const {
 }
 
 std::string TConfigurator::HelpFileName() const {
-    return ResolvePath(AppPath + "Corvane38.hlp");
+    return ResolvePath(AppPath + "Corvane38.html");
 }
 
 std::vector<TStrings> TConfigurator::ProductTypeItems() const {
@@ -141,8 +141,10 @@ void TConfigurator::FormCreate(const std::string& programFolder) {
 void TConfigurator::FormClose() {
     try {
         WriteIniString(SettingsFileName(), "UNITS", "type", IsImperial ? "P" : "M");
-    } catch (const EFCreateError&) {
-        // A read-only program folder only loses the unit choice; closing goes on.
+    } catch (const EFCreateError& e) {
+        // A program folder that cannot be written loses the unit choice: the user is
+        // told, and closing goes on to the site list.
+        Prompts.Error(e.what());
     }
     try {
         WriteSiteList(OrderLines, Prompts);

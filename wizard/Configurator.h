@@ -104,9 +104,12 @@ public:
     std::vector<TStrings> FinishItems{{"G", "Gray"}, {"N", "Unpainted"}};
     bool FinishEnabled = true;
 
-    // Column widths of the waveguide list and the width of its open list.
+    // Column widths of the waveguide list, the width of its open list and the captions
+    // over its columns. A tapered transition's list shows the pair's name and sizes
+    // where the others show the WR and US military names.
     std::vector<int> WaveguideColumnWidths{30, 60, 60, 60, 60};
     int WaveguideDropWidth = 260;
+    TStrings WaveguideCaptions{" Code", " WR", " US Military", " British", " IEC"};
 
     // The flange groups: captions, and which of the flange B list and the coax list
     // (each with its column captions) lies in front and can be used.
@@ -149,6 +152,8 @@ public:
     bool HelpEnabled = false;
 
     std::string SettingsFileName() const;
+    // The user guide page beside the program, which Help opens; Help is enabled only
+    // when it is there.
     std::string HelpFileName() const;
 
     // What the lists show: one entry per item, one text per column.

@@ -74,9 +74,11 @@ void TConfigurator::LoadWaveguideList(int family) {
     if (family == FamilyType::Tapered) {
         WaveguideColumnWidths = {30, 105, 120, 100, 105};
         WaveguideDropWidth = 440;
+        WaveguideCaptions = {" Code", " Transition", " Sizes", " British", " IEC"};
     } else {
         WaveguideColumnWidths = {30, 60, 60, 60, 60};
         WaveguideDropWidth = 260;
+        WaveguideCaptions = {" Code", " WR", " US Military", " British", " IEC"};
     }
     const TFieldTable sizes = LoadFieldTable(WaveguideListTable(family), Prompts);
     WaveguideNameColumn = family == FamilyType::Tapered ? 3 : 2;

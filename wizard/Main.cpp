@@ -245,21 +245,21 @@ void TfrmMain::BuildScreenOne() {
     QWidget* page = WizardPage1;
 
     gbxProductType =
-        PlaceGroup(page, "gbxProductType", QStringLiteral(" Select Product Type "), 8, 2, 300, 106);
-    lblFamily = PlaceCaption(gbxProductType, "lblFamily", QStringLiteral(" Family"), 10, 22, 40);
+        PlaceGroup(page, "gbxProductType", QStringLiteral(" Select Product Type "), 8, 2, 312, 106);
+    lblFamily = PlaceCaption(gbxProductType, "lblFamily", QStringLiteral(" Family"), 10, 22, 38);
     lblFamilyType =
-        PlaceCaption(gbxProductType, "lblFamilyType", QStringLiteral(" Family Type"), 50, 22, 146);
-    cbxProductType = PlaceList(gbxProductType, "cbxProductType", 10, 38, 186, {40, 146}, 220);
-    pnlPhoto = Place<QFrame>(gbxProductType, "pnlPhoto", 204, 14, 88, 84);
+        PlaceCaption(gbxProductType, "lblFamilyType", QStringLiteral(" Family Type"), 48, 22, 176);
+    cbxProductType = PlaceList(gbxProductType, "cbxProductType", 10, 38, 214, {38, 176}, 220);
+    pnlPhoto = Place<QFrame>(gbxProductType, "pnlPhoto", 230, 14, 74, 84);
     pnlPhoto->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     pnlPhoto->setAutoFillBackground(true);
     QPalette white = pnlPhoto->palette();
     white.setColor(QPalette::Window, Qt::white);
     pnlPhoto->setPalette(white);
-    imgPhoto = PlacePicture(pnlPhoto, "imgPhoto", 2, 2, 84, 80);
+    imgPhoto = PlacePicture(pnlPhoto, "imgPhoto", 2, 2, 70, 80);
 
     gbxWaveguide =
-        PlaceGroup(page, "gbxWaveguide", QStringLiteral(" Select Waveguide "), 8, 112, 300, 68);
+        PlaceGroup(page, "gbxWaveguide", QStringLiteral(" Select Waveguide "), 8, 112, 312, 68);
     lblWaveguideCode =
         PlaceCaption(gbxWaveguide, "lblWaveguideCode", QStringLiteral(" Code"), 10, 22, 30);
     lblWR = PlaceCaption(gbxWaveguide, "lblWR", QStringLiteral(" WR"), 40, 22, 60);
@@ -269,29 +269,29 @@ void TfrmMain::BuildScreenOne() {
     lblIEC = PlaceCaption(gbxWaveguide, "lblIEC", QStringLiteral(" IEC"), 220, 22, 70);
     cbxWaveguide = PlaceList(gbxWaveguide, "cbxWaveguide", 10, 38, 280, {30, 60, 60, 60, 60}, 280);
 
-    gbxFlangeA = PlaceGroup(page, "gbxFlangeA", QStringLiteral(" Flange A "), 8, 184, 300, 80);
+    gbxFlangeA = PlaceGroup(page, "gbxFlangeA", QStringLiteral(" Flange A "), 8, 184, 312, 80);
     lblFlangeACode =
         PlaceCaption(gbxFlangeA, "lblFlangeACode", QStringLiteral(" Code"), 10, 22, 30);
     lblFlangeAType =
-        PlaceCaption(gbxFlangeA, "lblFlangeAType", QStringLiteral(" Flange Type"), 40, 22, 110);
+        PlaceCaption(gbxFlangeA, "lblFlangeAType", QStringLiteral(" Flange Type"), 40, 22, 84);
     lblFlangeAModel =
-        PlaceCaption(gbxFlangeA, "lblFlangeAModel", QStringLiteral(" Model"), 150, 22, 66);
-    cbxFlangeA = PlaceList(gbxFlangeA, "cbxFlangeA", 10, 38, 206, {30, 110, 66}, 260);
-    imgFlangeA = PlacePicture(gbxFlangeA, "imgFlangeA", 226, 16, 64, 56);
+        PlaceCaption(gbxFlangeA, "lblFlangeAModel", QStringLiteral(" Model"), 124, 22, 104);
+    cbxFlangeA = PlaceList(gbxFlangeA, "cbxFlangeA", 10, 38, 218, {30, 84, 104}, 260);
+    imgFlangeA = PlacePicture(gbxFlangeA, "imgFlangeA", 238, 16, 64, 56);
 
-    gbxFlangeB = PlaceGroup(page, "gbxFlangeB", QStringLiteral(" Flange B "), 8, 268, 300, 80);
-    lblCoaxType = PlaceCaption(gbxFlangeB, "lblCoaxType", QStringLiteral(" Type"), 40, 22, 176);
+    gbxFlangeB = PlaceGroup(page, "gbxFlangeB", QStringLiteral(" Flange B "), 8, 268, 312, 80);
+    lblCoaxType = PlaceCaption(gbxFlangeB, "lblCoaxType", QStringLiteral(" Type"), 40, 22, 188);
     lblCode = PlaceCaption(gbxFlangeB, "lblCode", QStringLiteral(" Code"), 10, 22, 30);
     lblFlangeType =
-        PlaceCaption(gbxFlangeB, "lblFlangeType", QStringLiteral(" Flange Type"), 40, 22, 110);
-    lblModel = PlaceCaption(gbxFlangeB, "lblModel", QStringLiteral(" Model"), 150, 22, 66);
-    cbxCoax = PlaceList(gbxFlangeB, "cbxCoax", 10, 38, 206, {30, 176}, 206);
-    cbxFlangeB = PlaceList(gbxFlangeB, "cbxFlangeB", 10, 38, 206, {30, 110, 66}, 260);
-    imgFlangeB = PlacePicture(gbxFlangeB, "imgFlangeB", 226, 16, 64, 56);
+        PlaceCaption(gbxFlangeB, "lblFlangeType", QStringLiteral(" Flange Type"), 40, 22, 84);
+    lblModel = PlaceCaption(gbxFlangeB, "lblModel", QStringLiteral(" Model"), 124, 22, 104);
+    cbxCoax = PlaceList(gbxFlangeB, "cbxCoax", 10, 38, 218, {30, 188}, 218);
+    cbxFlangeB = PlaceList(gbxFlangeB, "cbxFlangeB", 10, 38, 218, {30, 84, 104}, 260);
+    imgFlangeB = PlacePicture(gbxFlangeB, "imgFlangeB", 238, 16, 64, 56);
 
-    gbxLength = PlaceGroup(page, "gbxLength", QStringLiteral(" Length "), 316, 2, 269, 346);
-    imgBitmap = PlacePicture(gbxLength, "imgBitmap", 10, 20, 249, 228);
-    nbLengthPages = Place<QStackedWidget>(gbxLength, "nbLengthPages", 10, 254, 249, 84);
+    gbxLength = PlaceGroup(page, "gbxLength", QStringLiteral(" Length "), 328, 2, 257, 346);
+    imgBitmap = PlacePicture(gbxLength, "imgBitmap", 10, 20, 237, 228);
+    nbLengthPages = Place<QStackedWidget>(gbxLength, "nbLengthPages", 10, 254, 237, 84);
 
     auto* multi = new QWidget;
     multi->setObjectName(QStringLiteral("MultiLength"));
@@ -553,6 +553,8 @@ void TfrmMain::MirrorWaveguideColumns() {
     const std::vector<int>& widths = FCore.WaveguideColumnWidths;
     TMPLabel* const captions[] = {lblWaveguideCode, lblWR, lblUSMilitary, lblBritish, lblIEC};
     const int right = cbxWaveguide->geometry().right() + 1;
+    // Columns that start beyond the closed box's item area are seen only in the open list.
+    const int shownRight = cbxWaveguide->x() + cbxWaveguide->ClosedItemRect().right() + 1;
     int x = cbxWaveguide->x();
     for (int c = 0; c < cbxWaveguide->Columns().Count() && c < static_cast<int>(widths.size());
          ++c) {
@@ -560,14 +562,19 @@ void TfrmMain::MirrorWaveguideColumns() {
         if (cbxWaveguide->Columns()[c].Width() != width) {
             cbxWaveguide->Columns()[c].SetWidth(width);
         }
-        // Each caption stands over its column as far as the closed box reaches; the
-        // last one runs to the box's edge.
+        // Each caption names its column and stands over it as far as the closed box
+        // reaches; the last one runs to the box's edge. A caption with no room for its
+        // text over the box is left out rather than cut.
         if (c < static_cast<int>(std::size(captions))) {
+            TMPLabel* caption = captions[c];
+            caption->setText(QStr(FCore.WaveguideCaptions[static_cast<std::size_t>(c)]));
             const bool last = c + 1 == static_cast<int>(std::size(captions));
             const int shown = last ? right - x : std::min(width, right - x);
-            captions[c]->setVisible(shown > 0);
-            if (shown > 0) {
-                captions[c]->setGeometry(x, captions[c]->y(), shown, captions[c]->height());
+            const int room = std::min(x + width, shownRight) - x;
+            const bool fits = room >= caption->fontMetrics().horizontalAdvance(caption->text());
+            caption->setVisible(fits);
+            if (fits) {
+                caption->setGeometry(x, caption->y(), shown, caption->height());
             }
         }
         x += width;
@@ -657,6 +664,14 @@ void TfrmMain::MirrorFrequencyChoices() {
             button->show();
             FrequencyChoices.push_back(button);
         }
+        // Built after every other control, the choices would come last on Tab; they
+        // belong between the finish and the button below them.
+        QWidget* previous = cbxFinish;
+        for (TCVNRadioButton* button : FrequencyChoices) {
+            QWidget::setTabOrder(previous, button);
+            previous = button;
+        }
+        QWidget::setTabOrder(previous, btnOtherFreqRanges);
     }
     for (std::size_t i = 0; i < FrequencyChoices.size(); ++i) {
         if (static_cast<int>(i) == FCore.SelectedFrequency) {
@@ -797,8 +812,10 @@ void TfrmMain::btnViewSpecsClick() {
 }
 
 void TfrmMain::mnuHelpClick() {
-    // The desktop opens the help file with whatever handles it; there are no topics.
-    Services.Launcher.Open(FCore.HelpFileName());
+    // The desktop's browser shows the user guide page; there are no topics.
+    if (!Services.Launcher.Open(FCore.HelpFileName())) {
+        Services.Prompts.Error("Cannot open the user guide " + FCore.HelpFileName());
+    }
 }
 
 void TfrmMain::mnuUpdateClick() {

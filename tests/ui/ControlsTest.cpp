@@ -1,10 +1,17 @@
 #include "catalogue/Errors.h"
+#include "controls/BoldFace.h"
 #include "controls/ImpGrid.h"
 #include "controls/MultiColumnCombo.h"
+#include "controls/ProgramFonts.h"
 #include "tests/ui/UiTest.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QRawFont>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -60,12 +67,78 @@ void Type(TMultiColumnCombo& list, const QString& keys) {
     }
 }
 
+// How much ink the text leaves: the darkness of every pixel, added up.
+qint64 Ink(const QFont& font, const QString& text) {
+    QImage image(QFontMetrics(font).horizontalAdvance(text) + 8, QFontMetrics(font).height() + 8,
+                 QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(4, 4 + QFontMetrics(font).ascent(), text);
+    painter.end();
+    qint64 ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* line = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x) {
+            ink += 255 - line[x];
+        }
+    }
+    return ink;
+}
+
 } // namespace
 
 class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void boldTahomaIsHeavierAndKeepsTheBoldWidths_data() {
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("title") << 24;
+        QTest::newRow("part-number box") << Points10;
+        QTest::newRow("grid and length lists") << Points8;
+    }
+
+    void boldTahomaIsHeavierAndKeepsTheBoldWidths() {
+        QFETCH(int, pixels);
+        RegisterProgramFonts();
+        const QFont regular = TahomaFont(pixels);
+        const QFont bold = TahomaFont(pixels, true);
+        QCOMPARE(QFontInfo(bold).family(), QStringLiteral("Tahoma"));
+        const QString text = QStringLiteral("Corvane 38 R187PA0125BSG");
+        // Ink per pixel of width: wider letters alone do not make a bold.
+        const double regularInk =
+            static_cast<double>(Ink(regular, text)) / QFontMetrics(regular).horizontalAdvance(text);
+        const double boldInk =
+            static_cast<double>(Ink(bold, text)) / QFontMetrics(bold).horizontalAdvance(text);
+        QVERIFY2(boldInk > 1.25 * regularInk,
+                 qPrintable(QStringLiteral("bold %1, regular %2").arg(boldInk).arg(regularInk)));
+        // The bold face's own letter widths, not the regular's thickened.
+        QVERIFY(QFontMetrics(bold).horizontalAdvance(text) >
+                QFontMetrics(regular).horizontalAdvance(text));
+    }
+
+    void demiBoldMarkingChangesOnlyTheWeight() {
+        QFile file(QStringLiteral("/usr/share/wine/fonts/tahomabd.ttf"));
+        if (!file.open(QIODevice::ReadOnly)) {
+            QSKIP("fonts-wine is not installed");
+        }
+        const QByteArray bold = file.readAll();
+        const QByteArray marked = AsDemiBold(bold);
+        QCOMPARE(marked.size(), bold.size());
+        const QRawFont before(bold, 11);
+        const QRawFont after(marked, 11);
+        QCOMPARE(before.weight(), static_cast<int>(QFont::Bold));
+        QVERIFY(after.weight() < QFont::Bold);
+        QCOMPARE(after.familyName(), before.familyName());
+        QCOMPARE(after.averageCharWidth(), before.averageCharWidth());
+        // What is not a TrueType face is left alone.
+        for (const QByteArray& other : {QByteArray(), QByteArray("OTTO"), bold.left(40)}) {
+            QCOMPARE(AsDemiBold(other), other);
+        }
+    }
+
     void impGridAppliesHeaderLists() {
         TImpGrid grid(6, 3);
         grid.SetHeaderCol({"Qty", "Price", "Delivery", "Part"});

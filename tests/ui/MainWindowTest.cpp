@@ -5,6 +5,7 @@
 #include "controls/CoreText.h"
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
+#include "controls/ProgramFonts.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"
@@ -31,9 +32,10 @@ using test::PickItem;
 class TRecordingLauncher : public TLauncher {
 public:
     std::vector<std::string> Opened;
+    bool Answer = true;
     bool Open(const std::string& target) override {
         Opened.push_back(target);
-        return true;
+        return Answer;
     }
 };
 
@@ -99,15 +101,63 @@ void ShowActive(TfrmMain& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
+// The controls the Tab key reaches from the given one until it comes back to it, by
+// their names; a list's own edit box counts as the list.
+QStringList TabWalk(QWidget* first) {
+    first->setFocus(Qt::TabFocusReason);
+    QStringList names;
+    for (int i = 0; i < 30; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        while (focus && focus->objectName().isEmpty()) {
+            focus = focus->parentWidget();
+        }
+        const QString name = focus ? focus->objectName() : QStringLiteral("(none)");
+        if (!names.isEmpty() && name == names.front()) {
+            break;
+        }
+        names << name;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return names;
+}
+
+// The width a column's text has in the closed box: the cell less its 2-pixel insets,
+// cut where the box's item area ends; the last column runs to that end.
+int ClosedTextWidth(const TMultiColumnCombo& list, int column) {
+    const QRect area = list.ClosedItemRect();
+    int x = area.left();
+    for (int c = 0; c < column; ++c) {
+        x += list.Columns()[c].Width();
+    }
+    const bool last = column + 1 == list.Columns().Count();
+    const int right =
+        last ? area.right() + 1 : std::min(x + list.Columns()[column].Width(), area.right() + 1);
+    return right - x - 4;
+}
+
+int WidestText(const QFontMetrics& metrics, const TTxtTable& table, int column) {
+    int widest = 0;
+    for (int r = 0; r < table.RowCount(); ++r) {
+        widest = std::max(widest,
+                          metrics.horizontalAdvance(QStr(std::string(table.GetField(r, column)))));
+    }
+    return widest;
+}
+
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        // As the program does at start: the window's fonts.
+        RegisterProgramFonts();
+    }
+
     void opensOnScreenOneWithTheSampleFamiliesAndHelp() {
         TWindowUnderTest test;
-        test.Folder.Write("Corvane38.hlp", "help");
+        test.Folder.Write("Corvane38.html", "<html></html>");
         TfrmMain& window = test.Create();
         window.show();
         QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
@@ -122,7 +172,34 @@ private slots:
         QVERIFY(window.mnuHelp->isEnabled());
         window.mnuHelp->trigger();
         QCOMPARE(test.Launcher.Opened,
-                 std::vector<std::string>{test.Folder.Path() + "Corvane38.hlp"});
+                 std::vector<std::string>{test.Folder.Path() + "Corvane38.html"});
+    }
+
+    void helpNeedsTheGuidePageAndSaysWhenItCannotOpenIt() {
+        struct TCase {
+            const char* Page; // written beside the program, or nothing
+            bool Opens;
+            bool Enabled;
+            std::size_t Messages;
+        };
+        const TCase cases[] = {
+            {"corvane38.HTML", true, true, 0},
+            {"Corvane38.html", false, true, 1},
+            {"Corvane38.hlp", true, false, 0},
+            {nullptr, true, false, 0},
+        };
+        for (const TCase& c : cases) {
+            TWindowUnderTest test;
+            if (c.Page) {
+                test.Folder.Write(c.Page, "<html></html>");
+            }
+            test.Launcher.Answer = c.Opens;
+            TfrmMain& window = test.Create();
+            QCOMPARE(window.mnuHelp->isEnabled(), c.Enabled);
+            window.mnuHelp->trigger();
+            QCOMPARE(test.Launcher.Opened.size(), c.Enabled ? 1u : 0u);
+            QCOMPARE(test.Prompts.Messages.size(), c.Messages);
+        }
     }
 
     void unitSettingIsShownAndWrittenBackAtClose() {
@@ -293,6 +370,117 @@ private slots:
         QCOMPARE(window.nbLengthPages->currentIndex(), 0);
         QVERIFY(window.cbxLength->isEditable());
         QVERIFY(window.chkFlangeAdaptor->isVisible());
+    }
+
+    void tabFollowsTheReadingOrderOnBothScreens() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        ShowActive(w);
+        PickItem(w.cbxProductType, FamilyType::Straight);
+        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(w.cbxFlangeA, w.Core().FlangeAList, "B");
+        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
+        QCOMPARE(TabWalk(w.cbxProductType),
+                 (QStringList{"cbxProductType", "cbxWaveguide", "cbxFlangeA", "cbxFlangeB",
+                              "cbxLength", "chkFlangeAdaptor", "btnNext"}));
+
+        QTest::mouseClick(w.btnNext, Qt::LeftButton);
+        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
+        QVERIFY(w.btnAddOrder->isEnabled());
+        // Top row left to right, then the left column down, then the buttons below.
+        const QStringList screenTwo{
+            "btnCreate", "txtPartNumber",    "btnAddOrder",        "btnViewOrder", "btnViewSpecs",
+            "cbxFinish", "FrequencyChoice0", "btnOtherFreqRanges", "btnBack",      "btnFinish"};
+        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+        // Choices built anew for another size keep their place; the second press lands
+        // where the first did.
+        QTest::mouseClick(w.btnBack, Qt::LeftButton);
+        Pick(w.cbxWaveguide, w.Core().WaveguideList, "090");
+        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
+        QTest::mouseClick(w.btnNext, Qt::LeftButton);
+        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
+        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+    }
+
+    void closedListsShowTheWholeTextOfEverySampleRow() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        w.show();
+        auto table = [&](const char* name) {
+            TTxtTable rows =
+                TTxtTable::CreateFromFile(test.Folder.Path() + "Data/" + name, test.Prompts);
+            rows.DeleteHeader();
+            return rows;
+        };
+        const TTxtTable families = table("Family.tbl");
+        const TTxtTable flanges = table("Flange.tbl");
+        const TTxtTable coax = table("CoaxType.tbl");
+        const TTxtTable sizes = table("WGSize.tbl");
+        const TTxtTable tapers = table("Taper.tbl");
+        struct TCase {
+            const char* What;
+            TMultiColumnCombo* List;
+            int Family; // whose waveguide columns apply, or -1
+            int ListColumn;
+            const TTxtTable& Rows;
+            int TableColumn;
+        };
+        const TCase cases[] = {
+            {"family name", w.cbxProductType, -1, 1, families, 2},
+            {"flange A type", w.cbxFlangeA, -1, 1, flanges, 3},
+            {"flange A model", w.cbxFlangeA, -1, 2, flanges, 4},
+            {"flange B type", w.cbxFlangeB, -1, 1, flanges, 3},
+            {"flange B model", w.cbxFlangeB, -1, 2, flanges, 4},
+            {"coax type", w.cbxCoax, -1, 1, coax, 2},
+            {"WR", w.cbxWaveguide, FamilyType::Straight, 1, sizes, 2},
+            {"US military", w.cbxWaveguide, FamilyType::Straight, 2, sizes, 4},
+            {"British", w.cbxWaveguide, FamilyType::Straight, 3, sizes, 5},
+            {"IEC", w.cbxWaveguide, FamilyType::Straight, 4, sizes, 6},
+            {"taper name", w.cbxWaveguide, FamilyType::Tapered, 1, tapers, 3},
+            {"taper sizes", w.cbxWaveguide, FamilyType::Tapered, 2, tapers, 4},
+        };
+        for (const TCase& c : cases) {
+            if (c.Family >= 0) {
+                PickItem(w.cbxProductType, c.Family);
+            }
+            const int widest = WidestText(c.List->fontMetrics(), c.Rows, c.TableColumn);
+            const int room = ClosedTextWidth(*c.List, c.ListColumn);
+            QVERIFY2(widest <= room,
+                     qPrintable(QStringLiteral("%1: %2 > %3").arg(c.What).arg(widest).arg(room)));
+        }
+    }
+
+    void waveguideCaptionsNameTheColumnsTheClosedBoxShows() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        w.show();
+        TMPLabel* const captions[] = {w.lblWaveguideCode, w.lblWR, w.lblUSMilitary, w.lblBritish,
+                                      w.lblIEC};
+        struct TCase {
+            int Family;
+            QStringList Shown;
+        };
+        const TCase cases[] = {
+            {FamilyType::Straight, {" Code", " WR", " US Military", " British", " IEC"}},
+            // The pair's British and IEC names are seen in the open list only.
+            {FamilyType::Tapered, {" Code", " Transition", " Sizes"}},
+            {FamilyType::EBend, {" Code", " WR", " US Military", " British", " IEC"}},
+        };
+        for (const TCase& c : cases) {
+            PickItem(w.cbxProductType, c.Family);
+            QStringList shown;
+            int x = w.cbxWaveguide->x();
+            for (int col = 0; col < 5; ++col) {
+                if (captions[col]->isVisible()) {
+                    shown << captions[col]->text();
+                    QCOMPARE(captions[col]->x(), x);
+                }
+                x += w.cbxWaveguide->Columns()[col].Width();
+            }
+            QVERIFY2(shown == c.Shown, qPrintable(shown.join(QLatin1Char('|'))));
+        }
     }
 
     void createShowsThePartNumberUntilAChoiceChanges() {

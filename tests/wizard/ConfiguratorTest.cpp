@@ -57,5 +57,18 @@ TEST(Configurator, MissingTablesAreReportedOnceEachAndLeaveEmptyLists) {
     }
 }
 
+TEST_F(WizardTest, CloseInAFolderThatCannotBeWrittenSaysWhatWasNotSaved) {
+    // Folders where the files belong: nothing can replace them, not even for root.
+    std::filesystem::create_directory(Folder.Path() + "Corvane.ini");
+    std::filesystem::create_directory(Folder.Path() + "corvane38.lom");
+    Start();
+    Wizard.FormClose();
+    const auto errors = Prompts.Texts("error");
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0], "Cannot create file " + Folder.Path() + "Corvane.ini");
+    EXPECT_EQ(errors[1], "Cannot create file " + Folder.Path() + "corvane38.lom");
+    EXPECT_EQ(Wizard.FamilyTable.RowCount(), 0);
+}
+
 } // namespace
 } // namespace cvn::test
