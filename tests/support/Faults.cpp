@@ -78,10 +78,17 @@ bool MakeReadOnly(const std::vector<std::string>& folders, std::string& why) {
     return true;
 }
 
-void OpenForOtherUsers(const std::string& folder) {
-    ::chmod(folder.c_str(), 0755);
+void HandToChild(const std::string& folder) {
+    const bool root = ::geteuid() == 0;
+    auto hand = [root](const fs::path& path, bool directory) {
+        ::chmod(path.c_str(), directory ? 0755 : 0644);
+        if (root) {
+            [[maybe_unused]] const int ignored = ::chown(path.c_str(), 65534, 65534);
+        }
+    };
+    hand(folder, true);
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        ::chmod(entry.path().c_str(), entry.is_directory() ? 0755 : 0644);
+        hand(entry.path(), entry.is_directory());
     }
 }
 

@@ -41,7 +41,9 @@ private:
 // first. Call only in the child. False when that is impossible.
 bool MakeReadOnly(const std::vector<std::string>& folders, std::string& why);
 
-// Lets a child that gives up root still read the folder's files.
-void OpenForOtherUsers(const std::string& folder);
+// Hands the folder and all in it to the user a child becomes when it gives up root
+// (nobody when running as root, else this user), with the usual permissions, so that
+// only the folders made read-only are. Also undoes MakeReadOnly once the child is gone.
+void HandToChild(const std::string& folder);
 
 } // namespace cvn::test
