@@ -121,8 +121,8 @@ TEST_P(CloseFaultTest, EveryFileThatCannotBeWrittenKeepsTheEarlierOneAndIsReport
 INSTANTIATE_TEST_SUITE_P(Faults, CloseFaultTest,
                          ::testing::Values(TFault::ReadOnlyProgramFolder,
                                            TFault::ReadOnlyDataFolder, TFault::FullDisk),
-                         [](const auto& info) {
-                             switch (info.param) {
+                         [](const auto& p) {
+                             switch (p.param) {
                              case TFault::ReadOnlyProgramFolder:
                                  return "ReadOnlyProgramFolder";
                              case TFault::ReadOnlyDataFolder:
