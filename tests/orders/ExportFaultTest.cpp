@@ -13,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -89,14 +88,10 @@ TEST(ExportFaultTest, FiftyThousandLinesAreExportedWholeAndReadBack) {
     folder.UseAsAppPath();
     test::TScriptedPrompts prompts;
     const TTxtTable order = OrderOf(50000);
-    const auto start = std::chrono::steady_clock::now();
     SaveOrderAsSheet(order, folder.Path() + "big.xls");
     SaveOrderAsText(order, folder.Path() + "big.txt");
     SaveOrderAsXml(order, folder.Path() + "big.xml");
     WriteSiteList(order, prompts);
-    const auto seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 60.0) << "four exports of 50,000 lines";
 
     // The sheet reads back as the order it came from.
     TTxtTable sheet;
