@@ -17,8 +17,10 @@ using namespace cvn;
 
 namespace {
 
+// An item of a drop-down list: the user can choose one but never none. -1 when the
+// list is empty, and then there is no event.
 int Pick(FuzzedDataProvider& in, std::size_t count) {
-    return in.ConsumeIntegralInRange<int>(-1, static_cast<int>(count) - 1);
+    return count == 0 ? -1 : in.ConsumeIntegralInRange<int>(0, static_cast<int>(count) - 1);
 }
 
 void CheckChosen(const char* what, int index, std::size_t count) {
@@ -74,6 +76,12 @@ int Pick(FuzzedDataProvider& in, std::size_t count, const char* what) {
     return index;
 }
 
+void Choose(TConfigurator& w, void (TConfigurator::*change)(int), int index) {
+    if (index >= 0) {
+        (w.*change)(index);
+    }
+}
+
 // Whether the control of the action is on screen and enabled: the window sends no
 // event for a hidden or disabled control.
 bool CanAct(const TConfigurator& w, int action) {
@@ -116,19 +124,21 @@ void Act(TConfigurator& w, FuzzedDataProvider& in) {
     Trace("action " + std::to_string(action));
     switch (action) {
     case 0:
-        w.cbxProductTypeChange(Pick(in, w.ProductTypeItems().size(), "product type"));
+        Choose(w, &TConfigurator::cbxProductTypeChange,
+               Pick(in, w.ProductTypeItems().size(), "product type"));
         break;
     case 1:
-        w.cbxWaveguideChange(Pick(in, w.WaveguideItems().size(), "waveguide"));
+        Choose(w, &TConfigurator::cbxWaveguideChange,
+               Pick(in, w.WaveguideItems().size(), "waveguide"));
         break;
     case 2:
-        w.cbxFlangeAChange(Pick(in, w.FlangeAItems().size(), "flange A"));
+        Choose(w, &TConfigurator::cbxFlangeAChange, Pick(in, w.FlangeAItems().size(), "flange A"));
         break;
     case 3:
-        w.cbxFlangeBChange(Pick(in, w.FlangeBItems().size(), "flange B"));
+        Choose(w, &TConfigurator::cbxFlangeBChange, Pick(in, w.FlangeBItems().size(), "flange B"));
         break;
     case 4:
-        w.cbxCoaxChange(Pick(in, w.CoaxItems().size(), "coax"));
+        Choose(w, &TConfigurator::cbxCoaxChange, Pick(in, w.CoaxItems().size(), "coax"));
         break;
     case 5:
     case 6:
@@ -141,14 +151,9 @@ void Act(TConfigurator& w, FuzzedDataProvider& in) {
         if (list.Items().empty() && !list.Editable) {
             break;
         }
-        // Only an editable box shows typed text with no item chosen.
-        const int index =
-            list.Editable
-                ? Pick(in, list.Items().size(), "length")
-                : in.ConsumeIntegralInRange<int>(0, static_cast<int>(list.Items().size()) - 1);
-        if (index < 0 && !list.Editable) {
-            break;
-        }
+        // Only an editable box takes typed text instead of an item.
+        const bool typed = list.Editable && (list.Items().empty() || in.ConsumeBool());
+        const int index = typed ? -1 : Pick(in, list.Items().size(), "length");
         const std::string text = index >= 0 ? list.Items()[static_cast<std::size_t>(index)]
                                             : in.ConsumeRandomLengthString(12);
         Trace("box " + std::to_string(static_cast<int>(box)) + " text '" + text + "'");
@@ -178,7 +183,7 @@ void Act(TConfigurator& w, FuzzedDataProvider& in) {
         w.chkFlangeAdaptorClick(in.ConsumeBool());
         break;
     case 10:
-        w.cbxFinishChange(Pick(in, w.FinishItems.size(), "finish"));
+        Choose(w, &TConfigurator::cbxFinishChange, Pick(in, w.FinishItems.size(), "finish"));
         break;
     case 11:
         if (!w.FrequencyChoices.empty()) {
