@@ -1,9 +1,10 @@
 #include "app/Program.h"
 
-#include "app/OrderWindows.h"
 #include "app/Splash.h"
 #include "entry/Convert.h"
 #include "entry/Create.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderWindow.h"
 #include "printing/Preview.h"
 #include "wizard/Main.h"
 
@@ -28,7 +29,7 @@ void TProgram::Created(QWidget* window) {
 void TProgram::CreateWindows() {
     std::unique_ptr<TfrmSplash> splash;
     if (Options.ShowSplash) {
-        splash = std::make_unique<TfrmSplash>();
+        splash = std::make_unique<TfrmSplash>(Options.ProgramFolder);
         Created(splash.get());
         splash->show();
         // Painted now: the catalogue loads before the message loop runs.
@@ -44,8 +45,16 @@ void TProgram::CreateWindows() {
         Created(window);
         return static_cast<QDialog*>(window);
     };
-    main->frmOrder = add(new TfrmOrder);
-    main->frmAddOrder = add(new TfrmAddOrder);
+    auto* order = new TfrmOrder(Services);
+    order->SetupFromPartNumber = [main](const std::string& part) {
+        main->SetupFromPartNumber(part);
+    };
+    add(order);
+    main->frmOrder = order;
+    auto* addOrder = new TfrmAddOrder(Services.Prompts);
+    add(addOrder);
+    main->frmAddOrder = addOrder;
+    order->frmAddOrder = addOrder;
     auto* create = new TfrmCreate(Services.Prompts);
     create->Core().SetupFromPartNumber = [main](const std::string& part) {
         main->SetupFromPartNumber(part);

@@ -1,26 +1,37 @@
 // Renders every window of the program to PNG files, for looking at the layout
 // without a display: corvane38-screenshots FOLDER (run with QT_QPA_PLATFORM=offscreen).
 
+#include "app/About.h"
 #include "app/Look.h"
 #include "app/Program.h"
 #include "app/QtServices.h"
 #include "app/Splash.h"
 #include "catalogue/Files.h"
+#include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
 #include "entry/Convert.h"
 #include "entry/Create.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderLines.h"
+#include "orders/OrderWindow.h"
+#include "update/DateText.h"
+#include "update/OptionsWindow.h"
+#include "update/Update.h"
+#include "update/UpdateWindow.h"
 #include "wizard/DlgConfirm.h"
 #include "wizard/DlgSwap.h"
 #include "wizard/Main.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPixmap>
+#include <QSpinBox>
 
 #include <cstdio>
 #include <iterator>
@@ -113,6 +124,34 @@ void Configure(cvn::TfrmMain& main, int family, const char* size, const char* fl
     main.btnCreateClick();
 }
 
+// The update settings beside the program, put back as they were when the tool ends.
+// Meanwhile the reminder is not due, so that no modal window waits for an answer.
+class TUpdateSettingsKept {
+public:
+    explicit TUpdateSettingsKept(const std::string& programFolder)
+        : File(cvn::UpdateIniFile(programFolder)) {
+        std::string error;
+        Existed = cvn::ReadWholeFile(File, Bytes, error);
+        const std::string pattern = cvn::NumericDatePattern(cvn::SystemShortDatePattern());
+        cvn::WriteIniString(File, cvn::UpdateSection, "date",
+                            cvn::FormatShortDate(std::chrono::year{9999} / 12 / 31, pattern));
+    }
+    ~TUpdateSettingsKept() {
+        if (Existed) {
+            cvn::WriteFileAtomic(File, Bytes);
+        } else {
+            std::remove(File.c_str());
+        }
+    }
+    TUpdateSettingsKept(const TUpdateSettingsKept&) = delete;
+    TUpdateSettingsKept& operator=(const TUpdateSettingsKept&) = delete;
+
+private:
+    std::string File;
+    std::string Bytes;
+    bool Existed = false;
+};
+
 bool Save(QWidget* widget, const QDir& folder, const QString& name) {
     const QString file = folder.filePath(name + QStringLiteral(".png"));
     if (!widget->grab().save(file, "PNG")) {
@@ -142,7 +181,9 @@ int main(int argc, char** argv) {
     cvn::TProgramOptions options;
     options.ShowSplash = false;
     options.ProgramFolder = cvn::ProgramFolder();
-    cvn::TProgram program({prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock}, options);
+    const TUpdateSettingsKept updateSettings(options.ProgramFolder);
+    const cvn::TServices services{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock};
+    cvn::TProgram program(services, options);
     program.CreateWindows();
 
     bool ok = true;
@@ -225,6 +266,63 @@ int main(int argc, char** argv) {
         swap.hide();
     }
 
+    // The order: the Add to Order dialog for a new part, for a listed one and as the
+    // quantity dialog of Change Quantity, and the order window with several lines. The
+    // lines go to an order of their own, so the main window's stays empty. The dialogs
+    // keep a reference to it, and are shown again below: it lives as long as they do.
+    cvn::TTxtTable order;
+    if (main->frmAddOrder && main->frmOrder &&
+        main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
+        cvn::TfrmAddOrder& addOrder = *main->frmAddOrder;
+        struct TPart {
+            int Family;
+            const char* Size;
+            const char* FlangeA;
+            const char* FlangeB;
+        };
+        const TPart parts[] = {{cvn::FamilyType::Straight, "187", "B", "A"},
+                               {cvn::FamilyType::EBend, "187", "C", "A"},
+                               {cvn::FamilyType::Twist, "090", "A", "A"},
+                               {cvn::FamilyType::StepTwist, "090", "", ""},
+                               {cvn::FamilyType::Coax, "187", "A", ""}};
+        bool first = true;
+        for (const TPart& part : parts) {
+            main->btnBackClick();
+            Configure(*main, part.Family, part.Size, part.FlangeA, part.FlangeB);
+            const cvn::TOrder item{1, main->Core().PartNumber,
+                                   main->Core().DescribeConfiguration()};
+            addOrder.Prepare(order, item);
+            addOrder.show();
+            QApplication::processEvents();
+            if (first) {
+                ok &= Save(&addOrder, folder, QStringLiteral("add-order-new"));
+                first = false;
+            }
+            // Quantities as a user types them: the price follows.
+            addOrder.txtQuantity->setValue(order.RowCount() * 12 + 1);
+            addOrder.btnAddClick();
+            addOrder.hide();
+        }
+        addOrder.Prepare(order, cvn::OrderOfLine(order, 0));
+        addOrder.show();
+        QApplication::processEvents();
+        ok &= Save(&addOrder, folder, QStringLiteral("add-order-listed"));
+        addOrder.hide();
+        addOrder.Prepare(order, cvn::OrderOfLine(order, 1), false);
+        addOrder.show();
+        QApplication::processEvents();
+        ok &= Save(&addOrder, folder, QStringLiteral("add-order-change-quantity"));
+        addOrder.hide();
+
+        cvn::TfrmOrder& orderWindow = *main->frmOrder;
+        orderWindow.Prepare(order);
+        orderWindow.show();
+        QApplication::processEvents();
+        ok &= Save(&orderWindow, folder, QStringLiteral("order-lines"));
+        orderWindow.hide();
+        main->mnuResetSettingsClick();
+    }
+
     const char* names[] = {"main", "order", "add-order", "create", "convert", "preview"};
     const std::vector<QWidget*> windows = program.Windows();
     for (std::size_t i = 1; i < windows.size() && i < std::size(names); ++i) {
@@ -259,9 +357,34 @@ int main(int argc, char** argv) {
             convert->Core().History.Items = history;
         }
     }
-    cvn::TfrmSplash splash;
+    cvn::TfrmSplash splash(cvn::ProgramFolder());
     splash.show();
     QApplication::processEvents();
     ok &= Save(&splash, folder, QStringLiteral("splash"));
+    splash.hide();
+
+    cvn::TfrmAbout about(desktop.Launcher);
+    about.show();
+    QApplication::processEvents();
+    ok &= Save(&about, folder, QStringLiteral("about"));
+    about.hide();
+    {
+        cvn::TfrmUpdate update(services, cvn::AppPath);
+        update.show();
+        QApplication::processEvents();
+        ok &= Save(&update, folder, QStringLiteral("update"));
+        update.SetMessage(cvn::ReminderText);
+        QApplication::processEvents();
+        ok &= Save(&update, folder, QStringLiteral("update-reminder"));
+        update.hide();
+        cvn::TfrmOptions updateOptions(prompts, cvn::AppPath);
+        updateOptions.show();
+        QApplication::processEvents();
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-options"));
+        updateOptions.cbxAutoUpdate->click();
+        QApplication::processEvents();
+        ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
+        updateOptions.hide();
+    }
     return ok ? 0 : 1;
 }

@@ -2,15 +2,31 @@
 
 #include <QWidget>
 
+#include <string>
+
+class QLabel;
+
 namespace cvn {
 
-// The splash plate shown while the catalogue loads: borderless, 432 x 288, in the
-// button colour.
+// The splash shown while the catalogue loads: borderless, 432 x 288, in the button
+// colour, with "images/splashimage.gif" from the program folder drawn at its natural
+// size from the top-left corner. Without the picture it is a plain plate.
 class TfrmSplash : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TfrmSplash(QWidget* parent = nullptr);
+    static constexpr int ClientWidth = 432;
+    static constexpr int ClientHeight = 288;
+
+    // programFolder: the folder of the program file, ending in "/"; the splash comes
+    // before the main window has set AppPath.
+    explicit TfrmSplash(const std::string& programFolder, QWidget* parent = nullptr);
+
+    // The picture, when there is one.
+    QLabel* Image = nullptr;
+
+private:
+    void FormCreate(const std::string& programFolder);
 };
 
 } // namespace cvn

@@ -17,7 +17,7 @@ namespace cvn {
 
 namespace {
 
-// Collects load errors instead of showing them; the check reports them itself.
+// Shows nothing: the check reads the tables itself and reports what it finds.
 class TSilentPrompts : public TUserPrompts {
 public:
     void Information(const std::string&) override {}

@@ -83,6 +83,12 @@ std::string ReadIniString(const std::string& fileName, const std::string& sectio
     return defaultValue;
 }
 
+bool IniKeyExists(const std::string& fileName, const std::string& section, const std::string& key) {
+    // No value can equal both defaults, so a key that is missing gives itself away.
+    return ReadIniString(fileName, section, key, "0") != "0" ||
+           ReadIniString(fileName, section, key, "1") != "1";
+}
+
 int ReadIniInteger(const std::string& fileName, const std::string& section, const std::string& key,
                    int defaultValue) {
     const std::string text = ReadIniString(fileName, section, key, "");

@@ -14,6 +14,9 @@ namespace cvn {
 std::string ReadIniString(const std::string& fileName, const std::string& section,
                           const std::string& key, const std::string& defaultValue);
 
+// True when the section holds the key, whatever its value (an empty one included).
+bool IniKeyExists(const std::string& fileName, const std::string& section, const std::string& key);
+
 int ReadIniInteger(const std::string& fileName, const std::string& section, const std::string& key,
                    int defaultValue);
 

@@ -27,6 +27,8 @@ const char* const kUsage =
     "  setup PART                       set the wizard up from PART, Next, Create\n"
     "  convert OLD                      the new part number for an old one\n"
     "  export FORMAT ORDERFILE OUTFILE  FORMAT sheet, text, xml or sitelist\n"
+    "  order [--answer continue|swap|cancel] ORDERFILE QTY PART [CHOICE...]\n"
+    "                                   set up from PART, Next, Create, add QTY to ORDERFILE\n"
     "  check                            check the catalogue as a whole\n"
     "\n"
     "options:\n"
@@ -40,7 +42,7 @@ const std::map<std::string, TCommand>& Commands() {
     static const std::map<std::string, TCommand> commands = {
         {"family", CmdFamily},       {"fields", CmdFields}, {"check", CmdCheck},
         {"price", CmdPrice},         {"export", CmdExport}, {"convert", CmdConvert},
-        {"configure", CmdConfigure}, {"setup", CmdSetup},
+        {"configure", CmdConfigure}, {"setup", CmdSetup},   {"order", CmdOrder},
     };
     return commands;
 }

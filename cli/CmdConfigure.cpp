@@ -4,6 +4,7 @@
 
 #include "catalogue/Encoding.h"
 #include "catalogue/cvnLib.h"
+#include "cli/Choices.h"
 #include "cli/Commands.h"
 #include "cli/ConfigureOutput.h"
 #include "cli/StderrPrompts.h"
@@ -154,7 +155,8 @@ private:
         const TStrings& items = list.Items();
         for (std::size_t i = 0; i < items.size(); ++i) {
             if (items[i] == text) {
-                return Pick(static_cast<int>(i), [&](int index) { Change(box, index, text); });
+                return Pick(static_cast<int>(i),
+                            [&](int index) { W.LengthChange(box, index, text); });
             }
         }
         if (!list.Editable) {
@@ -163,24 +165,10 @@ private:
         // Typed into the box and left, so the typed-length check runs.
         RunAction(Prompts, [&] {
             W.cbxLengthEnter(box);
-            Change(box, -1, text);
+            W.LengthChange(box, -1, text);
             W.cbxLengthExit(box, text);
         });
         return true;
-    }
-
-    void Change(TLengthBox box, int index, const std::string& text) {
-        switch (box) {
-        case TLengthBox::LegA:
-            W.cbxLegALengthChange(index, text);
-            break;
-        case TLengthBox::LegB:
-            W.cbxLegBLengthChange(index, text);
-            break;
-        default:
-            W.cbxLengthChange(index, text);
-            break;
-        }
     }
 
     bool Adaptor(const std::string& value) {
@@ -201,42 +189,60 @@ private:
 
 } // namespace
 
-int CmdConfigure(TCliContext& ctx) {
-    TDialogResult answer = TDialogResult::Continue;
-    std::vector<std::pair<std::string, std::string>> choices;
-    for (std::size_t i = 0; i < ctx.Args.size(); ++i) {
-        const std::string& arg = ctx.Args[i];
+bool ParseChoices(const std::vector<std::string>& args, std::size_t operandCount, TChoices& parsed,
+                  std::ostream& err) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (arg == "--answer") {
             const std::optional<TDialogResult> given =
-                i + 1 < ctx.Args.size() ? AnswerOf(ctx.Args[i + 1]) : std::nullopt;
+                i + 1 < args.size() ? AnswerOf(args[i + 1]) : std::nullopt;
             if (!given) {
-                ctx.Err << kConfigureUsage;
-                return CliExit::Usage;
+                return false;
             }
-            answer = *given;
+            parsed.Answer = *given;
             ++i;
+            continue;
+        }
+        if (parsed.Operands.size() < operandCount) {
+            parsed.Operands.push_back(arg);
             continue;
         }
         const auto equals = arg.find('=');
         if (equals == std::string::npos || !ChoiceKeys().contains(arg.substr(0, equals))) {
-            ctx.Err << "unknown choice: " << arg << '\n' << kConfigureUsage;
-            return CliExit::Usage;
+            err << "unknown choice: " << arg << '\n';
+            return false;
         }
-        choices.emplace_back(arg.substr(0, equals), arg.substr(equals + 1));
+        parsed.Items.emplace_back(arg.substr(0, equals), arg.substr(equals + 1));
     }
+    return parsed.Operands.size() == operandCount;
+}
 
+bool ApplyChoices(TConfigurator& wizard, TUserPrompts& prompts, const TChoices& choices,
+                  std::ostream& err) {
+    TPlayer player(wizard, prompts);
+    for (const auto& [key, value] : choices.Items) {
+        // Catalogue texts are Windows-1252; the command line speaks UTF-8.
+        if (!player.Apply(key, Utf8ToWin1252(value))) {
+            err << "not offered: " << key << '=' << value << '\n';
+            return false;
+        }
+    }
+    return true;
+}
+
+int CmdConfigure(TCliContext& ctx) {
+    TChoices choices;
+    if (!ParseChoices(ctx.Args, 0, choices, ctx.Err)) {
+        ctx.Err << kConfigureUsage;
+        return CliExit::Usage;
+    }
     // Dialogs are answered as --answer says; messages go where every command's go.
-    TStderrPrompts prompts(ctx.Err, answer);
+    TStderrPrompts prompts(ctx.Err, choices.Answer);
     TCliContext session{ctx.Args, ctx.Out, ctx.Err, prompts};
     TConfigurator wizard(prompts);
     StartConfigurator(wizard);
-    TPlayer player(wizard, prompts);
-    for (const auto& [key, value] : choices) {
-        // Catalogue texts are Windows-1252; the command line speaks UTF-8.
-        if (!player.Apply(key, Utf8ToWin1252(value))) {
-            ctx.Err << "not offered: " << key << '=' << value << '\n';
-            return CliExit::Usage;
-        }
+    if (!ApplyChoices(wizard, prompts, choices, ctx.Err)) {
+        return CliExit::Usage;
     }
     return PressNextCreateAndPrint(wizard, session);
 }

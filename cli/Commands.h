@@ -13,5 +13,6 @@ int CmdExport(TCliContext& ctx);
 int CmdConvert(TCliContext& ctx);
 int CmdConfigure(TCliContext& ctx);
 int CmdSetup(TCliContext& ctx);
+int CmdOrder(TCliContext& ctx);
 
 } // namespace cvn

@@ -22,11 +22,15 @@ bool RunAction(TUserPrompts& prompts, const std::function<void()>& action) {
     }
 }
 
-int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
-    RunAction(ctx.Prompts, [&] { wizard.btnNextClick(); });
+void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts) {
+    RunAction(prompts, [&] { wizard.btnNextClick(); });
     if (wizard.Screen == 2) {
-        RunAction(ctx.Prompts, [&] { wizard.btnCreateClick(); });
+        RunAction(prompts, [&] { wizard.btnCreateClick(); });
     }
+}
+
+int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
+    PressNextAndCreate(wizard, ctx.Prompts);
 
     WriteLine(ctx.Out, "part-number\t" + wizard.PartNumber);
     for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {

@@ -19,6 +19,10 @@ void StartConfigurator(TConfigurator& wizard);
 // abandoned; the session goes on. False when the action failed.
 bool RunAction(TUserPrompts& prompts, const std::function<void()>& action);
 
+// Presses Next and, when screen 2 is reached, Create; the wizard's prompts answer
+// any confirmation.
+void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts);
+
 // Presses Next and, when screen 2 is reached, Create (the wizard's prompts answer any
 // confirmation); then prints the part-number, frequency, spec and description lines.
 // Messages go to ctx.Prompts, which should be the wizard's. Returns the exit code.

@@ -360,8 +360,9 @@ void TMultiColumnCombo::DrawItem(QPainter& painter, int index, const QRect& rect
         } else {
             const QString shown =
                 painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width());
-            painter.drawText(textRect, column.Alignment() | Qt::AlignVCenter | Qt::TextSingleLine,
-                             shown);
+            const int flags =
+                static_cast<int>(column.Alignment() | Qt::AlignVCenter | Qt::TextSingleLine);
+            painter.drawText(textRect, flags, shown);
         }
         if (FGridLines) {
             painter.setPen(QColor(0x80, 0x80, 0x80));

@@ -75,4 +75,12 @@ void TStringGrid::PaintFixedCells() {
     }
 }
 
+void ClearGridCells(TStringGrid& grid) {
+    for (int row = grid.FixedRows(); row < grid.RowCount(); ++row) {
+        for (int col = grid.FixedCols(); col < grid.ColCount(); ++col) {
+            grid.SetCell(col, row, QString());
+        }
+    }
+}
+
 } // namespace cvn

@@ -36,4 +36,7 @@ private:
     int FFixedRows = 0;
 };
 
+// Empties every cell that is not fixed.
+void ClearGridCells(TStringGrid& grid);
+
 } // namespace cvn

@@ -123,39 +123,63 @@ void SaveOrderAsXml(const TTxtTable& orderLines, const std::string& fileName) {
     WriteFileAtomic(fileName, JoinLinesCrLf(lines));
 }
 
+const std::vector<TOrderFormat>& OrderFormats() {
+    static const std::vector<TOrderFormat> formats = {
+        {"sheet", "Excel Sheet   (*.xls)", ".xls", SaveOrderAsSheet},
+        {"text", "Text File   (*.txt)", ".txt", SaveOrderAsText},
+        {"xml", "XML File   (*.xml)", ".xml", SaveOrderAsXml},
+    };
+    return formats;
+}
+
+int OrderFormatEntry(const std::string& name) {
+    const std::vector<TOrderFormat>& formats = OrderFormats();
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        if (name == formats[i].Name) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
+}
+
+std::string SaveOrderFilter() {
+    std::string filter;
+    for (const TOrderFormat& format : OrderFormats()) {
+        if (!filter.empty()) {
+            filter += '|';
+        }
+        filter.append(format.Filter).append("|*").append(format.Extension);
+    }
+    return filter;
+}
+
+namespace {
+
+const TOrderFormat* FormatOfEntry(int entry) {
+    const std::vector<TOrderFormat>& formats = OrderFormats();
+    return entry >= 1 && entry <= static_cast<int>(formats.size())
+               ? &formats[static_cast<std::size_t>(entry - 1)]
+               : nullptr;
+}
+
+} // namespace
+
 std::string SaveOrderFileName(const std::string& typedName, int format) {
-    const char* extension = nullptr;
-    switch (format) {
-    case SaveFormat::Sheet:
-        extension = ".xls";
-        break;
-    case SaveFormat::Text:
-        extension = ".txt";
-        break;
-    case SaveFormat::Xml:
-        extension = ".xml";
-        break;
-    default:
+    const TOrderFormat* chosen = FormatOfEntry(format);
+    if (!chosen) {
         return typedName;
     }
-    return LowerAscii(ExtensionOf(typedName)) == extension ? typedName : typedName + extension;
+    return LowerAscii(ExtensionOf(typedName)) == chosen->Extension ? typedName
+                                                                   : typedName + chosen->Extension;
 }
 
 std::string SaveOrderAs(const TTxtTable& orderLines, const std::string& typedName, int format) {
-    const std::string fileName = SaveOrderFileName(typedName, format);
-    switch (format) {
-    case SaveFormat::Sheet:
-        SaveOrderAsSheet(orderLines, fileName);
-        break;
-    case SaveFormat::Text:
-        SaveOrderAsText(orderLines, fileName);
-        break;
-    case SaveFormat::Xml:
-        SaveOrderAsXml(orderLines, fileName);
-        break;
-    default:
+    const TOrderFormat* chosen = FormatOfEntry(format);
+    if (!chosen) {
         return {};
     }
+    const std::string fileName = SaveOrderFileName(typedName, format);
+    chosen->Write(orderLines, fileName);
     return fileName;
 }
 

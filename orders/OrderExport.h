@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace cvn {
 
@@ -22,25 +23,29 @@ void SaveOrderAsText(const TTxtTable& orderLines, const std::string& fileName);
 // the replacement character "&#xFFFD;" so that the document stays well-formed.
 void SaveOrderAsXml(const TTxtTable& orderLines, const std::string& fileName);
 
-// Entries of the Save As format list.
-namespace SaveFormat {
-constexpr int Sheet = 1; // "Excel Sheet   (*.xls)"
-constexpr int Text = 2;  // "Text File   (*.txt)"
-constexpr int Xml = 3;   // "XML File   (*.xml)"
-} // namespace SaveFormat
+// One format of Save As; the command line's export knows it by Name.
+struct TOrderFormat {
+    const char* Name;      // "sheet", "text", "xml"
+    const char* Filter;    // the entry's text in the Save As list
+    const char* Extension; // with its dot, lower case
+    void (*Write)(const TTxtTable& orderLines, const std::string& fileName);
+};
 
-// The filter list of the Save As dialog, entries in SaveFormat order.
-inline constexpr const char* kSaveOrderFilter =
-    "Excel Sheet   (*.xls)|*.xls|Text File   (*.txt)|*.txt|XML File   (*.xml)|*.xml";
+// The Save As formats in the order of the dialog's list: entry 1 is the first.
+const std::vector<TOrderFormat>& OrderFormats();
+// The 1-based entry of the format called name, or 0.
+int OrderFormatEntry(const std::string& name);
+// The filter list of the Save As dialog: "Text|*.ext|..." for every format in order.
+std::string SaveOrderFilter();
 
 // The name the chosen format is written under: the name as typed when its own
 // extension already is the format's (ignoring case), otherwise the name with the
 // format's extension added ("order.txt" as a sheet becomes "order.txt.xls"). A format
-// outside 1..3 leaves the name as it is.
+// entry outside the list leaves the name as it is.
 std::string SaveOrderFileName(const std::string& typedName, int format);
 
 // Writes the order in the chosen format under SaveOrderFileName and returns that name;
-// writes nothing and returns the empty text for a format outside 1..3.
+// writes nothing and returns the empty text for an entry outside the list.
 std::string SaveOrderAs(const TTxtTable& orderLines, const std::string& typedName, int format);
 
 } // namespace cvn

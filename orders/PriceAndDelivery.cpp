@@ -18,12 +18,14 @@ const char* const kNotAvailable = "N/A";
 
 // Sums and products of money are taken wide and narrowed once, so that a table or a
 // quantity too large for the money type is reported instead of wrapping around.
-using TWide = __int128;
+// (__extension__: the 128-bit type is the compiler's own.)
+__extension__ typedef __int128 TWide;
+__extension__ typedef unsigned __int128 TUnsignedWide;
 
 std::string WideDecimalText(TWide raw) {
     const bool negative = raw < 0;
-    unsigned __int128 magnitude = negative ? static_cast<unsigned __int128>(-(raw + 1)) + 1
-                                           : static_cast<unsigned __int128>(raw);
+    TUnsignedWide magnitude = negative ? static_cast<TUnsignedWide>(-(raw + 1)) + 1
+                                       : static_cast<TUnsignedWide>(raw);
     std::string digits;
     do {
         digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));

@@ -63,7 +63,7 @@ std::string SiteListText(const TTxtTable& orderLines, TUserPrompts& prompts) {
                    "Ship to City=",
                    "Ship to State/Province=",
                    "Ship to Country="};
-    for (int row = 0; row < orderLines.RowCount(); ++row) {
+    for (std::size_t row = 0; row < orderLines.Lines.size(); ++row) {
         const TQVMasterData data = OrderLineToMasterData(orderLines.Lines[row], prompts);
         lines.push_back(std::to_string(row + 1) + "=" + data.Quantity + "|" + data.LengthUnit +
                         "|" + ItemCode(data.PartNumber, prompts) + "|" + data.PartNumber + "|" +

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs what the build needs on Debian 12, only what is missing, then configures
-# and builds the release preset. Sourced by run.sh and test.sh.
+# and builds the release preset. Run by run.sh, test.sh and screenshots.sh; with
+# CORVANE_WERROR=ON (as CI sets it) a compiler warning fails the build.
 set -eu
 
 ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
@@ -27,5 +28,8 @@ fi
 cd "$ROOT"
 if [ ! -f build/release/CMakeCache.txt ]; then
     cmake --preset release >/dev/null
+fi
+if [ -n "${CORVANE_WERROR:-}" ]; then
+    cmake --preset release -DCORVANE_WERROR="$CORVANE_WERROR" >/dev/null
 fi
 cmake --build --preset release -j "$(nproc)"

@@ -13,8 +13,8 @@ Pictures drawn:
   Flg*.gif    face view of each flange type (64 x 64)
   WG.gif      shown while no family is chosen
   NA.gif      stand-in for a missing picture
-  brenmoor.bmp  maker's logo for the about box
-  splashimage.gif  start-up plate
+  brenmoor.bmp  maker's logo for the about box (150 x 36; white shows through)
+  splashimage.gif  start-up plate, in colour (432 x 288, the splash window's size)
 The photos are rendered from simple solid models (rectangular tubes, plates
 and cylinders) with a painter's-algorithm renderer, drawn four times larger
 and scaled down for smooth lines.
@@ -24,7 +24,7 @@ import math
 import os
 import sys
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageDraw, ImageFont, ImageOps
 
 SS = 4  # supersampling factor
 FONT_FILES = ["/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
@@ -499,7 +499,7 @@ def photo_window():
     return s.render((160, 120), yaw=40, pitch=18)
 
 
-def photo_wg():
+def photo_wg(size=(160, 120)):
     s = Scene()
     fr = straight_frames((0, 0, 3.5), X, Z, Y, 7.0, n=7)
     s.sweep(fr, wall(A), wall(B))
@@ -508,7 +508,7 @@ def photo_wg():
     fr = [(add(c, (8.5, -1.5, -2.0)), t, u, v) for c, t, u, v in fr]
     s.sweep(fr, wall(A), wall(B))
     end_flanges(s, fr, ("choke", "cover"))
-    return s.render((160, 120), yaw=-30, pitch=24)
+    return s.render(size, yaw=-30, pitch=24)
 
 
 # ---------------------------------------------------------------------------
@@ -798,29 +798,44 @@ def not_available():
     return img.resize((w, h), Image.LANCZOS)
 
 
-def logo(w, h, subtitle):
-    img = Image.new("L", (w * SS, h * SS), 255)
+NAVY = (0, 0, 128)
+COPPER = (200, 122, 46)
+WHITE = (255, 255, 255)
+
+
+def about_logo():
+    """The maker's name over a copper rule, small enough for the about box."""
+    w, h = 150, 36
+    img = Image.new("RGB", (w * SS, h * SS), WHITE)
     d = ImageDraw.Draw(img)
-    f = font(int(h * 0.34) * SS, bold=True)
-    d.text((w * 0.5 * SS, h * 0.42 * SS), "BRENMOOR", fill=0, font=f,
+    d.text((w / 2 * SS, 14 * SS), "BRENMOOR", fill=NAVY, font=font(22 * SS, True),
            anchor="mm")
-    d.line([(w * 0.08 * SS, h * 0.68 * SS), (w * 0.92 * SS, h * 0.68 * SS)],
-           fill=0, width=SS * 2)
-    if subtitle:
-        f2 = font(int(h * 0.14) * SS)
-        d.text((w * 0.5 * SS, h * 0.83 * SS), subtitle, fill=0, font=f2,
-               anchor="mm")
+    d.rectangle([10 * SS, 29 * SS, (w - 10) * SS, 31 * SS], fill=COPPER)
     return img.resize((w, h), Image.LANCZOS)
 
 
 def splash():
-    w, h = 400, 260
-    img = Image.new("L", (w, h), 255)
-    img.paste(logo(400, 120, "Waveguide Assemblies"), (0, 8))
-    img.paste(photo_wg().resize((180, 135), Image.LANCZOS), (110, 122))
+    w, h = 432, 288
+    band = 60
+    img = Image.new("RGB", (w, h), WHITE)
+    photo = ImageOps.colorize(photo_wg((230, 172)), black=(16, 24, 96), white=WHITE,
+                              mid=(214, 160, 96))
+    img.paste(photo, (w - 236, h - 184))
+    # The lettering goes over the picture's white margin.
     d = ImageDraw.Draw(img)
-    d.text((w - 8, h - 8), "Corvane 38", fill=0, font=font(14, True),
-           anchor="rd")
+    d.rectangle([0, 0, w, band], fill=NAVY)
+    d.rectangle([0, band, w, band + 3], fill=COPPER)
+    d.text((18, band / 2), "BRENMOOR", fill=WHITE, font=font(30, True), anchor="lm")
+    d.text((w - 18, band / 2 + 6), "Waveguide Assemblies", fill=(200, 208, 255),
+           font=font(12), anchor="rm")
+    d.text((18, 100), "Corvane 38", fill=NAVY, font=font(34, True), anchor="lm")
+    d.text((20, 132), "Catalogue configurator", fill=(64, 64, 64), font=font(13),
+           anchor="lm")
+    d.text((20, 150), "for waveguide assemblies", fill=(64, 64, 64), font=font(13),
+           anchor="lm")
+    d.text((20, h - 22), "Loading the catalogue ...", fill=(96, 96, 96), font=font(11),
+           anchor="ls")
+    d.rectangle([0, h - 6, w, h], fill=NAVY)
     return img
 
 
@@ -859,7 +874,6 @@ PICTURES = {
     "FlgRound.gif": lambda: flange_picture("round"),
     "WG.gif": photo_wg,
     "NA.gif": not_available,
-    "splashimage.gif": splash,
 }
 
 
@@ -870,9 +884,11 @@ def main():
     os.makedirs(out, exist_ok=True)
     for name, fn in PICTURES.items():
         save_gif(fn(), os.path.join(out, name))
-    logo(240, 80, "Waveguide Assemblies").convert("RGB").save(
-        os.path.join(out, "brenmoor.bmp"), "BMP")
-    print("wrote %d pictures to %s" % (len(PICTURES) + 1, os.path.normpath(out)))
+    # The splash keeps its colours: an adaptive palette rather than grey.
+    splash().convert("P", palette=Image.ADAPTIVE, colors=256).save(
+        os.path.join(out, "splashimage.gif"), "GIF")
+    about_logo().save(os.path.join(out, "brenmoor.bmp"), "BMP")
+    print("wrote %d pictures to %s" % (len(PICTURES) + 2, os.path.normpath(out)))
 
 
 if __name__ == "__main__":

@@ -185,6 +185,8 @@ public:
     void cbxLengthChange(int index, const std::string& text);
     void cbxLegALengthChange(int index, const std::string& text);
     void cbxLegBLengthChange(int index, const std::string& text);
+    // The change handler of whichever of the three length lists box names.
+    void LengthChange(TLengthBox box, int index, const std::string& text);
     void chkFlangeAdaptorClick(bool checked);
     void cbxFinishChange(int index);
     // A click on frequency choice index: it alone is selected.

@@ -159,9 +159,11 @@ void TConfigurator::btnCreateClick() {
     } else {
         ComposePartNumber(family);
     }
-    // Also after a cancelled confirmation: the buttons then act on what the box shows.
-    ViewSpecsEnabled = family != PressureWindow && family != StepTwist;
-    AddOrderEnabled = true;
+    // Only a part number in the box can be ordered or shown: a cancelled confirmation
+    // or a length that gave no code leaves nothing to act on.
+    const bool composed = !PartNumber.empty();
+    ViewSpecsEnabled = composed && family != PressureWindow && family != StepTwist;
+    AddOrderEnabled = composed;
 }
 
 TDialogResult TConfigurator::ConfirmTapered(const std::string& message) {
@@ -196,16 +198,25 @@ void TConfigurator::ComposeFromSelections(int family) {
     const std::string codeB = family == Coax ? CoaxCode() : FlangeBCode();
     const int flangeA = static_cast<int>(p.size()) + 1;
     p += codeA;
-    if (HasOneLength(family)) {
-        p += LengthCode(Length.Text, family);
-    } else if (HasTwoLegs(family)) {
-        p += LengthCode(LegALength.Text, family);
+    // A length that gives no code is reported once and composes nothing: a part
+    // number without its length would name another part.
+    std::string lengthA;
+    std::string lengthB;
+    if (HasOneLength(family) || HasTwoLegs(family)) {
+        lengthA = LengthCode(HasOneLength(family) ? Length.Text : LegALength.Text, family);
+        if (lengthA.empty()) {
+            return;
+        }
     }
-    const int flangeB = static_cast<int>(p.size()) + 1;
-    p += codeB;
     if (HasTwoLegs(family)) {
-        p += LengthCode(LegBLength.Text, family);
+        lengthB = LengthCode(LegBLength.Text, family);
+        if (lengthB.empty()) {
+            return;
+        }
     }
+    p += lengthA;
+    const int flangeB = static_cast<int>(p.size()) + 1;
+    p += codeB + lengthB;
     if (family != Tapered && SelectedFrequency >= 0 &&
         SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
         p += FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqBand;

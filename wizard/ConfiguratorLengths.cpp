@@ -156,9 +156,9 @@ void TConfigurator::cbxLengthExit(TLengthBox box, const std::string& text) {
     const int last = static_cast<int>(items.size()) - 1;
     if (!IsNumber(text)) {
         Prompts.Error("\"" + text + "\" is not a valid Length value.");
-        if (LastLengthIndex >= 0 && LastLengthIndex <= last) {
-            list.Select(LastLengthIndex);
-        }
+        // Without an earlier length to go back to the box is emptied: the refused text
+        // must not reach the part number.
+        list.Select(LastLengthIndex >= 0 && LastLengthIndex <= last ? LastLengthIndex : -1);
         FocusBackTo = box;
     } else if (Scaled(text) > Scaled(items.back())) {
         Prompts.Error("Length \"" + text + "\" is not available.");
@@ -196,6 +196,20 @@ void TConfigurator::cbxLegBLengthChange(int index, const std::string& text) {
     LegBLength.ItemIndex = index;
     LegBLength.Text = text;
     RefreshSpecs();
+}
+
+void TConfigurator::LengthChange(TLengthBox box, int index, const std::string& text) {
+    switch (box) {
+    case TLengthBox::LegA:
+        cbxLegALengthChange(index, text);
+        break;
+    case TLengthBox::LegB:
+        cbxLegBLengthChange(index, text);
+        break;
+    default:
+        cbxLengthChange(index, text);
+        break;
+    }
 }
 
 void TConfigurator::chkFlangeAdaptorClick(bool checked) {

@@ -179,17 +179,17 @@ void TConfigurator::cbxWaveguideChange(int index) {
     FlangeBPicture.clear();
     SetUpForWaveguide(family, code);
 
-    if (!ApplyingPartNumber) {
-        if (family == FamilyType::StepTwist) {
-            if (FlangeAList.RowCount() > 0) {
-                cbxFlangeAChange(0);
-            }
-            if (FlangeBList.RowCount() > 0) {
-                cbxFlangeBChange(0);
-            }
-        } else {
-            RestoreFlanges(family, flangeA, flangeB);
+    if (family == FamilyType::StepTwist) {
+        // Also while a part number is applied: a step-twist's part number carries no
+        // flanges, so nothing else would choose them.
+        if (FlangeAList.RowCount() > 0) {
+            cbxFlangeAChange(0);
         }
+        if (FlangeBList.RowCount() > 0) {
+            cbxFlangeBChange(0);
+        }
+    } else if (!ApplyingPartNumber) {
+        RestoreFlanges(family, flangeA, flangeB);
     }
     RefreshSpecs();
 }

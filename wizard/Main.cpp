@@ -1,8 +1,12 @@
 #include "wizard/Main.h"
 
 #include "entry/SetupFromPartNumber.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderWindow.h"
 
+#include "app/About.h"
 #include "app/ErrorHandler.h"
+#include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
 #include "controls/CoreText.h"
@@ -14,6 +18,7 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
+#include "update/UpdateWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -175,7 +180,8 @@ void TfrmMain::BuildMenu() {
     mnuViewOrder =
         mnuOptions->addAction(QStringLiteral("&View Order"), this, &TfrmMain::btnViewOrderClick);
     mnuOptions->addSeparator();
-    mnuUpdate = mnuOptions->addAction(QStringLiteral("&Update Corvane (LiveUpdate)"));
+    mnuUpdate = mnuOptions->addAction(QStringLiteral("&Update Corvane (LiveUpdate)"), this,
+                                      &TfrmMain::mnuUpdateClick);
 
     mnuUnits = bar->addMenu(QStringLiteral("&Units"));
     mnuImperial =
@@ -187,7 +193,7 @@ void TfrmMain::BuildMenu() {
     mnuHelpMenu = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp = mnuHelpMenu->addAction(QStringLiteral("&Help"), this, &TfrmMain::mnuHelpClick);
     mnuHelpMenu->addSeparator();
-    mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"));
+    mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"), this, &TfrmMain::mnuAboutClick);
 
     for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuResetSettings, mnuViewOrder,
                             mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
@@ -395,6 +401,7 @@ void TfrmMain::BuildScreenTwo() {
     connect(btnBack, &QPushButton::clicked, this, &TfrmMain::btnBackClick);
     connect(btnFinish, &QPushButton::clicked, this, &TfrmMain::btnFinishClick);
     connect(btnViewOrder, &QPushButton::clicked, this, &TfrmMain::btnViewOrderClick);
+    connect(btnAddOrder, &QPushButton::clicked, this, &TfrmMain::btnAddOrderClick);
     connect(cbxFinish, &TMultiColumnCombo::OnChange, this, &TfrmMain::cbxFinishChange);
     connect(btnCreate, &QPushButton::clicked, this, &TfrmMain::btnCreateClick);
     connect(btnOtherFreqRanges, &QPushButton::clicked, this, &TfrmMain::btnOtherFreqRangesClick);
@@ -428,6 +435,24 @@ void TfrmMain::showEvent(QShowEvent* event) {
         CentreOnScreen(this);
     }
     QMainWindow::showEvent(event);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // After the activation has been handled: the reminder is a modal window of its own.
+        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+    }
+}
+
+void TfrmMain::FormActivate() {
+    // The reminder's own message boxes must not start a second one.
+    if (Activating || Closed || !isActiveWindow()) {
+        return;
+    }
+    Activating = true;
+    RunUpdateCheck(Services, AppPath, this);
+    Activating = false;
 }
 
 void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
@@ -734,12 +759,35 @@ void TfrmMain::mnuConvertClick() {
 }
 
 void TfrmMain::btnViewOrderClick() {
-    ShowModalWindow(frmOrder);
+    if (frmOrder) {
+        frmOrder->Execute(FCore.OrderLines);
+    }
+}
+
+void TfrmMain::btnAddOrderClick() {
+    if (!frmAddOrder) {
+        return;
+    }
+    TOrder order;
+    order.Quantity = 1;
+    order.PartNumber = FCore.PartNumber;
+    if (RunHandler(Services.Prompts, [&] { order.Description = FCore.DescribeConfiguration(); })) {
+        frmAddOrder->Execute(FCore.OrderLines, order);
+    }
 }
 
 void TfrmMain::mnuHelpClick() {
     // The desktop opens the help file with whatever handles it; there are no topics.
     Services.Launcher.Open(FCore.HelpFileName());
+}
+
+void TfrmMain::mnuUpdateClick() {
+    ShowUpdateWindow(Services, AppPath, std::string(), this);
+}
+
+void TfrmMain::mnuAboutClick() {
+    TfrmAbout about(Services.Launcher, this);
+    about.exec();
 }
 
 void TfrmMain::mnuResetSettingsClick() {
@@ -794,17 +842,7 @@ TCVNComboBox* TfrmMain::LengthListOf(TLengthBox box) const {
 }
 
 void TfrmMain::LengthChange(TCVNComboBox* list, int index, const QString& text) {
-    const std::string typed = CoreStr(text);
-    switch (LengthBoxOf(list)) {
-    case TLengthBox::LegA:
-        Handle([&] { FCore.cbxLegALengthChange(index, typed); });
-        break;
-    case TLengthBox::LegB:
-        Handle([&] { FCore.cbxLegBLengthChange(index, typed); });
-        break;
-    default:
-        Handle([&] { FCore.cbxLengthChange(index, typed); });
-    }
+    Handle([&] { FCore.LengthChange(LengthBoxOf(list), index, CoreStr(text)); });
 }
 
 void TfrmMain::cbxLengthChange() {
@@ -825,7 +863,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         (watched != cbxLength && watched != cbxLegALength && watched != cbxLegBLength)) {
         return QMainWindow::eventFilter(watched, event);
     }
-    // Only moves between the window's controls count: not the list's own drop-down,
+    const TLengthBox box = LengthBoxOf(watched);
+    if (entering) {
+        // The list is entered when it becomes the window's current control, however
+        // the focus arrives: after a message box the focus may come back only with the
+        // window's activation, and the next exit must still be checked.
+        if (EnteredLength != box) {
+            EnteredLength = box;
+            Handle([&] { FCore.cbxLengthEnter(box); });
+        }
+        return false;
+    }
+    // Only moves between the window's controls leave it: not the list's own drop-down,
     // a menu, a message box or another program taking the focus for a while.
     switch (static_cast<QFocusEvent*>(event)->reason()) {
     case Qt::PopupFocusReason:
@@ -835,11 +884,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
-    const TLengthBox box = LengthBoxOf(watched);
-    if (entering) {
-        Handle([&] { FCore.cbxLengthEnter(box); });
-        return false;
-    }
+    EnteredLength.reset();
     const std::string typed = CoreStr(LengthListOf(box)->currentText());
     FCore.FocusBackTo.reset();
     Handle([&] { FCore.cbxLengthExit(box, typed); });

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ class QStackedWidget;
 namespace cvn {
 
 class TCVNComboBox;
+class TfrmAddOrder;
+class TfrmOrder;
 class TCVNRadioButton;
 class TMPLabel;
 class TMultiColumnCombo;
@@ -52,8 +55,8 @@ public:
     void SetupFromPartNumber(const std::string& partNumber);
 
     // The start-up windows this window opens; set by the program entry.
-    QDialog* frmOrder = nullptr;
-    QDialog* frmAddOrder = nullptr;
+    TfrmOrder* frmOrder = nullptr;
+    TfrmAddOrder* frmAddOrder = nullptr;
     QDialog* frmCreate = nullptr;
     QDialog* frmConvert = nullptr;
     QDialog* frmPreview = nullptr;
@@ -172,7 +175,12 @@ public slots:
     void mnuCreateClick();
     void mnuConvertClick();
     void btnViewOrderClick();
+    void btnAddOrderClick();
     void mnuHelpClick();
+    void mnuUpdateClick();
+    void mnuAboutClick();
+    // Every time the window becomes the active one: the update reminder when due.
+    void FormActivate();
     void mnuResetSettingsClick();
     void mnuImperialClick();
     void mnuMetricClick();
@@ -192,6 +200,7 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Entering and leaving the length lists.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -222,6 +231,9 @@ private:
     std::map<QLabel*, std::string> Pictures;
     bool Closed = false;
     bool Centred = false;
+    // The length list the focus is in, between its enter and its exit.
+    std::optional<TLengthBox> EnteredLength;
+    bool Activating = false;
 };
 
 } // namespace cvn

@@ -67,8 +67,8 @@ TEST_P(CatalogueCheckCase, ReportsExactlyTheExpectedProblems) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CatalogueCheckCase, ::testing::ValuesIn(CaseNames()),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& test) {
+                             std::string name = test.param;
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });

@@ -95,7 +95,6 @@ TEST_F(RoundTrip, EveryComposedPartNumberSetsTheWizardUpToComposeItAgain) {
                         TConfigurator again{prompts};
                         Start(again, !imperial); // the part number sets the units itself
                         SetupFromPartNumber(again, part, prompts);
-                        CompleteScreenOne(again); // only where the part number has no flange
                         EXPECT_EQ(Compose(again), part) << "family " << family;
                         ++composedPerFamily[family];
                     }

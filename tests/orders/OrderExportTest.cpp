@@ -100,17 +100,17 @@ TEST(OrderExportTest, SaveAsAddsTheFormatsExtensionUnlessTyped) {
         const char* Typed;
         int Format;
         const char* Written;
-    } cases[] = {{"report", SaveFormat::Text, "report.txt"},
-                 {"report.TXT", SaveFormat::Text, "report.TXT"},
-                 {"order.txt", SaveFormat::Sheet, "order.txt.xls"},
-                 {"Order.XLS", SaveFormat::Sheet, "Order.XLS"},
-                 {"order.xml.bak", SaveFormat::Xml, "order.xml.bak.xml"},
-                 {"v1.2/order", SaveFormat::Sheet, "v1.2/order.xls"}};
+    } cases[] = {{"report", OrderFormatEntry("text"), "report.txt"},
+                 {"report.TXT", OrderFormatEntry("text"), "report.TXT"},
+                 {"order.txt", OrderFormatEntry("sheet"), "order.txt.xls"},
+                 {"Order.XLS", OrderFormatEntry("sheet"), "Order.XLS"},
+                 {"order.xml.bak", OrderFormatEntry("xml"), "order.xml.bak.xml"},
+                 {"v1.2/order", OrderFormatEntry("sheet"), "v1.2/order.xls"}};
     for (const auto& c : cases) {
         EXPECT_EQ(SaveOrderFileName(c.Typed, c.Format), c.Written) << c.Typed;
     }
     const test::TTempFolder folder;
-    EXPECT_EQ(SaveOrderAs(CaseOrder(), folder.Path() + "a", SaveFormat::Xml),
+    EXPECT_EQ(SaveOrderAs(CaseOrder(), folder.Path() + "a", OrderFormatEntry("xml")),
               folder.Path() + "a.xml");
     EXPECT_EQ(folder.Read("a.xml"), CaseFile("order.xml"));
 }

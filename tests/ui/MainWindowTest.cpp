@@ -1,6 +1,8 @@
 #include "app/QtServices.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
+#include "controls/CVNRadioButton.h"
+#include "controls/CoreText.h"
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -282,6 +284,35 @@ private slots:
         QVERIFY(!w.btnViewSpecs->isEnabled());
         QTest::mouseClick(w.btnCreate, Qt::LeftButton);
         QCOMPARE(w.txtPartNumber->text(), QStringLiteral("R187PA0120BSN"));
+        QVERIFY(test.Prompts.Messages.empty());
+    }
+
+    void frequencyChoiceShownIsTheOneThatComposes() {
+        TWindowUnderTest test;
+        TfrmMain& w = test.Create();
+        ShowActive(w);
+        PickItem(w.cbxProductType, FamilyType::Straight);
+        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
+        QTest::mouseClick(w.btnNext, Qt::LeftButton);
+        QVERIFY(w.FrequencyChoices.size() >= 2);
+        // The topmost choice is the one selected when the choices are built.
+        QVERIFY(w.FrequencyChoices[0]->isChecked());
+        for (int round = 0; round < 2; ++round) {
+            for (const std::size_t i : {std::size_t{1}, std::size_t{0}}) {
+                TCVNRadioButton* choice = w.FrequencyChoices[i];
+                QTest::mouseClick(choice, Qt::LeftButton, Qt::NoModifier,
+                                  QPoint(6, choice->height() / 2));
+                QVERIFY(choice->isChecked());
+                QTest::mouseClick(w.btnCreate, Qt::LeftButton);
+                QCOMPARE(w.txtPartNumber->text().right(2), choice->FreqBand + QStringLiteral("G"));
+            }
+        }
+        // A choice made by the program, not by a click, is shown too.
+        w.SetupFromPartNumber("R187PA0120A" + CoreStr(w.FrequencyChoices[1]->FreqBand) + "G");
+        QVERIFY(w.FrequencyChoices[1]->isChecked());
+        QVERIFY(!w.FrequencyChoices[0]->isChecked());
         QVERIFY(test.Prompts.Messages.empty());
     }
 };

@@ -64,7 +64,7 @@ protected:
     // The labels of the written grid rows, from row 1; the rows after them are empty.
     Texts SpecLabels() const {
         Texts labels;
-        int row = 1;
+        std::size_t row = 1;
         for (; row < SpecGridRows && !Wizard.SpecGrid[row][2].empty(); ++row) {
             labels.push_back(Wizard.SpecGrid[row][2]);
         }
@@ -162,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "T090AAG", kPlain,
                        "Tapered Transition, WR-90 to WR-187, Cover, Cover, 8.2-12.4 GHz / VSWR: "
                        "1.10, Gray"}),
-    [](const ::testing::TestParamInfo<TConfiguration>& info) {
-        return std::string(info.param.Name);
+    [](const ::testing::TestParamInfo<TConfiguration>& test) {
+        return std::string(test.param.Name);
     });
 
 TEST_F(ComposeTest, AFourDigitLegCodeMovesTheLaterFlangeWhichIsStillOrdered) {
@@ -190,14 +190,14 @@ TEST_F(ComposeTest, TaperedEndsWithDifferentFlangesAreConfirmed) {
     EXPECT_EQ(Prompts.Texts("confirm"), Texts{message});
     EXPECT_EQ(Wizard.PartNumber, "T090ACG");
 
-    // Cancel composes nothing, yet the buttons act on what the box shows.
+    // Cancel composes nothing, and there is nothing to order or show.
     Wizard.cbxFinishChange(1);
     Prompts.Answers = {TDialogResult::Cancel};
     Wizard.btnCreateClick();
     EXPECT_EQ(Prompts.Texts("confirm").size(), 2u);
     EXPECT_EQ(Wizard.PartNumber, "");
-    EXPECT_TRUE(Wizard.AddOrderEnabled);
-    EXPECT_TRUE(Wizard.ViewSpecsEnabled);
+    EXPECT_FALSE(Wizard.AddOrderEnabled);
+    EXPECT_FALSE(Wizard.ViewSpecsEnabled);
     EXPECT_EQ(Wizard.FlangeAIndex, 0); // nothing swapped
 }
 
@@ -239,7 +239,7 @@ TEST_F(MiterDialog, NamesTheShorterLegFirstWhicheverItIsInEitherUnit) {
                     "flange"});
     EXPECT_EQ(Wizard.PartNumber, "");
     EXPECT_EQ(ChosenFlangeA(), "C");
-    EXPECT_TRUE(Wizard.AddOrderEnabled);
+    EXPECT_FALSE(Wizard.AddOrderEnabled);
 }
 
 TEST_F(MiterDialog, SwapExchangesTheFlangesThroughTheirHandlers) {
@@ -254,6 +254,35 @@ TEST_F(MiterDialog, SwapExchangesTheFlangesThroughTheirHandlers) {
     EXPECT_EQ(Wizard.PartNumber, "M187PA040C020SG");
     EXPECT_TRUE(Wizard.AddOrderEnabled);
     EXPECT_TRUE(Wizard.ViewSpecsEnabled);
+}
+
+// A length that gives no code would compose another part's number: nothing is
+// composed and there is nothing to order, whichever length it is.
+TEST_F(ComposeTest, ALengthWithoutACodeComposesNothing) {
+    struct TCase {
+        int Family;
+        const char* Size;
+        TLengthBox Box;
+    };
+    for (const TCase& c : {TCase{FamilyType::Straight, "187", TLengthBox::Length},
+                           TCase{FamilyType::MiterH, "187", TLengthBox::LegA},
+                           TCase{FamilyType::MiterH, "187", TLengthBox::LegB}}) {
+        TConfigurator wizard{Prompts};
+        wizard.FormCreate(Folder.Path());
+        wizard.cbxProductTypeChange(c.Family);
+        wizard.cbxWaveguideChange(FindRow(wizard.WaveguideList, 1, c.Size));
+        wizard.cbxFlangeAChange(0);
+        wizard.cbxFlangeBChange(0);
+        wizard.LengthList(c.Box).Text = "1x";
+        wizard.btnNextClick();
+        ASSERT_EQ(wizard.Screen, 2);
+        Prompts.Messages.clear();
+        wizard.btnCreateClick();
+        EXPECT_EQ(Prompts.Texts("information"), Texts{"Please enter a valid Length value."});
+        EXPECT_EQ(wizard.PartNumber, "");
+        EXPECT_FALSE(wizard.AddOrderEnabled);
+        EXPECT_FALSE(wizard.ViewSpecsEnabled);
+    }
 }
 
 TEST_F(ComposeTest, LengthCodesCountTenthsOfAnInchOrWholeMillimetres) {

@@ -140,6 +140,31 @@ TEST_F(WizardTest, TypedLengthsAreRaisedToTheNextStepOrRefused) {
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
+// A text refused as no length never stays in the box, also when there is no earlier
+// length to go back to: otherwise Next would accept it and Create compose with it.
+TEST_F(WizardTest, RefusedTypedLengthDoesNotSurviveWithoutAnEarlierLength) {
+    Start();
+    Choose(FamilyType::Straight, "187");
+    ChooseFlangeA("A");
+    ChooseFlangeB("A");
+    Wizard.cbxLengthChange(-1, "13");
+    Wizard.mnuMetricClick(); // 13 inches is no listed millimetre length
+    ASSERT_EQ(Wizard.Length.ItemIndex, -1);
+    Wizard.cbxLengthEnter(TLengthBox::Length);
+    ASSERT_EQ(Wizard.LastLengthIndex, -1);
+    for (int time = 1; time <= 2; ++time) {
+        Wizard.cbxLengthChange(-1, "abc");
+        Wizard.cbxLengthExit(TLengthBox::Length, "abc");
+        EXPECT_EQ(Prompts.Texts("error").size(), static_cast<std::size_t>(time));
+        EXPECT_EQ(Wizard.Length.Text, "");
+        EXPECT_EQ(Wizard.FocusBackTo, TLengthBox::Length);
+    }
+    Prompts.Messages.clear();
+    Wizard.btnNextClick();
+    EXPECT_EQ(Wizard.Screen, 1);
+    EXPECT_EQ(Prompts.Texts("information"), Texts{"Please fill all options to continue."});
+}
+
 TEST_F(WizardTest, UnitSwitchConvertsWhatIsShownAndAsksAgainForLostLengths) {
     Start();
     Choose(FamilyType::Twist, "090");

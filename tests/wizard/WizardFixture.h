@@ -134,17 +134,7 @@ protected:
         const TStrings& items = Wizard.LengthList(box).Items();
         const auto found = std::find(items.begin(), items.end(), text);
         ASSERT_NE(found, items.end()) << text;
-        const int index = static_cast<int>(found - items.begin());
-        switch (box) {
-        case TLengthBox::LegA:
-            Wizard.cbxLegALengthChange(index, text);
-            break;
-        case TLengthBox::LegB:
-            Wizard.cbxLegBLengthChange(index, text);
-            break;
-        default:
-            Wizard.cbxLengthChange(index, text);
-        }
+        Wizard.LengthChange(box, static_cast<int>(found - items.begin()), text);
     }
 
     static std::string Chosen(const std::vector<std::string>& codes, int index) {

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "catalogue/cvnLib.h"
+
+#include <string>
+
+namespace cvn {
+
+class TTxtTable;
+class TUserPrompts;
+struct TPriceTexts;
+
+// Order-list columns: quantity, price text, delivery text, part number, description.
+namespace OrderColumn {
+constexpr int Quantity = 1;
+constexpr int Price = 2;
+constexpr int Delivery = 3;
+constexpr int PartNumber = 4;
+constexpr int Description = 5;
+} // namespace OrderColumn
+
+// The quantities the Add to Order dialog offers.
+constexpr int MinOrderQuantity = 1;
+constexpr int MaxOrderQuantity = 99999;
+
+// The line holding the part number (first match), or -1.
+int FindOrderLine(const TTxtTable& orderLines, const std::string& partNumber);
+
+// The Add button: a listed part gets the new quantity, price and delivery (never the
+// sum; its part number and description stay); any other part is appended as a new
+// line. Returns the line's index.
+int AddOrderLine(TTxtTable& orderLines, const TOrder& order, const std::string& quantityText,
+                 const TPriceTexts& texts);
+
+// The order of one line, for Change Quantity and Edit Part Number. A quantity that is
+// no whole number raises EConvertError.
+TOrder OrderOfLine(const TTxtTable& orderLines, int line);
+
+// What the Add to Order dialog shows on opening for an order over the list.
+struct TAddOrderLook {
+    bool Listed = false;    // the part already has a line
+    std::string Note;       // lblNote
+    bool NoteIsRed = false; // red for a listed part, navy otherwise
+    std::string AddCaption;
+    int Quantity = 1; // the listed line's quantity, or 1
+};
+// A listed quantity that is no whole number raises EConvertError.
+TAddOrderLook AddOrderLook(const TTxtTable& orderLines, const TOrder& order);
+
+// "Orders - %d of %d": the selected grid row (the 1-based line), 0 for an empty list.
+std::string OrderCountText(const TTxtTable& orderLines, int selectedRow);
+
+// Rows of the order grid: the header and one per line, never fewer than one blank.
+int OrderGridRowCount(const TTxtTable& orderLines);
+
+// Edit Part Number can set the wizard up from the line: not for an empty list, a
+// pressure window, a step-twist or a part number that is not recognised.
+bool CanEditPartNumber(const TTxtTable& orderLines, int line, TUserPrompts& prompts);
+
+// The question asked before a line is deleted.
+std::string DeleteLineQuestion(const TTxtTable& orderLines, int line);
+
+// An order file holds the lines as the order list does, Windows-1252, any line ends.
+// False, with the system's reason in errorText, when the file cannot be read.
+bool ReadOrderFile(const std::string& fileName, TTxtTable& orderLines, std::string& errorText);
+// Replaces the file whole (CR LF after every line); a failed write leaves the earlier
+// file as it was and raises EFCreateError.
+void WriteOrderFile(const TTxtTable& orderLines, const std::string& fileName);
+
+inline constexpr const char* kClearOrderQuestion =
+    "Doing this will clear you entire order. Continue?";
+
+} // namespace cvn

@@ -1,0 +1,281 @@
+#include "orders/OrderWindow.h"
+
+#include "app/ErrorHandler.h"
+#include "catalogue/TxtTable.h"
+#include "controls/CoreText.h"
+#include "controls/ImpGrid.h"
+#include "controls/Pictures.h"
+#include "controls/Place.h"
+#include "controls/ProgramFonts.h"
+#include "orders/AddOrderDialog.h"
+#include "orders/OrderExport.h"
+#include "orders/OrderLines.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace cvn {
+
+namespace {
+
+constexpr int HeaderRowHeight = 20;
+constexpr int LineRowHeight = 45;
+
+// Hands the painting of every grid cell to the window's draw handler.
+class TOrderCellDelegate : public QStyledItemDelegate {
+public:
+    TOrderCellDelegate(const TfrmOrder* window, QObject* parent)
+        : QStyledItemDelegate(parent), Window(window) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        painter->save();
+        Window->grdOrderDrawCell(painter, index.column(), index.row(), option.rect, option);
+        painter->restore();
+    }
+
+private:
+    const TfrmOrder* Window;
+};
+
+} // namespace
+
+TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
+    : TForm(QStringLiteral("Corvane Order Form"), ClientWidth, ClientHeight, parent),
+      Services(services) {
+    setObjectName(QStringLiteral("frmOrder"));
+    setWindowIcon(ProgramIcon());
+
+    imgIcon = Place<QLabel>(this, "imgIcon", 8, 8, 32, 32);
+    imgIcon->setPixmap(ProgramIconPixmap(32));
+    lblHeading = PlaceLabel(this, "lblHeading", QStringLiteral("Corvane Order Form"), 48, 12);
+    lblHeading->setFont(TahomaFont(18, true));
+    QPalette headingPal = lblHeading->palette();
+    headingPal.setColor(QPalette::WindowText, Navy());
+    lblHeading->setPalette(headingPal);
+    lblHeading->adjustSize();
+    lblCount = Place<QLabel>(this, "lblCount", 385, 24, 200, 16);
+    lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    grdOrder = new TImpGrid(6, 2, this);
+    grdOrder->setObjectName(QStringLiteral("grdOrder"));
+    grdOrder->setGeometry(8, 48, 577, 361);
+    grdOrder->SetHeaderCol({QString(), QStringLiteral(" Quantity"), QStringLiteral(" Price "),
+                            QStringLiteral(" Delivery Time"), QStringLiteral(" Part Number"),
+                            QStringLiteral(" Description")});
+    grdOrder->SetColWidth({QStringLiteral("20"), QStringLiteral("60"), QStringLiteral("76"),
+                           QStringLiteral("88"), QStringLiteral("108"), QStringLiteral("221")});
+    grdOrder->SetDefaultRowHeight(LineRowHeight);
+    grdOrder->setRowHeight(0, HeaderRowHeight);
+    grdOrder->setShowGrid(false);
+    grdOrder->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdOrder->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdOrder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdOrder->setItemDelegate(new TOrderCellDelegate(this, grdOrder));
+    grdOrder->installEventFilter(this);
+
+    const int x = 593;
+    btnDeleteLineItem =
+        PlaceButton(this, "btnDeleteLineItem", QStringLiteral("&Delete Line Item"), x, 48, 99);
+    btnChangeQty = PlaceButton(this, "btnChangeQty", QStringLiteral("&Change Quantity"), x, 79, 99);
+    btnClearOrder = PlaceButton(this, "btnClearOrder", QStringLiteral("Clear &Order"), x, 110, 99);
+    btnPrint = PlaceButton(this, "btnPrint", QStringLiteral("&Print"), x, 156, 99);
+    btnPrint->setEnabled(false);
+    btnSave = PlaceButton(this, "btnSave", QStringLiteral("&Save As..."), x, 187, 99);
+    btnEditPartNumber =
+        PlaceButton(this, "btnEditPartNumber", QStringLiteral("&Edit Part Number"), x, 233, 99);
+    btnReturn = PlaceButton(this, "btnReturn", QStringLiteral("C&lose"), x, 384, 99);
+
+    connect(grdOrder, &QTableWidget::currentCellChanged, this,
+            [this](int row) { grdOrderSelectCell(row); });
+    connect(btnDeleteLineItem, &QPushButton::clicked, this, &TfrmOrder::btnDeleteLineItemClick);
+    connect(btnChangeQty, &QPushButton::clicked, this, &TfrmOrder::btnChangeQtyClick);
+    connect(btnClearOrder, &QPushButton::clicked, this, &TfrmOrder::btnClearOrderClick);
+    connect(btnSave, &QPushButton::clicked, this, &TfrmOrder::btnSaveClick);
+    connect(btnEditPartNumber, &QPushButton::clicked, this, &TfrmOrder::btnEditPartNumberClick);
+    connect(btnReturn, &QPushButton::clicked, this, &TfrmOrder::btnReturnClick);
+}
+
+bool TfrmOrder::Handle(const std::function<void()>& handler) {
+    return RunHandler(Services.Prompts, handler);
+}
+
+void TfrmOrder::Prepare(TTxtTable& orderLines) {
+    OrderLines = &orderLines;
+    FillGrid();
+    ShowCountAndEditState();
+}
+
+int TfrmOrder::Execute(TTxtTable& orderLines) {
+    Prepare(orderLines);
+    return exec();
+}
+
+void TfrmOrder::showEvent(QShowEvent* event) {
+    TForm::showEvent(event);
+    grdOrder->setFocus();
+}
+
+void TfrmOrder::FillGrid() {
+    const QSignalBlocker block(grdOrder);
+    ClearGridCells(*grdOrder);
+    grdOrder->SetRowCount(OrderGridRowCount(*OrderLines));
+    grdOrder->setRowHeight(0, HeaderRowHeight);
+    for (int line = 0; line < OrderLines->RowCount(); ++line) {
+        for (int col = OrderColumn::Quantity; col <= OrderColumn::Description; ++col) {
+            grdOrder->SetCell(col, line + 1, QStr(OrderLines->GetField(line, col)));
+        }
+    }
+    ShowSelection();
+}
+
+void TfrmOrder::ShowSelection() {
+    // The selection stays on its line, or the last one when the list got shorter.
+    FSelectedRow = std::clamp(FSelectedRow, 1, grdOrder->RowCount() - 1);
+    const QSignalBlocker block(grdOrder);
+    grdOrder->setCurrentCell(FSelectedRow, 1);
+    grdOrder->selectRow(FSelectedRow);
+}
+
+void TfrmOrder::ShowCountAndEditState() {
+    lblCount->setText(QStr(OrderCountText(*OrderLines, FSelectedRow)));
+    bool editable = false;
+    Handle([&] { editable = CanEditPartNumber(*OrderLines, FSelectedRow - 1, Services.Prompts); });
+    btnEditPartNumber->setEnabled(editable);
+}
+
+void TfrmOrder::grdOrderSelectCell(int row) {
+    if (!OrderLines) {
+        return;
+    }
+    if (row < 1) {
+        // The header row is not a line.
+        ShowSelection();
+        return;
+    }
+    FSelectedRow = row;
+    ShowCountAndEditState();
+}
+
+bool TfrmOrder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdOrder && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        btnDeleteLineItemClick();
+        return true;
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void TfrmOrder::btnDeleteLineItemClick() {
+    if (!OrderLines || OrderLines->RowCount() == 0) {
+        return;
+    }
+    const int line = FSelectedRow - 1;
+    if (Services.Prompts.YesNo(DeleteLineQuestion(*OrderLines, line))) {
+        OrderLines->Lines.erase(OrderLines->Lines.begin() + line);
+        FillGrid();
+    }
+    ShowCountAndEditState();
+}
+
+void TfrmOrder::btnChangeQtyClick() {
+    if (!OrderLines || OrderLines->RowCount() == 0 || !frmAddOrder) {
+        return;
+    }
+    TOrder order;
+    if (!Handle([&] { order = OrderOfLine(*OrderLines, FSelectedRow - 1); })) {
+        return;
+    }
+    frmAddOrder->Execute(*OrderLines, order, false);
+    FillGrid();
+    ShowCountAndEditState();
+}
+
+void TfrmOrder::btnClearOrderClick() {
+    if (OrderLines && Services.Prompts.YesNo(kClearOrderQuestion)) {
+        OrderLines->Lines.clear();
+        FillGrid();
+    }
+    ShowCountAndEditState();
+}
+
+void TfrmOrder::btnSaveClick() {
+    if (!OrderLines) {
+        return;
+    }
+    std::string fileName;
+    int entry = 1;
+    if (!Services.FileDialogs.SaveFileName("Save As", SaveOrderFilter(), fileName, entry)) {
+        return;
+    }
+    Handle([&] { SaveOrderAs(*OrderLines, fileName, entry); });
+}
+
+void TfrmOrder::btnEditPartNumberClick() {
+    if (!OrderLines || !btnEditPartNumber->isEnabled()) {
+        return;
+    }
+    TOrder order;
+    if (!Handle([&] { order = OrderOfLine(*OrderLines, FSelectedRow - 1); })) {
+        return;
+    }
+    if (SetupFromPartNumber) {
+        SetupFromPartNumber(order.PartNumber);
+    }
+    accept();
+}
+
+void TfrmOrder::btnReturnClick() {
+    accept();
+}
+
+void TfrmOrder::grdOrderDrawCell(QPainter* painter, int col, int row, const QRect& rect,
+                                 const QStyleOptionViewItem& option) const {
+    const bool fixed = col < grdOrder->FixedCols() || row < grdOrder->FixedRows();
+    const QPalette& pal = grdOrder->palette();
+    QColor background = pal.color(QPalette::Base);
+    QColor text = pal.color(QPalette::Text);
+    if (fixed) {
+        background = pal.color(QPalette::Button);
+        text = pal.color(QPalette::ButtonText);
+    } else if (option.state & QStyle::State_Selected) {
+        background = pal.color(QPalette::Highlight);
+        text = pal.color(QPalette::HighlightedText);
+    }
+    painter->fillRect(rect, background);
+    QRect inner = rect;
+    if (!fixed) {
+        // A one-pixel raised frame inside the cell: the grid draws no lines of its own.
+        const QRect frame = rect.adjusted(0, 0, -1, -1);
+        painter->setPen(Qt::white);
+        painter->drawLine(frame.topLeft(), frame.topRight());
+        painter->drawLine(frame.topLeft(), frame.bottomLeft());
+        painter->setPen(QColor(192, 192, 192));
+        painter->drawLine(frame.bottomLeft(), frame.bottomRight());
+        painter->drawLine(frame.topRight(), frame.bottomRight());
+        inner = rect.adjusted(1, 1, -1, -1);
+    }
+    inner.adjust(2, 2, -2, -2);
+    QFont font = grdOrder->font();
+    int flags = 0;
+    if (row == 0) {
+        font.setBold(true);
+        flags = Qt::AlignCenter | Qt::TextSingleLine;
+    } else if (col == OrderColumn::Quantity || col == OrderColumn::Price) {
+        flags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
+    } else {
+        flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    }
+    painter->setFont(font);
+    painter->setPen(text);
+    painter->drawText(inner, flags, grdOrder->Cell(col, row));
+}
+
+} // namespace cvn

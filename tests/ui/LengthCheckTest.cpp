@@ -1,0 +1,144 @@
+// The typed-length check in the real window: real message boxes, real focus moves by
+// keyboard and mouse, each done twice in a row, as a user meets them.
+
+#include "app/QtServices.h"
+#include "catalogue/cvnLib.h"
+#include "controls/CVNComboBox.h"
+#include "controls/MultiColumnCombo.h"
+#include "tests/support/TempFolder.h"
+#include "tests/ui/UiTest.h"
+#include "wizard/Main.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+
+#include <memory>
+
+using namespace cvn;
+
+namespace {
+
+using test::PickItem;
+
+// The program's own message boxes, each closed with Enter as soon as it is up. The
+// window gets its activation back a moment later, as a desktop gives it back: the
+// focus returns to the window with its activation, not by a move between controls.
+class TAnsweredPrompts : public TQtPrompts {
+public:
+    std::vector<std::string> Errors;
+    void Error(const std::string& text) override {
+        Errors.push_back(text);
+        CloseWhenShown(QApplication::activeWindow());
+        TQtPrompts::Error(text);
+    }
+
+private:
+    static void CloseWhenShown(QWidget* window) {
+        QTimer::singleShot(10, [owner = QPointer<QWidget>(window)] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (!box) {
+                CloseWhenShown(owner);
+                return;
+            }
+            QTest::keyClick(box, Qt::Key_Return);
+            QTimer::singleShot(30, [owner] {
+                if (owner) {
+                    QApplication::setActiveWindow(owner);
+                }
+            });
+        });
+    }
+};
+
+struct TWindow {
+    TWindow() {
+        Folder.CopySample("Data");
+        Folder.CopySample("Images");
+        Window = std::make_unique<TfrmMain>(
+            TServices{Prompts, Desktop.Launcher, Desktop.FileDialogs, Desktop.Clock},
+            Folder.Path());
+        Window->show();
+        QApplication::setActiveWindow(Window.get());
+    }
+    void Pick(TMultiColumnCombo* list, const TTxtTable& rows, const std::string& code) {
+        const int row = FindRow(rows, 1, code);
+        QVERIFY2(row >= 0, code.c_str());
+        PickItem(list, row);
+    }
+    // Straight Section, WR-187, flanges A: the editable length list with its default.
+    void StraightSection() {
+        TfrmMain& w = *Window;
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        PickItem(w.cbxProductType, FamilyType::Straight);
+        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
+        QVERIFY(w.cbxLength->isEditable());
+        QCOMPARE(w.cbxLength->currentText(), QStringLiteral("12.0"));
+    }
+    // Clicks into the length box, selects all and types text.
+    void Type(const QString& text) {
+        QTest::mouseClick(Window->cbxLength->lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(Window->cbxLength->hasFocus());
+        QTest::keyClick(Window->cbxLength, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(Window->cbxLength, text);
+    }
+
+    test::TTempFolder Folder;
+    TAnsweredPrompts Prompts;
+    TQtServices Desktop;
+    std::unique_ptr<TfrmMain> Window;
+};
+
+} // namespace
+
+class LengthCheckTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void refusedTextIsReplacedEveryTimeTheListIsLeft() {
+        TWindow t;
+        t.StraightSection();
+        TfrmMain& w = *t.Window;
+        for (std::size_t time = 1; time <= 2; ++time) {
+            t.Type(QStringLiteral("abc"));
+            QTest::keyClick(w.cbxLength, Qt::Key_Tab);
+            QTRY_COMPARE(t.Prompts.Errors.size(), time);
+            QCOMPARE(t.Prompts.Errors.back(), std::string("\"abc\" is not a valid Length value."));
+            // The focus is back in the list and the earlier length in the box.
+            QTRY_VERIFY(w.isActiveWindow() && w.cbxLength->hasFocus());
+            QCOMPARE(w.cbxLength->currentText(), QStringLiteral("12.0"));
+            QCOMPARE(w.Core().Length.Text, std::string("12.0"));
+        }
+        // Leaving backwards is checked the same way.
+        t.Type(QStringLiteral("80"));
+        QTest::keyClick(w.cbxLength, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTRY_COMPARE(t.Prompts.Errors.size(), std::size_t{3});
+        QCOMPARE(t.Prompts.Errors.back(), std::string("Length \"80\" is not available."));
+        QTRY_COMPARE(w.cbxLength->currentText(), QStringLiteral("72.0"));
+    }
+
+    void checkedLengthReachesThePartNumber() {
+        TWindow t;
+        t.StraightSection();
+        TfrmMain& w = *t.Window;
+        for (const auto& [typed, shown] : {std::pair{"20.2", "20.5"}, std::pair{"13", "13.0"}}) {
+            t.Type(QString::fromLatin1(typed));
+            QTest::keyClick(w.cbxLength, Qt::Key_Tab);
+            QTRY_COMPARE(w.cbxLength->currentText(), QString::fromLatin1(shown));
+            QVERIFY(!w.cbxLength->hasFocus());
+        }
+        QVERIFY(t.Prompts.Errors.empty());
+        QTest::mouseClick(w.btnNext, Qt::LeftButton);
+        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
+        QCOMPARE(w.txtPartNumber->text(), QStringLiteral("R187PA0130ASG"));
+        QVERIFY(w.btnAddOrder->isEnabled());
+    }
+};
+
+CORVANE_UI_TEST(LengthCheckTest)
+
+#include "LengthCheckTest.moc"

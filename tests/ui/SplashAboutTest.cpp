@@ -1,0 +1,108 @@
+#include "app/About.h"
+#include "app/Services.h"
+#include "app/Splash.h"
+#include "catalogue/cvnLib.h"
+#include "tests/support/TempFolder.h"
+#include "tests/ui/UiTest.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTest>
+
+#include <vector>
+
+using namespace cvn;
+
+namespace {
+
+class TRecordingLauncher : public TLauncher {
+public:
+    std::vector<std::string> Opened;
+    bool Open(const std::string& target) override {
+        Opened.push_back(target);
+        return true;
+    }
+};
+
+QImage Picture(int w, int h, QColor colour) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
+
+class SplashAboutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The picture is found whatever the case of its name, drawn at its own size from
+    // the top-left; without it the splash is a plain plate of the same size.
+    void splashShowsItsPictureAtNaturalSizeOrAPlainPlate() {
+        for (const bool withPicture : {true, false}) {
+            test::TTempFolder folder;
+            if (withPicture) {
+                // Smaller than the plate, so stretching or centring would show.
+                // Qt cannot write GIF; a PNG under the GIF's name is read by its content.
+                QVERIFY(Picture(300, 200, Qt::red)
+                            .save(QString::fromStdString(folder.Path() + "Images/SplashImage.GIF"),
+                                  "PNG"));
+            }
+            TfrmSplash splash(folder.Path());
+            splash.show();
+            QCOMPARE(splash.size(), QSize(432, 288));
+            QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+            const QImage shot = splash.grab().toImage();
+            const QColor plate = splash.palette().color(QPalette::Button);
+            QCOMPARE(shot.pixelColor(431, 287), plate);
+            if (withPicture) {
+                QVERIFY(splash.Image);
+                QCOMPARE(shot.pixelColor(0, 0), QColor(Qt::red));
+                QCOMPARE(shot.pixelColor(299, 199), QColor(Qt::red));
+                QCOMPARE(shot.pixelColor(300, 200), plate);
+            } else {
+                QVERIFY(!splash.Image);
+                QCOMPARE(shot.pixelColor(0, 0), plate);
+            }
+        }
+    }
+
+    // Each opening is a new box; the logo shows when the file is there; the link opens
+    // the maker's site with the desktop's handler; OK closes.
+    void aboutBoxShowsTheLogoWhenPresentAndOpensTheLink() {
+        for (const bool withLogo : {true, false}) {
+            test::TTempFolder folder;
+            folder.UseAsAppPath();
+            if (withLogo) {
+                QVERIFY(Picture(120, 30, Qt::darkBlue)
+                            .save(QString::fromStdString(folder.Path() + "Images/Brenmoor.BMP"),
+                                  "BMP"));
+            }
+            TRecordingLauncher launcher;
+            TfrmAbout about(launcher);
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QCOMPARE(about.windowTitle(), QStringLiteral("About Corvane"));
+            QCOMPARE(about.size(), QSize(278, 169));
+            QVERIFY(!about.Image1->pixmap().isNull());
+            QCOMPARE(about.Image2->pixmap().isNull(), !withLogo);
+            if (withLogo) {
+                QCOMPARE(about.Image2->geometry(), QRect(96, 62, 120, 30));
+            }
+            QTest::mouseClick(about.Label3, Qt::LeftButton);
+            QTest::mouseClick(about.Label3, Qt::LeftButton);
+            QCOMPARE(launcher.Opened,
+                     (std::vector<std::string>{TfrmAbout::WebAddress, TfrmAbout::WebAddress}));
+            QVERIFY(about.isVisible());
+            QTest::mouseClick(about.BitBtn1, Qt::LeftButton);
+            QVERIFY(about.isHidden());
+            QCOMPARE(about.result(), int(QDialog::Accepted));
+        }
+    }
+};
+
+CORVANE_UI_TEST(SplashAboutTest)
+
+#include "SplashAboutTest.moc"

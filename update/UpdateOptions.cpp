@@ -1,0 +1,36 @@
+#include "update/UpdateOptions.h"
+
+#include "catalogue/IniFile.h"
+#include "catalogue/TextUtils.h"
+#include "update/Update.h"
+
+#include <algorithm>
+
+namespace cvn {
+
+TUpdateOptions::TUpdateOptions(std::string programFolder) : Folder(std::move(programFolder)) {}
+
+void TUpdateOptions::FormCreate() {
+    Days = std::clamp(ReadReminderDays(Folder), MinDays, MaxDays);
+    cbxAutoUpdateClick(ReadIniInteger(UpdateIniFile(Folder), UpdateSection, "autoupdate", 0) != 0);
+}
+
+void TUpdateOptions::cbxAutoUpdateClick(bool checked) {
+    AutoUpdate = checked;
+    DaysEnabled = !checked;
+}
+
+void TUpdateOptions::txtDaysChange(const std::string& text) {
+    int value = 0;
+    if (TryStrToInt(Trim(text), value)) {
+        Days = std::clamp(value, MinDays, MaxDays);
+    }
+}
+
+void TUpdateOptions::FormDestroy() const {
+    const std::string ini = UpdateIniFile(Folder);
+    WriteIniString(ini, UpdateSection, "days", std::to_string(Days));
+    WriteIniString(ini, UpdateSection, "autoupdate", AutoUpdate ? "1" : "0");
+}
+
+} // namespace cvn
