@@ -1,7 +1,7 @@
 #include "app/About.h"
 
-#include "app/Services.h"
 #include "catalogue/Files.h"
+#include "catalogue/Services.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
 #include "controls/Pictures.h"

@@ -1,8 +1,8 @@
 #include "app/Program.h"
 
 #include "app/Splash.h"
-#include "entry/Convert.h"
-#include "entry/Create.h"
+#include "entry/ConvertDialog.h"
+#include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderWindow.h"
 #include "printing/Preview.h"

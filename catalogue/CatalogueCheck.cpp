@@ -9,6 +9,7 @@
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
+#include "entry/ConversionCheck.h"
 
 #include <map>
 #include <set>
@@ -665,8 +666,12 @@ private:
             const std::string part = UpperCase(conversions.GetField(r, 2));
             Need(!conversions.GetField(r, 1).empty(), "Conversion.tbl", r,
                  "old part number is empty");
-            Need(FamilyTypeOf(part, Silent) != FamilyType::Unknown, "Conversion.tbl", r,
+            const bool recognised = FamilyTypeOf(part, Silent) != FamilyType::Unknown;
+            Need(recognised, "Conversion.tbl", r,
                  "new part number '" + part + "' is not recognised");
+            if (const auto problem = recognised ? ConversionTargetProblem(part) : std::nullopt) {
+                Report("Conversion.tbl", r, *problem);
+            }
         }
     }
 };

@@ -16,7 +16,8 @@ struct TCatalogueProblem {
 // Checks the catalogue in DataPath and ImagesPath as a whole: number columns parse,
 // codes referenced across tables exist, every size a family offers can be configured
 // to the end (flanges, lengths in both units, frequencies, price rows), flexible-twist
-// lengths lie within their breakpoints, and every picture named exists.
+// lengths lie within their breakpoints, every picture named exists, and every new
+// part number of Conversion.tbl sets up, composes back to itself and has a price.
 std::vector<TCatalogueProblem> CheckCatalogue();
 
 } // namespace cvn

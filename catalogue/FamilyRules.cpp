@@ -24,6 +24,23 @@ constexpr TSpecialQuote kSpecialQuotes[] = {
 
 } // namespace
 
+bool IsOneOf(int familyType, std::initializer_list<int> familyTypes) {
+    return std::find(familyTypes.begin(), familyTypes.end(), familyType) != familyTypes.end();
+}
+
+bool HasTwoLegs(int familyType) {
+    using namespace FamilyType;
+    return IsOneOf(familyType, {EBend, HBend, MiterH, MiterE});
+}
+
+bool HasOneLength(int familyType) {
+    return IsOneOf(familyType, {FamilyType::FlexTwist, FamilyType::Straight});
+}
+
+std::string ChosenField(const TTxtTable& list, int row, int column) {
+    return row >= 0 && row < list.RowCount() ? list.GetField(row, column) : std::string();
+}
+
 bool IsSpecialQuote(const std::string& waveguideCode, int familyType) {
     if (familyType < 0 || familyType >= FamilyType::Count) {
         return false;

@@ -1,10 +1,24 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 namespace cvn {
 
 class TTxtTable;
+
+// True when familyType is one of familyTypes.
+bool IsOneOf(int familyType, std::initializer_list<int> familyTypes);
+
+// The bends and the miters: a length for each of two legs.
+bool HasTwoLegs(int familyType);
+
+// The flexible twist and the straight section: one length from a list.
+bool HasOneLength(int familyType);
+
+// A field of the chosen row of a selection list, or the empty text while nothing is
+// chosen.
+std::string ChosenField(const TTxtTable& list, int row, int column);
 
 // Sizes that are only sold by special quote for some families.
 bool IsSpecialQuote(const std::string& waveguideCode, int familyType);

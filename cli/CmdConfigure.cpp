@@ -3,6 +3,7 @@
 // the window would not offer it at that moment.
 
 #include "catalogue/Encoding.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/cvnLib.h"
 #include "cli/Choices.h"
 #include "cli/Commands.h"
@@ -122,15 +123,15 @@ private:
         if (index < 0) {
             return false;
         }
-        RunAction(Prompts, [&] { handler(index); });
+        RunHandler(Prompts, [&] { handler(index); });
         return true;
     }
 
     bool Units(const std::string& value) {
         if (value == "P") {
-            RunAction(Prompts, [this] { W.mnuImperialClick(); });
+            RunHandler(Prompts, [this] { W.mnuImperialClick(); });
         } else if (value == "M") {
-            RunAction(Prompts, [this] { W.mnuMetricClick(); });
+            RunHandler(Prompts, [this] { W.mnuMetricClick(); });
         } else {
             return false;
         }
@@ -163,7 +164,7 @@ private:
             return false;
         }
         // Typed into the box and left, so the typed-length check runs.
-        RunAction(Prompts, [&] {
+        RunHandler(Prompts, [&] {
             W.cbxLengthEnter(box);
             W.LengthChange(box, -1, text);
             W.cbxLengthExit(box, text);
@@ -178,7 +179,7 @@ private:
         const bool checked = value == "1";
         // A box already in that state is left alone, as a user would.
         if (checked != W.FlangeAdaptorChecked) {
-            RunAction(Prompts, [&] { W.chkFlangeAdaptorClick(checked); });
+            RunHandler(Prompts, [&] { W.chkFlangeAdaptorClick(checked); });
         }
         return true;
     }

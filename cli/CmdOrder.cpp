@@ -3,6 +3,7 @@
 
 #include "catalogue/Encoding.h"
 #include "catalogue/Files.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 #include "cli/Choices.h"
@@ -57,7 +58,7 @@ int CmdOrder(TCliContext& ctx) {
     TConfigurator wizard(prompts);
     StartConfigurator(wizard);
     const std::string part = NormalisePartNumber(Utf8ToWin1252(choices.Operands[2]));
-    RunAction(prompts, [&] { SetupFromPartNumber(wizard, part, prompts); });
+    RunHandler(prompts, [&] { SetupFromPartNumber(wizard, part, prompts); });
     if (!ApplyChoices(wizard, prompts, choices, ctx.Err)) {
         return CliExit::Usage;
     }

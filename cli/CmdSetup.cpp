@@ -2,6 +2,7 @@
 // Create as configure presses them.
 
 #include "catalogue/Encoding.h"
+#include "catalogue/RunHandler.h"
 #include "cli/Commands.h"
 #include "cli/ConfigureOutput.h"
 #include "entry/QuickBuilder.h"
@@ -20,7 +21,7 @@ int CmdSetup(TCliContext& ctx) {
     const std::string part = NormalisePartNumber(Utf8ToWin1252(ctx.Args[0]));
     TConfigurator wizard(ctx.Prompts);
     StartConfigurator(wizard);
-    RunAction(ctx.Prompts, [&] { SetupFromPartNumber(wizard, part, ctx.Prompts); });
+    RunHandler(ctx.Prompts, [&] { SetupFromPartNumber(wizard, part, ctx.Prompts); });
     return PressNextCreateAndPrint(wizard, ctx);
 }
 

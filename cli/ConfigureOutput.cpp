@@ -1,10 +1,8 @@
 #include "cli/ConfigureOutput.h"
 
-#include "catalogue/UserPrompts.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/cvnLib.h"
 #include "wizard/Configurator.h"
-
-#include <exception>
 
 namespace cvn {
 
@@ -12,20 +10,10 @@ void StartConfigurator(TConfigurator& wizard) {
     wizard.FormCreate(AppPath);
 }
 
-bool RunAction(TUserPrompts& prompts, const std::function<void()>& action) {
-    try {
-        action();
-        return true;
-    } catch (const std::exception& e) {
-        prompts.Error(e.what());
-        return false;
-    }
-}
-
 void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts) {
-    RunAction(prompts, [&] { wizard.btnNextClick(); });
+    RunHandler(prompts, [&] { wizard.btnNextClick(); });
     if (wizard.Screen == 2) {
-        RunAction(prompts, [&] { wizard.btnCreateClick(); });
+        RunHandler(prompts, [&] { wizard.btnCreateClick(); });
     }
 }
 
@@ -48,7 +36,7 @@ int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
         WriteLine(ctx.Out, "spec\t" + cells[1] + "\t" + cells[2] + "\t" + cells[3]);
     }
     std::string description;
-    RunAction(ctx.Prompts, [&] { description = wizard.DescribeConfiguration(); });
+    RunHandler(ctx.Prompts, [&] { description = wizard.DescribeConfiguration(); });
     WriteLine(ctx.Out, "description\t" + description);
     return CliExit::Ok;
 }

@@ -2,8 +2,6 @@
 
 #include "cli/Cli.h"
 
-#include <functional>
-
 namespace cvn {
 
 class TConfigurator;
@@ -13,11 +11,6 @@ class TConfigurator;
 // line never closes it: closing writes Corvane.ini and the site list, which only the
 // program itself writes, at its end.
 void StartConfigurator(TConfigurator& wizard);
-
-// One user action under the program's general error handler: an exception (a table
-// with text where a number belongs) is reported as an error and the action is
-// abandoned; the session goes on. False when the action failed.
-bool RunAction(TUserPrompts& prompts, const std::function<void()>& action);
 
 // Presses Next and, when screen 2 is reached, Create; the wizard's prompts answer
 // any confirmation.

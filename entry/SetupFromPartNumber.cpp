@@ -1,5 +1,6 @@
 #include "entry/SetupFromPartNumber.h"
 
+#include "catalogue/FamilyRules.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TxtTable.h"
@@ -19,15 +20,6 @@ public:
     TApplyingGuard(const TApplyingGuard&) = delete;
     TApplyingGuard& operator=(const TApplyingGuard&) = delete;
 };
-
-bool IsOneOf(int type, std::initializer_list<int> types) {
-    for (const int t : types) {
-        if (t == type) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // The first item whose length code equals code, or -1.
 int FindLength(const TStrings& items, int digits, const std::string& code) {
@@ -94,7 +86,7 @@ void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prom
     }
 
     const std::string length = PartField(p, t, PartFieldNo::Length);
-    if (IsOneOf(t, {EBend, HBend, MiterH, MiterE})) {
+    if (HasTwoLegs(t)) {
         if (const int i = FindLength(wizard.LegALength.Items(), 3, length); i >= 0) {
             wizard.LegALength.Select(i);
         }
@@ -102,7 +94,7 @@ void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prom
         if (const int i = FindLength(wizard.LegBLength.Items(), 3, legB); i >= 0) {
             wizard.LegBLength.Select(i);
         }
-    } else if (IsOneOf(t, {FlexTwist, Straight})) {
+    } else if (HasOneLength(t)) {
         if (const int i = FindLength(wizard.Length.Items(), 4, length); i >= 0) {
             wizard.Length.Select(i);
             wizard.cbxLengthChange(i, wizard.Length.Text);

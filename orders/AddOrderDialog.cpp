@@ -1,6 +1,6 @@
 #include "orders/AddOrderDialog.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/TxtTable.h"
 #include "controls/CoreText.h"
 #include "controls/Flatten.h"

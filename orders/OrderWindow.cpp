@@ -1,6 +1,6 @@
 #include "orders/OrderWindow.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/TxtTable.h"
 #include "controls/CoreText.h"
 #include "controls/ImpGrid.h"

@@ -24,8 +24,8 @@ __extension__ typedef unsigned __int128 TUnsignedWide;
 
 std::string WideDecimalText(TWide raw) {
     const bool negative = raw < 0;
-    TUnsignedWide magnitude = negative ? static_cast<TUnsignedWide>(-(raw + 1)) + 1
-                                       : static_cast<TUnsignedWide>(raw);
+    TUnsignedWide magnitude =
+        negative ? static_cast<TUnsignedWide>(-(raw + 1)) + 1 : static_cast<TUnsignedWide>(raw);
     std::string digits;
     do {
         digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(magnitude % 10)));

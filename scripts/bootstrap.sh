@@ -7,6 +7,7 @@ set -eu
 ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
 PACKAGES="cmake g++ make pkg-config libgtest-dev qt6-base-dev libgl-dev xvfb xauth \
 fonts-liberation2 fonts-wine xdg-utils libxml2-utils"
+PACKAGES="$PACKAGES clang-format"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"

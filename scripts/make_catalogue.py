@@ -6,7 +6,7 @@ line of column titles and "|" between fields (never a trailing "|").
 
 Usage:  python3 scripts/make_catalogue.py [output-folder]
 The default output folder is data/Data next to this script's parent folder.
-Run scripts/catalogue_lint.py afterwards to check the result.
+Run `corvane38-cli --app-dir data check` afterwards to check the result.
 """
 
 import os

@@ -1,7 +1,8 @@
 #!/bin/sh
-# Installs what is missing, builds and runs every test.
+# Installs what is missing, builds, runs every test and checks the sources' layout.
 set -eu
 ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
 "$ROOT/scripts/bootstrap.sh"
 cd "$ROOT"
 ctest --preset release -j "$(nproc)"
+"$ROOT/scripts/check-format.sh"

@@ -1,6 +1,6 @@
 #include "update/OptionsWindow.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Place.h"
 

@@ -1,6 +1,6 @@
 #include "update/UpdateWindow.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Pictures.h"
 #include "controls/Place.h"

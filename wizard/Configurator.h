@@ -159,6 +159,8 @@ public:
     std::vector<TStrings> CoaxItems() const;
 
     TLengthList& LengthList(TLengthBox box);
+    // The selected frequency choice; null while there is none.
+    const TFrequencyChoice* SelectedFrequencyChoice() const;
     std::string WizardCaption() const;
     std::string UnitLabel() const;
     bool ScreenOneComplete() const;

@@ -3,8 +3,8 @@
 
 #include "wizard/Configurator.h"
 
+#include "catalogue/FamilyRules.h"
 #include "catalogue/LengthLists.h"
-
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 
@@ -12,33 +12,6 @@
 #include <utility>
 
 namespace cvn {
-
-namespace {
-
-bool IsOneOf(int family, std::initializer_list<int> families) {
-    for (const int f : families) {
-        if (f == family) {
-            return true;
-        }
-    }
-    return false;
-}
-
-bool HasTwoLegs(int family) {
-    using namespace FamilyType;
-    return IsOneOf(family, {EBend, HBend, MiterH, MiterE});
-}
-
-bool HasOneLength(int family) {
-    return family == FamilyType::FlexTwist || family == FamilyType::Straight;
-}
-
-// Field of the chosen row, or the empty text while nothing is chosen.
-std::string ChosenField(const TTxtTable& table, int row, int column) {
-    return row >= 0 && row < table.RowCount() ? table.GetField(row, column) : std::string();
-}
-
-} // namespace
 
 std::string TConfigurator::FlangeACode() const {
     return ChosenField(FlangeAList, FlangeAIndex, 1);
@@ -217,9 +190,8 @@ void TConfigurator::ComposeFromSelections(int family) {
     p += lengthA;
     const int flangeB = static_cast<int>(p.size()) + 1;
     p += codeB + lengthB;
-    if (family != Tapered && SelectedFrequency >= 0 &&
-        SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
-        p += FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqBand;
+    if (const TFrequencyChoice* choice = SelectedFrequencyChoice(); choice && family != Tapered) {
+        p += choice->FreqBand;
     }
     if (family != FlexTwist) {
         p += FinishCode();
@@ -263,10 +235,8 @@ void TConfigurator::OrderFlangeCodes(std::string& partNumber, int i, int j) {
 
 void TConfigurator::StepTwistPartNumber() {
     const TTxtTable table = LoadDataTable("StepTwist.tbl", Prompts);
-    const std::string range =
-        SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())
-            ? FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqRange
-            : std::string();
+    const TFrequencyChoice* choice = SelectedFrequencyChoice();
+    const std::string range = choice ? choice->FreqRange : std::string();
     const int row = FindRow(table, {{1, WaveguideCode()}, {3, range}});
     if (row >= 0) {
         PartNumber = table.GetField(row, 5);

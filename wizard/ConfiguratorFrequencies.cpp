@@ -160,10 +160,8 @@ void TConfigurator::AddFrequencyChoice(const TTxtTable& rows, int row, int bandC
 
 void TConfigurator::BuildFrequencyChoices(TTxtTable& rows, int bandColumn, int rangeColumn,
                                           int vswrColumn) {
-    std::string band;
-    if (SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
-        band = FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqBand;
-    }
+    const TFrequencyChoice* selected = SelectedFrequencyChoice();
+    const std::string band = selected ? selected->FreqBand : std::string();
     ClearFrequencyChoices();
 
     int y = FrequencyLayout::FirstTop;
@@ -198,6 +196,13 @@ void TConfigurator::BuildFrequencyChoices(TTxtTable& rows, int bandColumn, int r
         }
     }
     FrequencyChoiceClick(chosen);
+}
+
+const TFrequencyChoice* TConfigurator::SelectedFrequencyChoice() const {
+    if (SelectedFrequency < 0 || SelectedFrequency >= static_cast<int>(FrequencyChoices.size())) {
+        return nullptr;
+    }
+    return &FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)];
 }
 
 void TConfigurator::ClearFrequencyChoices() {

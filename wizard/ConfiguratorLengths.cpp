@@ -126,12 +126,11 @@ void TConfigurator::ShowStepTwistLength() {
     LengthText.clear();
     // Read whole: its first line is searched like any other.
     const TTxtTable table = TTxtTable::CreateFromFile(DataPath + "StepTwist.tbl", Prompts);
-    if (SelectedFrequency < 0 || SelectedFrequency >= static_cast<int>(FrequencyChoices.size())) {
+    const TFrequencyChoice* choice = SelectedFrequencyChoice();
+    if (!choice) {
         return;
     }
-    const std::string& range =
-        FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].FreqRange;
-    const int row = FindRow(table, {{1, WaveguideCode()}, {3, range}});
+    const int row = FindRow(table, {{1, WaveguideCode()}, {3, choice->FreqRange}});
     if (row < 0) {
         return;
     }

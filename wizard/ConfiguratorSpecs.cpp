@@ -3,27 +3,15 @@
 
 #include "wizard/Configurator.h"
 
+#include "catalogue/FamilyRules.h"
 #include "catalogue/cvnLib.h"
 
 namespace cvn {
 
 namespace {
 
-std::string ChosenField(const TTxtTable& table, int row, int column) {
-    return row >= 0 && row < table.RowCount() ? table.GetField(row, column) : std::string();
-}
-
 bool Chosen(const TTxtTable& table, int row) {
     return row >= 0 && row < table.RowCount();
-}
-
-bool HasTwoLegs(int family) {
-    using namespace FamilyType;
-    return family == EBend || family == HBend || family == MiterH || family == MiterE;
-}
-
-bool HasOneLength(int family) {
-    return family == FamilyType::FlexTwist || family == FamilyType::Straight;
 }
 
 // Families whose part number carries neither finish nor finish row.
@@ -119,10 +107,8 @@ void TConfigurator::FillSpecGrid(int family) {
     if (HasTwoLegs(family) && IsNumber(LegBLength.Text)) {
         write(LengthCode(LegBLength.Text, family), "Length B", LegBLength.Text);
     }
-    if (SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
-        const TFrequencyChoice& choice =
-            FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)];
-        write(choice.FreqBand, "Frequency", choice.Caption());
+    if (const TFrequencyChoice* choice = SelectedFrequencyChoice()) {
+        write(choice->FreqBand, "Frequency", choice->Caption());
     }
     if (FinishIndex >= 0 && FinishIndex < static_cast<int>(FinishItems.size()) &&
         !WithoutFinish(family)) {
@@ -151,8 +137,8 @@ std::string TConfigurator::DescribeConfiguration() const {
     if (HasTwoLegs(family)) {
         text += "Leg B Length: " + LegBLength.Text + ", ";
     }
-    if (SelectedFrequency >= 0 && SelectedFrequency < static_cast<int>(FrequencyChoices.size())) {
-        text += FrequencyChoices[static_cast<std::size_t>(SelectedFrequency)].Caption();
+    if (const TFrequencyChoice* choice = SelectedFrequencyChoice()) {
+        text += choice->Caption();
     }
     text += ", ";
     if (WithoutFinish(family)) {

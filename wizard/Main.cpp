@@ -5,7 +5,7 @@
 #include "orders/OrderWindow.h"
 
 #include "app/About.h"
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
@@ -21,6 +21,7 @@
 #include "update/UpdateWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
@@ -40,6 +41,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <exception>
 #include <initializer_list>
 #include <iterator>
 
@@ -457,9 +459,18 @@ void TfrmMain::FormActivate() {
 
 void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    Handle([&] { cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts); });
-    WizardChange();
+    std::exception_ptr failure;
+    try {
+        cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    MirrorState();
+    // A data error's message is shown with the ordinary cursor, not under the hourglass.
     QApplication::restoreOverrideCursor();
+    if (failure) {
+        RunHandler(Services.Prompts, [&] { std::rethrow_exception(failure); });
+    }
 }
 
 void TfrmMain::Handle(const std::function<void()>& handler) {
@@ -679,7 +690,7 @@ void TfrmMain::grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect
 
 void TfrmMain::MirrorState() {
     Wizard->setCurrentIndex(FCore.Screen == 2 ? 1 : 0);
-    lblWizard->setText(QStr(FCore.WizardCaption()));
+    WizardChange();
 
     MirrorList(cbxProductType, FCore.ProductTypeItems(), FCore.ProductTypeIndex);
     MirrorWaveguideColumns();

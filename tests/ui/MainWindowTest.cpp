@@ -61,6 +61,16 @@ struct TWindowUnderTest {
     std::unique_ptr<TfrmMain> Window;
 };
 
+// Notes, for each error shown, whether the hourglass was up at the time.
+class TCursorAtErrors : public test::TScriptedPrompts {
+public:
+    std::vector<bool> UnderHourglass;
+    void Error(const std::string& text) override {
+        UnderHourglass.push_back(QApplication::overrideCursor() != nullptr);
+        TScriptedPrompts::Error(text);
+    }
+};
+
 // Chooses a straight section and its first size the way the user does, by typing.
 void ChooseFamilyAndWaveguide(TfrmMain& window) {
     QTest::keyClick(window.cbxProductType, 'r');
@@ -139,6 +149,29 @@ private slots:
                  QStringLiteral("[UNITS]\r\ntype=P\r\n"));
         QVERIFY(test.Folder.Exists("corvane38.lom"));
         QVERIFY(test.Prompts.Messages.empty());
+    }
+
+    void aDataErrorInASetUpIsShownWithoutTheHourglass() {
+        test::TTempFolder folder;
+        folder.CopySample("Data");
+        folder.CopySample("Images");
+        std::string dimensions = folder.Read("Data/Dimensions.tbl");
+        const std::string sizeRow = "R|187|4.0|";
+        dimensions.replace(dimensions.find(sizeRow), sizeRow.size(), "R|187|x|");
+        folder.Write("Data/Dimensions.tbl", dimensions);
+        TCursorAtErrors prompts;
+        TRecordingLauncher launcher;
+        TQtServices desktop;
+        TfrmMain window(TServices{prompts, launcher, desktop.FileDialogs, desktop.Clock},
+                        folder.Path());
+
+        window.SetupFromPartNumber("R187PA0125BSG");
+        QCOMPARE(prompts.Texts("error"),
+                 std::vector<std::string>{"'x' is not a valid floating point value"});
+        QCOMPARE(prompts.UnderHourglass, std::vector<bool>{false});
+        QVERIFY(!QApplication::overrideCursor());
+        // The window shows as much of the set-up as was done before the error.
+        QCOMPARE(window.cbxProductType->ItemIndex(), static_cast<int>(FamilyType::Straight));
     }
 
     void nextRefusesAnIncompleteFirstScreen() {

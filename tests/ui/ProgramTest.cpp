@@ -1,6 +1,6 @@
 #include "app/Program.h"
 #include "app/QtServices.h"
-#include "entry/Convert.h"
+#include "entry/ConvertDialog.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"

@@ -1,6 +1,6 @@
 #include "app/About.h"
-#include "app/Services.h"
 #include "app/Splash.h"
+#include "catalogue/Services.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"

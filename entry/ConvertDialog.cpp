@@ -1,9 +1,9 @@
-#include "entry/Convert.h"
+#include "entry/ConvertDialog.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Flatten.h"
-#include "entry/EntryControls.h"
+#include "entry/DialogControls.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,10 +1,10 @@
-#include "entry/Create.h"
+#include "entry/QuickBuilderDialog.h"
 
-#include "app/ErrorHandler.h"
+#include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Flatten.h"
 #include "controls/ProgramFonts.h"
-#include "entry/EntryControls.h"
+#include "entry/DialogControls.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "entry/EntryControls.h"
+#include "entry/DialogControls.h"
 
 #include "controls/CoreText.h"
 
