@@ -146,6 +146,11 @@ private:
             if (ok && v[3] > v[4]) {
                 Report("Dimensions.tbl", r, "the shortest length is longer than the longest");
             }
+            try {
+                CheckLengthRange(dims, r);
+            } catch (const EConvertError& e) {
+                Report("Dimensions.tbl", r, e.what());
+            }
         }
         Columns("FlexSpecs.tbl", {{2, TNum::Decimal}, {3, TNum::Decimal}});
         Columns("FlexImperialLengths.tbl", {{1, TNum::Decimal}});

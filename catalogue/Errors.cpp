@@ -10,6 +10,10 @@ void RaiseInvalidInteger(const std::string& text) {
     throw EConvertError("'" + text + "' is not a valid integer value");
 }
 
+void RaiseOutOfRange(const std::string& what) {
+    throw EConvertError("'" + what + "' is out of range");
+}
+
 void RaiseListIndex(int index) {
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
 }

@@ -27,6 +27,8 @@ public:
 
 [[noreturn]] void RaiseInvalidFloat(const std::string& text);
 [[noreturn]] void RaiseInvalidInteger(const std::string& text);
+// A number beyond what lengths and money can hold; what names the calculation.
+[[noreturn]] void RaiseOutOfRange(const std::string& what);
 [[noreturn]] void RaiseListIndex(int index);
 [[noreturn]] void RaiseCannotCreate(const std::string& fileName);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/Errors.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -18,7 +20,16 @@ public:
         f.Raw = raw;
         return f;
     }
-    static constexpr TFixed FromInt(std::int64_t whole) { return FromRaw(whole * Scale); }
+    // The largest whole number a TFixed holds.
+    static constexpr std::int64_t MaxWhole = INT64_MAX / Scale;
+    // Raises EConvertError when the number is beyond MaxWhole either way.
+    static constexpr TFixed FromInt(std::int64_t whole) {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(whole, Scale, &raw)) {
+            RaiseOutOfRange(std::to_string(whole));
+        }
+        return FromRaw(raw);
+    }
     // Rounds to four decimals, halves to even.
     static TFixed FromDouble(double value);
     // Decimal text with "." (blanks around allowed); false when it is not a number or
@@ -34,14 +45,31 @@ public:
     // "$" before the amount, "," between thousands, "." before the decimals.
     std::string FormatMoney(int decimals = 2) const;
 
-    friend constexpr TFixed operator+(TFixed a, TFixed b) { return FromRaw(a.Raw + b.Raw); }
-    friend constexpr TFixed operator-(TFixed a, TFixed b) { return FromRaw(a.Raw - b.Raw); }
-    friend constexpr TFixed operator*(TFixed a, std::int64_t n) { return FromRaw(a.Raw * n); }
-    friend constexpr TFixed operator*(std::int64_t n, TFixed a) { return FromRaw(a.Raw * n); }
-    TFixed& operator+=(TFixed b) {
-        Raw += b.Raw;
-        return *this;
+    // Arithmetic that would leave the range raises EConvertError rather than wrap:
+    // a table's absurd number must not turn into a plausible one.
+    friend constexpr TFixed operator+(TFixed a, TFixed b) {
+        std::int64_t raw = 0;
+        if (__builtin_add_overflow(a.Raw, b.Raw, &raw)) {
+            RaiseOutOfRange(a.Format(4) + " + " + b.Format(4));
+        }
+        return FromRaw(raw);
     }
+    friend constexpr TFixed operator-(TFixed a, TFixed b) {
+        std::int64_t raw = 0;
+        if (__builtin_sub_overflow(a.Raw, b.Raw, &raw)) {
+            RaiseOutOfRange(a.Format(4) + " - " + b.Format(4));
+        }
+        return FromRaw(raw);
+    }
+    friend constexpr TFixed operator*(TFixed a, std::int64_t n) {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(a.Raw, n, &raw)) {
+            RaiseOutOfRange(a.Format(4) + " * " + std::to_string(n));
+        }
+        return FromRaw(raw);
+    }
+    friend constexpr TFixed operator*(std::int64_t n, TFixed a) { return a * n; }
+    TFixed& operator+=(TFixed b) { return *this = *this + b; }
     friend constexpr auto operator<=>(TFixed a, TFixed b) = default;
 
     std::int64_t Raw = 0;

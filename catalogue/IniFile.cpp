@@ -4,6 +4,7 @@
 #include "catalogue/TextUtils.h"
 
 #include <cstdlib>
+#include <string_view>
 #include <vector>
 
 namespace cvn {
@@ -15,6 +16,12 @@ std::vector<std::string> ReadLines(const std::string& fileName) {
     std::string error;
     if (!ReadWholeFile(fileName, bytes, error)) {
         return {};
+    }
+    // Editors that save as UTF-8 put a byte-order mark before the first section; read
+    // as part of its header, it would hide that whole section.
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (std::string_view(bytes).substr(0, bom.size()) == bom) {
+        bytes.erase(0, bom.size());
     }
     return SplitLines(bytes);
 }

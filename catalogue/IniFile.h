@@ -8,7 +8,8 @@ namespace cvn {
 // section and key names ignore case; a read of a missing file, section or key gives
 // the default; a write changes or adds one line and keeps every other section, key,
 // comment and blank line as it was; the file is created when missing and written
-// with CR LF line ends.
+// with CR LF line ends. A UTF-8 byte-order mark at the start is skipped when reading
+// and not written back.
 
 std::string ReadIniString(const std::string& fileName, const std::string& section,
                           const std::string& key, const std::string& defaultValue);

@@ -5,7 +5,10 @@
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace cvn {
 
@@ -22,13 +25,26 @@ TFixed PositiveStep(const TTxtTable& familyTable, int familyRow, int column) {
 }
 
 void Step(TStrings& items, TFixed start, TFixed end, TFixed step, int decimals) {
-    for (TFixed v = start; v <= end; v += step) {
-        if (static_cast<int>(items.size()) >= kMaxLengthItems) {
-            throw EConvertError("Too many lengths from " + start.Format(decimals) + " to " +
-                                end.Format(decimals) + " in steps of " + step.Format(4));
-        }
-        items.push_back(v.Format(decimals));
+    if (end < start) {
+        return;
     }
+    // Counted before stepping, so that no sum ever passes the end of the range, however
+    // near the top of the range the end lies.
+    const std::uint64_t span =
+        static_cast<std::uint64_t>(end.Raw) - static_cast<std::uint64_t>(start.Raw);
+    const std::uint64_t count = span / static_cast<std::uint64_t>(step.Raw) + 1;
+    if (count > static_cast<std::uint64_t>(kMaxLengthItems)) {
+        throw EConvertError("Too many lengths from " + start.Format(decimals) + " to " +
+                            end.Format(decimals) + " in steps of " + step.Format(4));
+    }
+    for (std::int64_t i = 0; i < static_cast<std::int64_t>(count); ++i) {
+        items.push_back((start + step * i).Format(decimals));
+    }
+}
+
+// Whole millimetres as the lists count them.
+TFixed WholeMillimetres(double mm) {
+    return TFixed::FromInt(RoundHalfEven(mm));
 }
 
 } // namespace
@@ -56,6 +72,21 @@ bool TryLengthCode(const std::string& text, int digits, std::string& code) {
     return true;
 }
 
+void CheckLengthRange(const TTxtTable& dimensions, int row) {
+    // Inch columns are also shown in millimetres, so they must fit after conversion.
+    for (const auto& [column, toMm] :
+         {std::pair{3, 25.4}, {4, 25.4}, {5, 1.0}, {6, 25.4}, {7, 1.0}}) {
+        const std::string text = dimensions.GetField(row, column);
+        double value = 0;
+        if (TryStrToFloat(text, value) &&
+            !(std::fabs(value * toMm) <= static_cast<double>(TFixed::MaxWhole))) {
+            throw EConvertError("Length '" + text + "' in Dimensions.tbl row " +
+                                std::to_string(row + 2) + ", column " + std::to_string(column) +
+                                ", is out of range");
+        }
+    }
+}
+
 TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
                               const TTxtTable& dimensions, const std::string& waveguideCode,
                               bool imperial) {
@@ -69,6 +100,7 @@ TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
         return lists;
     }
     lists.Found = true;
+    CheckLengthRange(dimensions, row);
     const TFixed inchStep = PositiveStep(familyTable, familyRow, 3);
     const TFixed mmStep = PositiveStep(familyTable, familyRow, 4);
 
@@ -82,8 +114,8 @@ TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
     const TFixed end = TFixed::Parse(InchText(dimensions.GetField(row, 4)));
     Step(lists.ImperialItems, start, end, inchStep, 1);
 
-    const TFixed mmStart = TFixed::FromInt(RoundHalfEven(InchesToMm(start.ToDouble())));
-    const TFixed mmEnd = TFixed::FromInt(RoundHalfEven(StrToFloat(dimensions.GetField(row, 5))));
+    const TFixed mmStart = WholeMillimetres(InchesToMm(start.ToDouble()));
+    const TFixed mmEnd = WholeMillimetres(StrToFloat(dimensions.GetField(row, 5)));
     Step(lists.MetricItems, mmStart, mmEnd, mmStep, 0);
     return lists;
 }

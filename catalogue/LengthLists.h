@@ -23,11 +23,16 @@ struct TLengthLists {
 // Lists more than this long are taken as a broken table rather than built.
 constexpr int kMaxLengthItems = 10000;
 
+// Raises EConvertError naming the row and column when a length of the Dimensions.tbl
+// row lies beyond what lengths can hold in either unit; text that is not a number is
+// left to the reader of its column.
+void CheckLengthRange(const TTxtTable& dimensions, int row);
+
 // Builds the lists from the family's steps (Family.tbl columns 3 and 4 of familyRow)
 // and the first Dimensions.tbl row for its letter and the waveguide; both lists are
 // built, the default only for the unit in force (imperial). A number column that is
-// read and is not a number raises EConvertError; so does a step of zero or less,
-// which would never reach the end of the range.
+// read and is not a number raises EConvertError; so do a step of zero or less, which
+// would never reach the end of the range, and a length out of range (CheckLengthRange).
 TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
                               const TTxtTable& dimensions, const std::string& waveguideCode,
                               bool imperial);

@@ -30,12 +30,25 @@ std::string TextLine(const std::string& quantity, const std::string& price,
            description;
 }
 
+// Bytes no XML document may hold: control characters other than tab and line ends,
+// and the five bytes Windows-1252 leaves undefined, which no decoder can read.
+bool IsUnwritableInXml(unsigned char byte) {
+    return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x81 ||
+           byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+}
+
 // Descriptions carry "&" and "<" as readily as "°": without escaping, parsers reject
-// the document. Other bytes stay as they are; the declaration names their encoding.
+// the document. A byte XML cannot hold becomes the replacement character U+FFFD, so one
+// stray byte in a table does not make the whole order unreadable. Other bytes stay as
+// they are; the declaration names their encoding.
 std::string XmlEscape(const std::string& value) {
     std::string out;
     out.reserve(value.size());
     for (const char c : value) {
+        if (IsUnwritableInXml(static_cast<unsigned char>(c))) {
+            out += "&#xFFFD;";
+            continue;
+        }
         switch (c) {
         case '&':
             out += "&amp;";

@@ -18,7 +18,9 @@ void SaveOrderAsSheet(const TTxtTable& orderLines, const std::string& fileName);
 // Fixed-width report; a value wider than its column pushes the rest of the line right.
 void SaveOrderAsText(const TTxtTable& orderLines, const std::string& fileName);
 
-// XML document declared as windows-1252, with "&", "<" and ">" in values escaped.
+// XML document declared as windows-1252, with "&", "<" and ">" in values escaped; a
+// control byte other than tab, or a byte Windows-1252 leaves undefined, is written as
+// the replacement character "&#xFFFD;" so that the document stays well-formed.
 void SaveOrderAsXml(const TTxtTable& orderLines, const std::string& fileName);
 
 // One format of Save As; the command line's export knows it by Name.

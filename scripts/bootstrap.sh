@@ -11,6 +11,9 @@ PACKAGES="$PACKAGES desktop-file-utils"
 PACKAGES="$PACKAGES python3-markdown"
 PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
+# The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
+PACKAGES="$PACKAGES clang-14"
+PACKAGES="$PACKAGES libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do

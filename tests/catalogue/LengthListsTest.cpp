@@ -1,10 +1,13 @@
 #include "catalogue/LengthLists.h"
 #include "catalogue/Errors.h"
+#include "catalogue/Fixed.h"
 #include "catalogue/TxtTable.h"
 
 #include "tests/support/Tables.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdint>
 
 namespace cvn {
 namespace {
@@ -76,6 +79,50 @@ TEST(LengthLists, BadNumbersAndStepsAreDataErrorsNotHangs) {
     }
     EXPECT_THROW(BuildLengthLists(kFamily, 1, dims, "090", true), EConvertError);
     EXPECT_THROW(BuildLengthLists(kFamily, 2, dims, "112", true), EConvertError); // 20,000 items
+}
+
+TEST(LengthLists, AbsurdLengthsAreDataErrorsNamingTheRowNotOverflows) {
+    // Each of these once overflowed a signed sum (undefined; Release gave an empty list).
+    struct TCase {
+        const char* row;
+        const char* message; // empty: builds without error
+    };
+    const TCase cases[] = {
+        {"R|187|900000000000000|900000000000000|254|12|305",
+         "Length '900000000000000' in Dimensions.tbl row 3, column 3, is out of range"},
+        {"R|187|12|24|900000000000000000|18|457",
+         "Length '900000000000000000' in Dimensions.tbl row 3, column 5, is out of range"},
+        {"R|187|12|24|610|-900000000000000|457",
+         "Length '-900000000000000' in Dimensions.tbl row 3, column 6, is out of range"},
+        // Near the top of the range the last step would pass it.
+        {"R|187|922337203685460|922337203685477|610|18|457",
+         "Length '922337203685460' in Dimensions.tbl row 3, column 3, is out of range"},
+    };
+    for (const TCase& c : cases) {
+        const TTxtTable dims = TableOf({"R|090|1|2|51|1|25", c.row});
+        try {
+            BuildLengthLists(kFamily, 1, dims, "187", true);
+            ADD_FAILURE() << c.row;
+        } catch (const EConvertError& e) {
+            EXPECT_STREQ(e.what(), c.message) << c.row;
+        }
+    }
+}
+
+TEST(Fixed, SumsAndProductsBeyondTheRangeRaiseInsteadOfWrapping) {
+    const TFixed top = TFixed::FromRaw(INT64_MAX);
+    EXPECT_THROW(top + TFixed::FromRaw(1), EConvertError);
+    EXPECT_THROW(TFixed::FromRaw(INT64_MIN) - TFixed::FromRaw(1), EConvertError);
+    EXPECT_THROW(top * 2, EConvertError);
+    EXPECT_THROW(TFixed::FromInt(TFixed::MaxWhole + 1), EConvertError);
+    EXPECT_THROW(TFixed::FromInt(-TFixed::MaxWhole - 1), EConvertError);
+    TFixed sum = top - TFixed::FromRaw(5);
+    EXPECT_THROW(sum += TFixed::FromRaw(6), EConvertError);
+    EXPECT_EQ(sum.Raw, INT64_MAX - 5); // left as it was
+    sum += TFixed::FromRaw(5);
+    EXPECT_EQ(sum, top);
+    EXPECT_EQ(TFixed::FromInt(TFixed::MaxWhole).Raw, TFixed::MaxWhole * TFixed::Scale);
+    EXPECT_EQ((TFixed::FromInt(-3) * 4).Format(0), "-12");
 }
 
 TEST(LengthTexts, InchesShowOneDecimalAndMillimetresRoundHalvesToEven) {

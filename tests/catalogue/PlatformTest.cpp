@@ -145,6 +145,18 @@ TEST_F(IniFile, WriteCreatesAMissingFileWithCrLf) {
     EXPECT_EQ(folder.Read("Corvane.ini"), "[UNITS]\r\ntype=P\r\n");
 }
 
+TEST_F(IniFile, AByteOrderMarkDoesNotHideTheFirstSection) {
+    folder.Write("Corvane.ini", "\xEF\xBB\xBF[UNITS]\r\ntype=M\r\n[PREVIEW]\r\nsize=75\r\n");
+    EXPECT_EQ(ReadIniString(file, "UNITS", "type", "P"), "M");
+    EXPECT_EQ(ReadIniInteger(file, "PREVIEW", "size", 100), 75);
+    // A write changes the key in place rather than adding a second [UNITS].
+    WriteIniString(file, "UNITS", "type", "P");
+    EXPECT_EQ(folder.Read("Corvane.ini"), "[UNITS]\r\ntype=P\r\n[PREVIEW]\r\nsize=75\r\n");
+    // Only a mark at the very start is one.
+    folder.Write("Corvane.ini", "[PREVIEW]\r\n\xEF\xBB\xBFsize=75\r\n");
+    EXPECT_EQ(ReadIniInteger(file, "PREVIEW", "size", 100), 100);
+}
+
 TEST_F(IniFile, GarbageFilesReadAsDefaultsAndSurviveAWrite) {
     using namespace std::string_literals;
     const std::string garbage = "\x00\xff[[[\r\n=\r\n]]\n\xb0=\xb0\0"s;

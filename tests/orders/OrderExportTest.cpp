@@ -58,6 +58,43 @@ TEST(OrderExportTest, XmlIsAcceptedByAParserWithValuesIntact) {
     }
 }
 
+TEST(OrderExportTest, XmlStaysWellFormedWithControlAndUndefinedBytes) {
+    if (std::system("xmllint --version > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "xmllint is not installed";
+    }
+    // Each value as a table may hold it, and what a parser must read back: bytes XML
+    // cannot hold become U+FFFD, every other byte keeps its character.
+    const std::pair<const char*, const char*> cases[] = {
+        {"bell\x07here", "bell\uFFFDhere"},
+        {"a\x01\x08\x0B\x0C\x1F"
+         "b",
+         "a\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"
+         "b"},
+        {"\x81\x8D\x8F\x90\x9D", "\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"tab\tkept \x80 \x9F \xB0 \x7F \xFF", "tab\tkept \u20AC \u0178 \u00B0 \x7F \u00FF"},
+    };
+    const test::TTempFolder folder;
+    TTxtTable order;
+    for (const auto& [raw, parsed] : cases) {
+        order.Lines.push_back(std::string("1|$1.00|") + raw + "|R187PA0125BSG|" + raw);
+    }
+    const std::string path = folder.Path() + "order.xml";
+    SaveOrderAsXml(order, path);
+    ASSERT_EQ(std::system(("xmllint --noout " + path).c_str()), 0) << folder.Read("order.xml");
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        for (const char* element : {"delivery_time", "description"}) {
+            const std::string command = "xmllint --xpath 'string(/order/item[" +
+                                        std::to_string(i + 1) + "]/" + element + ")' " + path;
+            FILE* pipe = ::popen(command.c_str(), "r");
+            ASSERT_NE(pipe, nullptr);
+            std::string text(4096, '\0');
+            text.resize(std::fread(text.data(), 1, text.size(), pipe));
+            EXPECT_EQ(::pclose(pipe), 0);
+            EXPECT_EQ(Trim(text), cases[i].second) << element << " " << i;
+        }
+    }
+}
+
 TEST(OrderExportTest, SaveAsAddsTheFormatsExtensionUnlessTyped) {
     const struct {
         const char* Typed;

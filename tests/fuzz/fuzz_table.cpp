@@ -1,0 +1,69 @@
+// The table reader over any bytes: a table read from a file must hold exactly the
+// lines of those bytes, and every field must be what its line says.
+#include "catalogue/TextUtils.h"
+#include "catalogue/TxtTable.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+#include <cstdint>
+#include <fstream>
+
+using namespace cvn;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    fuzz::TFuzzPrompts prompts;
+    const fuzz::TReplacedTable replaced("Fuzz.tbl", bytes);
+    const TTxtTable table = LoadDataTable("Fuzz.tbl", prompts);
+
+    TStrings expected = SplitLines(bytes);
+    if (!expected.empty()) {
+        expected.erase(expected.begin());
+    }
+    if (table.RowCount() != static_cast<int>(expected.size()) || prompts.Messages != 0) {
+        fuzz::Fail("the table does not hold the file's lines");
+    }
+    if (SplitLines(JoinLinesCrLf(SplitLines(bytes))) != SplitLines(bytes)) {
+        fuzz::Fail("lines written back with CR LF read differently");
+    }
+    TStrings fields;
+    TStrings column;
+    table.GetColumn(2, column);
+    if (column.size() != expected.size()) {
+        fuzz::Fail("GetColumn does not give one entry per row");
+    }
+    for (int row = 0; row < table.RowCount(); ++row) {
+        const std::string& line = expected[static_cast<std::size_t>(row)];
+        table.SplitRow(row, fields);
+        if (fields.empty() || table.JoinFields(fields) != line) {
+            fuzz::Fail("the fields of a row do not join back to its line");
+        }
+        const int count = static_cast<int>(fields.size());
+        for (int c = -1; c <= count + 1; ++c) {
+            const std::string field = table.GetField(row, c);
+            const std::string want =
+                c <= 0 ? std::string()
+                       : Trim(fields[static_cast<std::size_t>(std::min(c, count) - 1)]);
+            if (field != want) {
+                fuzz::Fail("GetField disagrees with the row's fields");
+            }
+        }
+        const int found = FindRow(table, 1, table.GetField(row, 1));
+        if (found < 0 || found > row || table.GetField(found, 1) != table.GetField(row, 1)) {
+            fuzz::Fail("FindRow does not find the first row with the key");
+        }
+        if (column[static_cast<std::size_t>(row)] != table.GetField(row, 2)) {
+            fuzz::Fail("GetColumn disagrees with GetField");
+        }
+    }
+    if (table.RowCount() > 0) {
+        TTxtTable copy;
+        copy.Assign(table);
+        copy.SplitRow(0, fields);
+        copy.SetField(0, static_cast<int>(fields.size()), "x");
+        if (copy.GetField(0, static_cast<int>(fields.size())) != "x" ||
+            copy.RowCount() != table.RowCount()) {
+            fuzz::Fail("SetField does not store the field");
+        }
+    }
+    return 0;
+}
