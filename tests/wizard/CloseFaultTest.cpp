@@ -70,9 +70,10 @@ void RunAndClose(const test::TTempFolder& folder, TFault fault) {
         }
     }
 
-    // The settings file is lost silently; the others say which file they could not write.
+    // Each file says that it could not be written, the settings first.
     std::vector<std::string> expected;
     if (fault != TFault::ReadOnlyDataFolder) {
+        expected.push_back("Cannot create file " + app + "Corvane.ini");
         expected.push_back("Cannot create file " + app + "corvane38.lom");
     }
     if (fault != TFault::ReadOnlyProgramFolder) {
