@@ -2,6 +2,7 @@
 
 #include "catalogue/Errors.h"
 #include "catalogue/FamilyRules.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/Files.h"
 #include "catalogue/Fixed.h"
 #include "catalogue/LengthLists.h"
@@ -13,6 +14,7 @@
 
 #include <map>
 #include <set>
+#include <unordered_map>
 
 namespace cvn {
 
@@ -61,6 +63,11 @@ private:
     std::map<std::pair<std::string, int>, std::vector<std::string>> BeyondBreakpoint;
     std::set<std::string> Unreadable;
     TSilentPrompts Silent;
+    // Rows of a table by the trimmed value of one column, in table order. Each size
+    // looks up its own rows, so one pass per (table, column) replaces a scan per size;
+    // the index lives only as long as this check run, like the tables it points into.
+    std::map<std::pair<std::string, int>, std::unordered_map<std::string_view, std::vector<int>>>
+        Indexes;
 
     const TTxtTable& T(const std::string& name) {
         auto it = Tables.find(name);
@@ -175,9 +182,39 @@ private:
                 {{3, TNum::Money}, {5, TNum::Integer}, {6, TNum::Money}});
     }
 
+    const std::vector<int>& RowsWith(const std::string& file, int column, std::string_view value) {
+        static const std::vector<int> none;
+        auto [index, added] = Indexes.try_emplace({file, column});
+        if (added) {
+            const TTxtTable& t = T(file);
+            for (int r = 0; r < t.RowCount(); ++r) {
+                index->second[t.FieldView(r, column)].push_back(r);
+            }
+        }
+        const auto rows = index->second.find(value);
+        return rows == index->second.end() ? none : rows->second;
+    }
+
+    // The first row matching every key, found through the first key's index; -1 if none.
+    int FirstRow(const std::string& file,
+                 std::initializer_list<std::pair<int, std::string_view>> keys) {
+        const TTxtTable& t = T(file);
+        const auto& [column, key] = *keys.begin();
+        for (const int r : RowsWith(file, column, key)) {
+            bool all = true;
+            for (auto more = keys.begin() + 1; all && more != keys.end(); ++more) {
+                all = t.FieldView(r, more->first) == more->second;
+            }
+            if (all) {
+                return r;
+            }
+        }
+        return -1;
+    }
+
     bool HasRow(const std::string& file,
                 std::initializer_list<std::pair<int, std::string_view>> keys) {
-        return FindRow(T(file), keys) >= 0;
+        return FirstRow(file, keys) >= 0;
     }
 
     void Need(bool ok, const std::string& file, int row, const std::string& problem) {
@@ -342,15 +379,8 @@ private:
         return rows;
     }
 
-    std::vector<int> FlangesFor(const std::string& code) {
-        std::vector<int> rows;
-        const TTxtTable& flanges = T("Flange.tbl");
-        for (int r = 0; r < flanges.RowCount(); ++r) {
-            if (flanges.GetField(r, 2) == code) {
-                rows.push_back(r);
-            }
-        }
-        return rows;
+    const std::vector<int>& FlangesFor(const std::string& code) {
+        return RowsWith("Flange.tbl", 2, code);
     }
 
     // Bands with a frequency row among the VSWR rows that match the keys.
@@ -359,10 +389,7 @@ private:
                                 std::initializer_list<std::pair<int, std::string_view>> more = {}) {
         std::set<std::string> bands;
         const TTxtTable& t = T(file);
-        for (int r = 0; r < t.RowCount(); ++r) {
-            if (t.GetField(r, wgColumn) != code) {
-                continue;
-            }
+        for (const int r : RowsWith(file, wgColumn, code)) {
             bool all = true;
             for (const auto& [c, key] : more) {
                 all = all && t.GetField(r, c) == key;
@@ -510,9 +537,8 @@ private:
         case PressureWindow: {
             const TTxtTable& windows = T("PressureWindows.tbl");
             int fitting = 0;
-            for (int r = 0; r < windows.RowCount(); ++r) {
-                if (windows.GetField(r, 1) == code &&
-                    HasRow("Flange.tbl", {{1, windows.GetField(r, 2)}, {2, code}})) {
+            for (const int r : RowsWith("PressureWindows.tbl", 1, code)) {
+                if (HasRow("Flange.tbl", {{1, windows.GetField(r, 2)}, {2, code}})) {
                     ++fitting;
                 }
             }
@@ -520,16 +546,13 @@ private:
             break;
         }
         case StepTwist: {
-            const TTxtTable& stepFlanges = T("StepFlange.tbl");
-            Need(FindRow(stepFlanges, 2, code) >= 0, "StepFlange.tbl", -2, what + "no flange");
+            Need(HasRow("StepFlange.tbl", {{2, code}}), "StepFlange.tbl", -2, what + "no flange");
             const TTxtTable& steps = T("StepTwist.tbl");
-            for (int r = 0; r < steps.RowCount(); ++r) {
-                if (steps.GetField(r, 1) == code) {
-                    const std::string part = steps.GetField(r, 5);
-                    Need(Unreadable.count("StepTwistPrice.tbl") ||
-                             HasRow("StepTwistPrice.tbl", {{1, part}}),
-                         "StepTwist.tbl", r, "no price row for " + part + " in StepTwistPrice.tbl");
-                }
+            for (const int r : RowsWith("StepTwist.tbl", 1, code)) {
+                const std::string part = steps.GetField(r, 5);
+                Need(Unreadable.count("StepTwistPrice.tbl") ||
+                         HasRow("StepTwistPrice.tbl", {{1, part}}),
+                     "StepTwist.tbl", r, "no price row for " + part + " in StepTwistPrice.tbl");
             }
             break;
         }
@@ -544,6 +567,7 @@ private:
                          const std::set<std::string>& bands, const std::string& what) {
         const std::string file = f == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl";
         const TTxtTable& prices = T(file);
+        const std::vector<int>& rows = RowsWith(file, 1, code);
         const std::string inch = LegCode(lists.ImperialDefault);
         const std::string mm = LegCode(lists.MetricDefault);
         for (const std::string& unit : {std::string("P"), std::string("M")}) {
@@ -551,10 +575,9 @@ private:
             for (const std::string& b : bands) {
                 for (const std::string finish : {"G", "N"}) {
                     bool found = false;
-                    for (int r = 0; r < prices.RowCount() && !found; ++r) {
-                        const std::string sample = prices.GetField(r, 2);
-                        found = prices.GetField(r, 1) == code && sample.size() >= 2 &&
-                                sample.substr(sample.size() - 1) == finish &&
+                    for (auto r = rows.begin(); r != rows.end() && !found; ++r) {
+                        const std::string sample = prices.GetField(*r, 2);
+                        found = sample.size() >= 2 && sample.substr(sample.size() - 1) == finish &&
                                 sample.substr(sample.size() - 2, 1) == b &&
                                 PartField(sample, f, 9) == unit && PartField(sample, f, 7) == leg &&
                                 PartField(sample, f, 8) == leg;
@@ -573,7 +596,7 @@ private:
     }
 
     void CheckFlex(const std::string& code, const std::string& what) {
-        const int spec = FindRow(T("FlexSpecs.tbl"), 1, code);
+        const int spec = FirstRow("FlexSpecs.tbl", {{1, code}});
         if (spec < 0) {
             Report("FlexSpecs.tbl", -2, what + "no default length");
             return;
@@ -593,11 +616,11 @@ private:
              what + "default " + mmDefault + " mm is not in FlexMetricLengths.tbl");
 
         const TTxtTable& vswr = T("FlexVSWR.tbl");
+        const std::vector<int>& vswrRows = RowsWith("FlexVSWR.tbl", 1, code);
         double largest = -1;
-        for (int r = 0; r < vswr.RowCount(); ++r) {
+        for (const int r : vswrRows) {
             double v = 0;
-            if (vswr.GetField(r, 1) == code && TryStrToFloat(vswr.GetField(r, 3), v) &&
-                v > largest) {
+            if (TryStrToFloat(vswr.GetField(r, 3), v) && v > largest) {
                 largest = v;
             }
         }
@@ -617,21 +640,18 @@ private:
             }
         }
         // The default configuration is priced in both units for every band it offers.
-        const TTxtTable& prices = T("FlexTwistPrice.tbl");
         for (const std::string& unit : {std::string("P"), std::string("M")}) {
             std::string lengthCode;
             if (!TryLengthCode(unit == "P" ? inchDefault : mmDefault, 4, lengthCode)) {
                 continue;
             }
-            for (int r = 0; r < vswr.RowCount(); ++r) {
-                if (vswr.GetField(r, 1) != code) {
-                    continue;
-                }
+            for (const int r : vswrRows) {
                 const std::string b = vswr.GetField(r, 2);
                 const std::string key = b == "S" ? "S" : "#";
-                Need(FindRow(prices, {{1, code}, {2, unit}, {4, key}, {3, lengthCode}}) >= 0,
-                     "FlexTwistPrice.tbl", -2,
-                     what + "no price row for " + unit + " " + lengthCode + " band key " + key);
+                Need(
+                    HasRow("FlexTwistPrice.tbl", {{1, code}, {2, unit}, {4, key}, {3, lengthCode}}),
+                    "FlexTwistPrice.tbl", -2,
+                    what + "no price row for " + unit + " " + lengthCode + " band key " + key);
             }
         }
     }
@@ -661,6 +681,9 @@ private:
     }
 
     void CheckConversions() {
+        // Every new part number is set up, composed and priced as the user would; the
+        // whole run reads each table once, as one user event does.
+        const TTableReadScope tables;
         const TTxtTable& conversions = T("Conversion.tbl");
         for (int r = 0; r < conversions.RowCount(); ++r) {
             const std::string part = UpperCase(conversions.GetField(r, 2));

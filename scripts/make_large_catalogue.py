@@ -111,6 +111,22 @@ def main():
     def coax_code(c, k):
         return free_coax[(real_coax.index(c) + k * len(real_coax)) % len(free_coax)]
 
+    _, coax_vswr = read_table("CoaxVSWR.tbl")
+
+    def converted(pn, k):
+        # A coax clone offers the cloned connector types only: its part number carries
+        # the connector after the flange. Conversion upper-cases a new part number, so
+        # pick a connector of that clone whose code has no lower case, or leave it out.
+        if not pn.startswith("C") or len(pn) < 6:
+            return part(pn, k)
+        choices = [coax_code(pn[5], k)] + [coax_code(r[2], k) for r in coax_vswr
+                                           if r[0] == pn[1:4]]
+        usable = [c for c in choices if c == c.upper()]
+        if not usable:
+            return None
+        pn = part(pn, k)
+        return pn[:5] + usable[0] + pn[6:]
+
     # Per table: how each cloned row is made from a real one.
     rules = {
         "WGSize.tbl": lambda r, k: [code(r[0], k)] + r[1:],
@@ -134,7 +150,8 @@ def main():
         "StepTwistPrice.tbl": lambda r, k: [part(r[0], k)] + r[1:],
         "StraightSectionPrice.tbl": lambda r, k: [code(r[0], k)] + r[1:],
         "TaperedTransitionPrice.tbl": lambda r, k: [code(r[0], k)] + r[1:],
-        "Conversion.tbl": lambda r, k: [f"X{k}-" + r[0], part(r[1], k)] + r[2:],
+        "Conversion.tbl": lambda r, k: (None if converted(r[1], k) is None else
+                                        [f"X{k}-" + r[0], converted(r[1], k)] + r[2:]),
     }
 
     data = os.path.join(out, "Data")
@@ -144,7 +161,8 @@ def main():
         clones = []
         if name in rules:
             for k in range(copies):
-                clones += [rules[name](r, k) for r in rows if cloned(name, r)]
+                made = [rules[name](r, k) for r in rows if cloned(name, r)]
+                clones += [r for r in made if r is not None]
         elif name == "CoaxType.tbl":
             clones = [[c, f"Connector {c}"] for c in free_coax]
         write_table(data, name, header, clones + rows)
