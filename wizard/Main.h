@@ -206,6 +206,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // MainLayout.cpp: the widgets at their fixed positions, wired to the handlers.
+    void BuildWindow();
     void BuildMenu();
     void BuildTop(QWidget* client);
     void BuildScreenOne();
