@@ -128,9 +128,11 @@ void TfrmMain::BuildWindow() {
 void TfrmMain::BuildMenu() {
     QMenuBar* bar = menuBar();
     mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &TfrmMain::mnuExitClick);
 
     mnuOptions = bar->addMenu(QStringLiteral("&Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuConvert = mnuOptions->addAction(QStringLiteral("&Convert From Old Part Number"), this,
                                        &TfrmMain::mnuConvertClick);
     mnuCreate = mnuOptions->addAction(QStringLiteral("C&reate From Part Number"), this,
@@ -146,6 +148,7 @@ void TfrmMain::BuildMenu() {
                                       &TfrmMain::mnuUpdateClick);
 
     mnuUnits = bar->addMenu(QStringLiteral("&Units"));
+    mnuUnits->setObjectName(QStringLiteral("mnuUnits"));
     mnuImperial =
         mnuUnits->addAction(QStringLiteral("&Imperial"), this, &TfrmMain::mnuImperialClick);
     mnuMetric = mnuUnits->addAction(QStringLiteral("&Metric"), this, &TfrmMain::mnuMetricClick);
@@ -153,6 +156,7 @@ void TfrmMain::BuildMenu() {
     mnuMetric->setCheckable(true);
 
     mnuHelpMenu = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelpMenu->setObjectName(QStringLiteral("mnuHelpMenu"));
     mnuHelp = mnuHelpMenu->addAction(QStringLiteral("&Help"), this, &TfrmMain::mnuHelpClick);
     mnuHelpMenu->addSeparator();
     mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"), this, &TfrmMain::mnuAboutClick);
