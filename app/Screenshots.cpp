@@ -71,30 +71,44 @@ private:
     }
 };
 
+// A widget of the main window by its object name; the tool stops on a missing one.
+template <class T = cvn::TMultiColumnCombo> T* Widget(const cvn::TfrmMain& main, const char* name) {
+    T* found = main.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("The main window has no %s", name);
+    }
+    return found;
+}
+
 // Chooses a family, a size and the first flanges through the window's own handlers,
 // as the user would.
 void ChooseThroughWindow(cvn::TfrmMain& main, int family, const char* size) {
-    main.cbxProductType->SetItemIndex(family);
+    auto* cbxProductType = Widget(main, "cbxProductType");
+    auto* cbxWaveguide = Widget(main, "cbxWaveguide");
+    auto* cbxFlangeA = Widget(main, "cbxFlangeA");
+    auto* cbxFlangeB = Widget(main, "cbxFlangeB");
+    auto* cbxCoax = Widget(main, "cbxCoax");
+    cbxProductType->SetItemIndex(family);
     main.cbxProductTypeChange();
     const cvn::TTxtTable& sizes = main.Core().WaveguideList;
     for (int r = 0; r < sizes.RowCount(); ++r) {
         if (sizes.GetField(r, 1) == size) {
-            main.cbxWaveguide->SetItemIndex(r);
+            cbxWaveguide->SetItemIndex(r);
             main.cbxWaveguideChange();
             break;
         }
     }
-    if (main.cbxFlangeA->ItemIndex() < 0 && main.cbxFlangeA->count() > 0) {
-        main.cbxFlangeA->SetItemIndex(0);
+    if (cbxFlangeA->ItemIndex() < 0 && cbxFlangeA->count() > 0) {
+        cbxFlangeA->SetItemIndex(0);
         main.cbxFlangeAChange();
     }
-    if (main.cbxFlangeB->isVisible() && main.cbxFlangeB->isEnabled() &&
-        main.cbxFlangeB->ItemIndex() < 0 && main.cbxFlangeB->count() > 0) {
-        main.cbxFlangeB->SetItemIndex(main.cbxFlangeB->count() - 1);
+    if (cbxFlangeB->isVisible() && cbxFlangeB->isEnabled() && cbxFlangeB->ItemIndex() < 0 &&
+        cbxFlangeB->count() > 0) {
+        cbxFlangeB->SetItemIndex(cbxFlangeB->count() - 1);
         main.cbxFlangeBChange();
     }
-    if (main.cbxCoax->isVisible() && main.cbxCoax->ItemIndex() < 0 && main.cbxCoax->count() > 0) {
-        main.cbxCoax->SetItemIndex(0);
+    if (cbxCoax->isVisible() && cbxCoax->ItemIndex() < 0 && cbxCoax->count() > 0) {
+        cbxCoax->SetItemIndex(0);
         main.cbxCoaxChange();
     }
 }
@@ -114,12 +128,13 @@ void PickCode(cvn::TMultiColumnCombo* list, const cvn::TTxtTable& rows, const ch
 void Configure(cvn::TfrmMain& main, int family, const char* size, const char* flangeA,
                const char* flangeB) {
     ChooseThroughWindow(main, family, size);
-    PickCode(main.cbxFlangeA, main.Core().FlangeAList, flangeA, &cvn::TfrmMain::cbxFlangeAChange,
-             main);
-    PickCode(main.cbxFlangeB, main.Core().FlangeBList, flangeB, &cvn::TfrmMain::cbxFlangeBChange,
-             main);
+    PickCode(Widget(main, "cbxFlangeA"), main.Core().FlangeAList, flangeA,
+             &cvn::TfrmMain::cbxFlangeAChange, main);
+    PickCode(Widget(main, "cbxFlangeB"), main.Core().FlangeBList, flangeB,
+             &cvn::TfrmMain::cbxFlangeBChange, main);
     if (main.Core().LengthPage == 2) {
-        main.cbxLegBLength->setCurrentIndex(main.cbxLegBLength->count() - 1);
+        auto* legB = Widget<cvn::TCVNComboBox>(main, "cbxLegBLength");
+        legB->setCurrentIndex(legB->count() - 1);
         main.cbxLegBLengthChange();
     }
     main.btnNextClick();
@@ -245,11 +260,12 @@ int main(int argc, char** argv) {
     ok &= Save(main, folder, QStringLiteral("main-screen1"));
 
     // The product list open, with a family chosen.
-    main->cbxProductType->SetItemIndex(main->Core().FamilyTable.RowCount() > 8 ? 8 : 0);
-    main->cbxProductType->showPopup();
+    cvn::TMultiColumnCombo* families = Widget(*main, "cbxProductType");
+    families->SetItemIndex(main->Core().FamilyTable.RowCount() > 8 ? 8 : 0);
+    families->showPopup();
     QApplication::processEvents();
-    ok &= Save(main->cbxProductType->view()->window(), folder, QStringLiteral("main-product-list"));
-    main->cbxProductType->hidePopup();
+    ok &= Save(families->view()->window(), folder, QStringLiteral("main-product-list"));
+    families->hidePopup();
     main->cbxProductTypeChange();
     QApplication::processEvents();
     ok &= Save(main, folder, QStringLiteral("main-screen1-family"));
@@ -276,10 +292,11 @@ int main(int argc, char** argv) {
             ok &= Save(main, folder, QString::fromLatin1(shot.Name));
         }
     }
-    main->cbxWaveguide->showPopup();
+    cvn::TMultiColumnCombo* waveguides = Widget(*main, "cbxWaveguide");
+    waveguides->showPopup();
     QApplication::processEvents();
-    ok &= Save(main->cbxWaveguide->view()->window(), folder, QStringLiteral("main-taper-list"));
-    main->cbxWaveguide->hidePopup();
+    ok &= Save(waveguides->view()->window(), folder, QStringLiteral("main-taper-list"));
+    waveguides->hidePopup();
 
     main->Core().Screen = 2;
     main->MirrorState();

@@ -61,6 +61,55 @@ public:
     QDialog* frmConvert = nullptr;
     QDialog* frmPreview = nullptr;
 
+    // Draws one cell of grdSpecs: odd rows on light grey, one line, vertically centred,
+    // cut with "..." when it does not fit.
+    void grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect& rect) const;
+
+signals:
+    // FormClose has run: settings and site list written, tables freed.
+    void FormClosed();
+
+public slots:
+    void WizardChange();
+    void btnNextClick();
+    void btnBackClick();
+    void btnFinishClick();
+    void mnuExitClick();
+    void mnuCreateClick();
+    void mnuConvertClick();
+    void btnViewOrderClick();
+    void btnAddOrderClick();
+    void btnViewSpecsClick();
+    void mnuHelpClick();
+    void mnuUpdateClick();
+    void mnuAboutClick();
+    // Every time the window becomes the active one: the update reminder when due.
+    void FormActivate();
+    void mnuResetSettingsClick();
+    void mnuImperialClick();
+    void mnuMetricClick();
+    void cbxProductTypeChange();
+    void cbxWaveguideChange();
+    void cbxFlangeAChange();
+    void cbxFlangeBChange();
+    void cbxCoaxChange();
+    void cbxLengthChange();
+    void cbxLegALengthChange();
+    void cbxLegBLengthChange();
+    void chkFlangeAdaptorClick();
+    void cbxFinishChange();
+    void btnCreateClick();
+    void btnOtherFreqRangesClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Entering and leaving the length lists.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // The widgets; tests and tools find them by object name.
     // Menu.
     QMenu* mnuFile;
     QAction* mnuExit;
@@ -158,54 +207,8 @@ public:
     std::vector<TCVNRadioButton*> FrequencyChoices;
     std::vector<QLabel*> FrequencyLabels;
 
-    // Draws one cell of grdSpecs: odd rows on light grey, one line, vertically centred,
-    // cut with "..." when it does not fit.
-    void grdSpecsDrawCell(QPainter* painter, int col, int row, const QRect& rect) const;
-
-signals:
-    // FormClose has run: settings and site list written, tables freed.
-    void FormClosed();
-
-public slots:
-    void WizardChange();
-    void btnNextClick();
-    void btnBackClick();
-    void btnFinishClick();
-    void mnuExitClick();
-    void mnuCreateClick();
-    void mnuConvertClick();
-    void btnViewOrderClick();
-    void btnAddOrderClick();
-    void btnViewSpecsClick();
-    void mnuHelpClick();
-    void mnuUpdateClick();
-    void mnuAboutClick();
-    // Every time the window becomes the active one: the update reminder when due.
-    void FormActivate();
-    void mnuResetSettingsClick();
-    void mnuImperialClick();
-    void mnuMetricClick();
-    void cbxProductTypeChange();
-    void cbxWaveguideChange();
-    void cbxFlangeAChange();
-    void cbxFlangeBChange();
-    void cbxCoaxChange();
-    void cbxLengthChange();
-    void cbxLegALengthChange();
-    void cbxLegBLengthChange();
-    void chkFlangeAdaptorClick();
-    void cbxFinishChange();
-    void btnCreateClick();
-    void btnOtherFreqRangesClick();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    // Entering and leaving the length lists.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
+    // MainLayout.cpp: the widgets at their fixed positions, wired to the handlers.
+    void BuildWindow();
     void BuildMenu();
     void BuildTop(QWidget* client);
     void BuildScreenOne();

@@ -6,6 +6,7 @@
 #include "controls/CVNComboBox.h"
 #include "controls/MultiColumnCombo.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/MainWidgets.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -71,20 +72,22 @@ struct TWindow {
     // Straight Section, WR-187, flanges A: the editable length list with its default.
     void StraightSection() {
         TfrmMain& w = *Window;
+        const test::TMainWidgets ui(w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        PickItem(w.cbxProductType, FamilyType::Straight);
-        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
-        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
-        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
-        QVERIFY(w.cbxLength->isEditable());
-        QCOMPARE(w.cbxLength->currentText(), QStringLiteral("12.0"));
+        PickItem(ui.cbxProductType, FamilyType::Straight);
+        Pick(ui.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(ui.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(ui.cbxFlangeB, w.Core().FlangeBList, "A");
+        QVERIFY(ui.cbxLength->isEditable());
+        QCOMPARE(ui.cbxLength->currentText(), QStringLiteral("12.0"));
     }
     // Clicks into the length box, selects all and types text.
     void Type(const QString& text) {
-        QTest::mouseClick(Window->cbxLength->lineEdit(), Qt::LeftButton);
-        QTRY_VERIFY(Window->cbxLength->hasFocus());
-        QTest::keyClick(Window->cbxLength, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(Window->cbxLength, text);
+        const test::TMainWidgets ui(*Window);
+        QTest::mouseClick(ui.cbxLength->lineEdit(), Qt::LeftButton);
+        QTRY_VERIFY(ui.cbxLength->hasFocus());
+        QTest::keyClick(ui.cbxLength, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(ui.cbxLength, text);
     }
 
     test::TTempFolder Folder;
@@ -103,39 +106,41 @@ private slots:
         TWindow t;
         t.StraightSection();
         TfrmMain& w = *t.Window;
+        const test::TMainWidgets ui(w);
         for (std::size_t time = 1; time <= 2; ++time) {
             t.Type(QStringLiteral("abc"));
-            QTest::keyClick(w.cbxLength, Qt::Key_Tab);
+            QTest::keyClick(ui.cbxLength, Qt::Key_Tab);
             QTRY_COMPARE(t.Prompts.Errors.size(), time);
             QCOMPARE(t.Prompts.Errors.back(), std::string("\"abc\" is not a valid Length value."));
             // The focus is back in the list and the earlier length in the box.
-            QTRY_VERIFY(w.isActiveWindow() && w.cbxLength->hasFocus());
-            QCOMPARE(w.cbxLength->currentText(), QStringLiteral("12.0"));
+            QTRY_VERIFY(w.isActiveWindow() && ui.cbxLength->hasFocus());
+            QCOMPARE(ui.cbxLength->currentText(), QStringLiteral("12.0"));
             QCOMPARE(w.Core().Length.Text, std::string("12.0"));
         }
         // Leaving backwards is checked the same way.
         t.Type(QStringLiteral("80"));
-        QTest::keyClick(w.cbxLength, Qt::Key_Backtab, Qt::ShiftModifier);
+        QTest::keyClick(ui.cbxLength, Qt::Key_Backtab, Qt::ShiftModifier);
         QTRY_COMPARE(t.Prompts.Errors.size(), std::size_t{3});
         QCOMPARE(t.Prompts.Errors.back(), std::string("Length \"80\" is not available."));
-        QTRY_COMPARE(w.cbxLength->currentText(), QStringLiteral("72.0"));
+        QTRY_COMPARE(ui.cbxLength->currentText(), QStringLiteral("72.0"));
     }
 
     void checkedLengthReachesThePartNumber() {
         TWindow t;
         t.StraightSection();
         TfrmMain& w = *t.Window;
+        const test::TMainWidgets ui(w);
         for (const auto& [typed, shown] : {std::pair{"20.2", "20.5"}, std::pair{"13", "13.0"}}) {
             t.Type(QString::fromLatin1(typed));
-            QTest::keyClick(w.cbxLength, Qt::Key_Tab);
-            QTRY_COMPARE(w.cbxLength->currentText(), QString::fromLatin1(shown));
-            QVERIFY(!w.cbxLength->hasFocus());
+            QTest::keyClick(ui.cbxLength, Qt::Key_Tab);
+            QTRY_COMPARE(ui.cbxLength->currentText(), QString::fromLatin1(shown));
+            QVERIFY(!ui.cbxLength->hasFocus());
         }
         QVERIFY(t.Prompts.Errors.empty());
-        QTest::mouseClick(w.btnNext, Qt::LeftButton);
-        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
-        QCOMPARE(w.txtPartNumber->text(), QStringLiteral("R187PA0130ASG"));
-        QVERIFY(w.btnAddOrder->isEnabled());
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QCOMPARE(ui.txtPartNumber->text(), QStringLiteral("R187PA0130ASG"));
+        QVERIFY(ui.btnAddOrder->isEnabled());
     }
 };
 

@@ -8,6 +8,7 @@
 #include "controls/ProgramFonts.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/MainWidgets.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -28,6 +29,7 @@ using namespace cvn;
 namespace {
 
 using test::PickItem;
+using test::TMainWidgets;
 
 class TRecordingLauncher : public TLauncher {
 public:
@@ -75,16 +77,18 @@ public:
 
 // Chooses a straight section and its first size the way the user does, by typing.
 void ChooseFamilyAndWaveguide(TfrmMain& window) {
-    QTest::keyClick(window.cbxProductType, 'r');
-    QTest::keyClick(window.cbxWaveguide, '1');
+    const TMainWidgets ui(window);
+    QTest::keyClick(ui.cbxProductType, 'r');
+    QTest::keyClick(ui.cbxWaveguide, '1');
 }
 
 // A straight section whose screen 1 is complete: family, size, both flanges; the
 // length is the size's default.
 void CompleteScreenOne(TfrmMain& window) {
+    const TMainWidgets ui(window);
     ChooseFamilyAndWaveguide(window);
-    PickItem(window.cbxFlangeA, 0);
-    PickItem(window.cbxFlangeB, 0);
+    PickItem(ui.cbxFlangeA, 0);
+    PickItem(ui.cbxFlangeB, 0);
 }
 
 // Chooses an item of a list by the code in its first column, as the user picks it.
@@ -159,18 +163,19 @@ private slots:
         TWindowUnderTest test;
         test.Folder.Write("Corvane38.html", "<html></html>");
         TfrmMain& window = test.Create();
+        const TMainWidgets ui(window);
         window.show();
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
-        QVERIFY(!window.btnAddOrder->isEnabled());
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage1);
+        QVERIFY(!ui.btnAddOrder->isEnabled());
 
         QVERIFY(test.Prompts.Messages.empty());
-        QCOMPARE(window.cbxProductType->count(), 11);
-        QCOMPARE(window.cbxProductType->ColumnText(1, 1), QStringLiteral("90\u00B0 Twist"));
-        QCOMPARE(window.cbxProductType->ItemIndex(), -1);
-        QVERIFY(!window.imgPhoto->pixmap().isNull());
+        QCOMPARE(ui.cbxProductType->count(), 11);
+        QCOMPARE(ui.cbxProductType->ColumnText(1, 1), QStringLiteral("90\u00B0 Twist"));
+        QCOMPARE(ui.cbxProductType->ItemIndex(), -1);
+        QVERIFY(!ui.imgPhoto->pixmap().isNull());
 
-        QVERIFY(window.mnuHelp->isEnabled());
-        window.mnuHelp->trigger();
+        QVERIFY(ui.mnuHelp->isEnabled());
+        ui.mnuHelp->trigger();
         QCOMPARE(test.Launcher.Opened,
                  std::vector<std::string>{test.Folder.Path() + "Corvane38.html"});
     }
@@ -195,8 +200,9 @@ private slots:
             }
             test.Launcher.Answer = c.Opens;
             TfrmMain& window = test.Create();
-            QCOMPARE(window.mnuHelp->isEnabled(), c.Enabled);
-            window.mnuHelp->trigger();
+            const TMainWidgets ui(window);
+            QCOMPARE(ui.mnuHelp->isEnabled(), c.Enabled);
+            ui.mnuHelp->trigger();
             QCOMPARE(test.Launcher.Opened.size(), c.Enabled ? 1u : 0u);
             QCOMPARE(test.Prompts.Messages.size(), c.Messages);
         }
@@ -205,18 +211,19 @@ private slots:
     void unitSettingIsShownAndWrittenBackAtClose() {
         TWindowUnderTest test("[UNITS]\r\ntype=M\r\n");
         TfrmMain& window = test.Create();
-        QVERIFY(window.mnuMetric->isChecked());
-        QVERIFY(!window.mnuImperial->isChecked());
-        QCOMPARE(window.lblLength1->text(), QStringLiteral("mm"));
-        QCOMPARE(window.lblLength4->text(), QStringLiteral("mm"));
+        const TMainWidgets ui(window);
+        QVERIFY(ui.mnuMetric->isChecked());
+        QVERIFY(!ui.mnuImperial->isChecked());
+        QCOMPARE(ui.lblLength1->text(), QStringLiteral("mm"));
+        QCOMPARE(ui.lblLength4->text(), QStringLiteral("mm"));
 
-        window.mnuImperial->trigger();
-        QVERIFY(window.mnuImperial->isChecked());
-        QVERIFY(!window.mnuMetric->isChecked());
-        QCOMPARE(window.lblLength2->text(), QStringLiteral("inches"));
+        ui.mnuImperial->trigger();
+        QVERIFY(ui.mnuImperial->isChecked());
+        QVERIFY(!ui.mnuMetric->isChecked());
+        QCOMPARE(ui.lblLength2->text(), QStringLiteral("inches"));
         // Choosing the active unit again leaves its check mark.
-        window.mnuImperial->trigger();
-        QVERIFY(window.mnuImperial->isChecked());
+        ui.mnuImperial->trigger();
+        QVERIFY(ui.mnuImperial->isChecked());
 
         QSignalSpy closed(&window, &TfrmMain::FormClosed);
         window.show();
@@ -241,6 +248,7 @@ private slots:
         TQtServices desktop;
         TfrmMain window(TServices{prompts, launcher, desktop.FileDialogs, desktop.Clock},
                         folder.Path());
+        const TMainWidgets ui(window);
 
         window.SetupFromPartNumber("R187PA0125BSG");
         QCOMPARE(prompts.Texts("error"),
@@ -248,85 +256,88 @@ private slots:
         QCOMPARE(prompts.UnderHourglass, std::vector<bool>{false});
         QVERIFY(!QApplication::overrideCursor());
         // The window shows as much of the set-up as was done before the error.
-        QCOMPARE(window.cbxProductType->ItemIndex(), static_cast<int>(FamilyType::Straight));
+        QCOMPARE(ui.cbxProductType->ItemIndex(), static_cast<int>(FamilyType::Straight));
     }
 
     void nextRefusesAnIncompleteFirstScreen() {
         TWindowUnderTest test;
         TfrmMain& window = test.Create();
-        QTest::mouseClick(window.btnNext, Qt::LeftButton);
+        const TMainWidgets ui(window);
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
         QCOMPARE(test.Prompts.Texts("information"),
                  std::vector<std::string>{"Please fill all options to continue."});
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage1);
 
         ChooseFamilyAndWaveguide(window);
         QCOMPARE(window.Core().ProductTypeIndex, 8);
-        QVERIFY(window.cbxWaveguide->ItemIndex() >= 0);
-        QCOMPARE(window.cbxWaveguide->ItemIndex(), window.Core().WaveguideIndex);
+        QVERIFY(ui.cbxWaveguide->ItemIndex() >= 0);
+        QCOMPARE(ui.cbxWaveguide->ItemIndex(), window.Core().WaveguideIndex);
         // The flanges are still missing.
-        QTest::mouseClick(window.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
         QCOMPARE(test.Prompts.Messages.size(), std::size_t{2});
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage1);
 
-        PickItem(window.cbxFlangeA, 0);
-        PickItem(window.cbxFlangeB, 0);
-        QTest::mouseClick(window.btnNext, Qt::LeftButton);
+        PickItem(ui.cbxFlangeA, 0);
+        PickItem(ui.cbxFlangeB, 0);
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
         QCOMPARE(test.Prompts.Messages.size(), std::size_t{2});
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage2);
-        QCOMPARE(window.lblWizard->text(), QStringLiteral("Wizard - Screen 2 of 2"));
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage2);
+        QCOMPARE(ui.lblWizard->text(), QStringLiteral("Wizard - Screen 2 of 2"));
 
-        QTest::mouseClick(window.btnBack, Qt::LeftButton);
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
-        QCOMPARE(window.lblWizard->text(), QStringLiteral("Wizard - Screen 1 of 2"));
+        QTest::mouseClick(ui.btnBack, Qt::LeftButton);
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage1);
+        QCOMPARE(ui.lblWizard->text(), QStringLiteral("Wizard - Screen 1 of 2"));
     }
 
     void resetSettingsClearsTheChoices() {
         TWindowUnderTest test("[UNITS]\r\ntype=M\r\n");
         TfrmMain& window = test.Create();
+        const TMainWidgets ui(window);
         ShowActive(window);
         CompleteScreenOne(window);
-        QTest::mouseClick(window.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
         window.Core().PartNumber = "R187PA0125BSG";
         window.Core().AddOrderEnabled = true;
         window.MirrorState();
-        QCOMPARE(window.txtPartNumber->text(), QStringLiteral("R187PA0125BSG"));
-        window.btnCreate->setFocus();
+        QCOMPARE(ui.txtPartNumber->text(), QStringLiteral("R187PA0125BSG"));
+        ui.btnCreate->setFocus();
 
-        window.mnuResetSettings->trigger();
-        QCOMPARE(window.cbxProductType->ItemIndex(), -1);
-        QCOMPARE(window.cbxProductType->count(), 11);
-        QCOMPARE(window.cbxWaveguide->count(), 0);
-        QCOMPARE(window.cbxFlangeA->count(), 0);
-        QCOMPARE(window.cbxLength->count(), 0);
-        QCOMPARE(window.cbxFinish->ItemIndex(), -1);
-        QCOMPARE(window.txtPartNumber->text(), QString());
-        QVERIFY(!window.btnAddOrder->isEnabled());
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage1);
-        QCOMPARE(window.lblWizard->text(), QStringLiteral("Wizard - Screen 1 of 2"));
-        QTRY_VERIFY(window.cbxProductType->hasFocus());
-        QVERIFY(window.mnuMetric->isChecked());
+        ui.mnuResetSettings->trigger();
+        QCOMPARE(ui.cbxProductType->ItemIndex(), -1);
+        QCOMPARE(ui.cbxProductType->count(), 11);
+        QCOMPARE(ui.cbxWaveguide->count(), 0);
+        QCOMPARE(ui.cbxFlangeA->count(), 0);
+        QCOMPARE(ui.cbxLength->count(), 0);
+        QCOMPARE(ui.cbxFinish->ItemIndex(), -1);
+        QCOMPARE(ui.txtPartNumber->text(), QString());
+        QVERIFY(!ui.btnAddOrder->isEnabled());
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage1);
+        QCOMPARE(ui.lblWizard->text(), QStringLiteral("Wizard - Screen 1 of 2"));
+        QTRY_VERIFY(ui.cbxProductType->hasFocus());
+        QVERIFY(ui.mnuMetric->isChecked());
         QVERIFY(test.Prompts.Messages.empty());
     }
 
     void finishAsksBeforeEnding() {
         TWindowUnderTest test;
         TfrmMain& window = test.Create();
+        const TMainWidgets ui(window);
         window.show();
         QSignalSpy closed(&window, &TfrmMain::FormClosed);
         CompleteScreenOne(window);
-        QTest::mouseClick(window.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
 
         test.Prompts.Answers = {TDialogResult::Cancel};
-        QTest::mouseClick(window.btnFinish, Qt::LeftButton);
+        QTest::mouseClick(ui.btnFinish, Qt::LeftButton);
         QCOMPARE(test.Prompts.Texts("confirm"),
                  std::vector<std::string>{"Do you wish to exit now?"});
         QVERIFY(window.isVisible());
         QCOMPARE(closed.count(), 0);
-        QCOMPARE(window.cbxProductType->ItemIndex(), 8);
-        QCOMPARE(window.Wizard->currentWidget(), window.WizardPage2);
+        QCOMPARE(ui.cbxProductType->ItemIndex(), 8);
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage2);
 
         test.Prompts.Answers = {TDialogResult::Continue};
-        QTest::mouseClick(window.btnFinish, Qt::LeftButton);
+        QTest::mouseClick(ui.btnFinish, Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(closed.count(), 1);
         QVERIFY(test.Folder.Exists("Corvane.ini"));
@@ -335,78 +346,81 @@ private slots:
     void familyChoiceSetsUpTheFlangeGroupsAndLengthPage() {
         TWindowUnderTest test;
         TfrmMain& window = test.Create();
+        const TMainWidgets ui(window);
         ShowActive(window);
-        QTest::keyClick(window.cbxProductType, 'p');
-        QCOMPARE(window.cbxProductType->ItemIndex(), 7);
-        QCOMPARE(window.gbxFlangeA->title(), QStringLiteral(" For Fitment to Flange "));
-        QCOMPARE(window.gbxFlangeB->title(), QString());
-        QVERIFY(!window.cbxFlangeB->isEnabled());
-        QCOMPARE(window.nbLengthPages->currentIndex(), 1);
-        QCOMPARE(window.cbxWaveguide->count(), window.Core().WaveguideList.RowCount());
-        QVERIFY(window.cbxWaveguide->count() > 0);
+        QTest::keyClick(ui.cbxProductType, 'p');
+        QCOMPARE(ui.cbxProductType->ItemIndex(), 7);
+        QCOMPARE(ui.gbxFlangeA->title(), QStringLiteral(" For Fitment to Flange "));
+        QCOMPARE(ui.gbxFlangeB->title(), QString());
+        QVERIFY(!ui.cbxFlangeB->isEnabled());
+        QCOMPARE(ui.nbLengthPages->currentIndex(), 1);
+        QCOMPARE(ui.cbxWaveguide->count(), window.Core().WaveguideList.RowCount());
+        QVERIFY(ui.cbxWaveguide->count() > 0);
 
-        PickItem(window.cbxWaveguide, 0);
-        QCOMPARE(window.cbxWaveguide->ItemIndex(), 0);
-        QCOMPARE(window.txtLength->text(), QStringLiteral("N/A"));
-        QCOMPARE(window.cbxFlangeA->count(), window.Core().FlangeAList.RowCount());
-        QVERIFY(window.cbxFlangeA->count() > 0);
+        PickItem(ui.cbxWaveguide, 0);
+        QCOMPARE(ui.cbxWaveguide->ItemIndex(), 0);
+        QCOMPARE(ui.txtLength->text(), QStringLiteral("N/A"));
+        QCOMPARE(ui.cbxFlangeA->count(), window.Core().FlangeAList.RowCount());
+        QVERIFY(ui.cbxFlangeA->count() > 0);
 
-        QTest::keyClick(window.cbxProductType, 'c');
-        QCOMPARE(window.gbxFlangeA->title(), QStringLiteral(" Flange "));
-        QCOMPARE(window.gbxFlangeB->title(), QStringLiteral(" Coax Type "));
-        QVERIFY(window.cbxCoax->isVisible());
-        QVERIFY(window.cbxCoax->isEnabled());
-        QVERIFY(!window.cbxFlangeB->isVisible());
-        QVERIFY(!window.chkFlangeAdaptor->isVisible());
+        QTest::keyClick(ui.cbxProductType, 'c');
+        QCOMPARE(ui.gbxFlangeA->title(), QStringLiteral(" Flange "));
+        QCOMPARE(ui.gbxFlangeB->title(), QStringLiteral(" Coax Type "));
+        QVERIFY(ui.cbxCoax->isVisible());
+        QVERIFY(ui.cbxCoax->isEnabled());
+        QVERIFY(!ui.cbxFlangeB->isVisible());
+        QVERIFY(!ui.chkFlangeAdaptor->isVisible());
 
-        QTest::keyClick(window.cbxProductType, 'e');
-        QCOMPARE(window.gbxFlangeB->title(), QStringLiteral(" Flange B "));
-        QVERIFY(window.cbxFlangeB->isVisible() && window.cbxFlangeB->isEnabled());
-        QVERIFY(!window.cbxCoax->isVisible());
-        QCOMPARE(window.nbLengthPages->currentIndex(), 2);
-        QVERIFY(!window.cbxLegALength->isEditable());
+        QTest::keyClick(ui.cbxProductType, 'e');
+        QCOMPARE(ui.gbxFlangeB->title(), QStringLiteral(" Flange B "));
+        QVERIFY(ui.cbxFlangeB->isVisible() && ui.cbxFlangeB->isEnabled());
+        QVERIFY(!ui.cbxCoax->isVisible());
+        QCOMPARE(ui.nbLengthPages->currentIndex(), 2);
+        QVERIFY(!ui.cbxLegALength->isEditable());
 
-        QTest::keyClick(window.cbxProductType, 'r');
-        QCOMPARE(window.nbLengthPages->currentIndex(), 0);
-        QVERIFY(window.cbxLength->isEditable());
-        QVERIFY(window.chkFlangeAdaptor->isVisible());
+        QTest::keyClick(ui.cbxProductType, 'r');
+        QCOMPARE(ui.nbLengthPages->currentIndex(), 0);
+        QVERIFY(ui.cbxLength->isEditable());
+        QVERIFY(ui.chkFlangeAdaptor->isVisible());
     }
 
     void tabFollowsTheReadingOrderOnBothScreens() {
         TWindowUnderTest test;
         TfrmMain& w = test.Create();
+        const TMainWidgets ui(w);
         ShowActive(w);
-        PickItem(w.cbxProductType, FamilyType::Straight);
-        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
-        Pick(w.cbxFlangeA, w.Core().FlangeAList, "B");
-        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
-        QCOMPARE(TabWalk(w.cbxProductType),
+        PickItem(ui.cbxProductType, FamilyType::Straight);
+        Pick(ui.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(ui.cbxFlangeA, w.Core().FlangeAList, "B");
+        Pick(ui.cbxFlangeB, w.Core().FlangeBList, "A");
+        QCOMPARE(TabWalk(ui.cbxProductType),
                  (QStringList{"cbxProductType", "cbxWaveguide", "cbxFlangeA", "cbxFlangeB",
                               "cbxLength", "chkFlangeAdaptor", "btnNext"}));
 
-        QTest::mouseClick(w.btnNext, Qt::LeftButton);
-        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
-        QVERIFY(w.btnAddOrder->isEnabled());
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QVERIFY(ui.btnAddOrder->isEnabled());
         // Top row left to right, then the left column down, then the buttons below.
         const QStringList screenTwo{
             "btnCreate", "txtPartNumber",    "btnAddOrder",        "btnViewOrder", "btnViewSpecs",
             "cbxFinish", "FrequencyChoice0", "btnOtherFreqRanges", "btnBack",      "btnFinish"};
-        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+        QCOMPARE(TabWalk(ui.btnCreate), screenTwo);
         // Choices built anew for another size keep their place; the second press lands
         // where the first did.
-        QTest::mouseClick(w.btnBack, Qt::LeftButton);
-        Pick(w.cbxWaveguide, w.Core().WaveguideList, "090");
-        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
-        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
-        QTest::mouseClick(w.btnNext, Qt::LeftButton);
-        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
-        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
-        QCOMPARE(TabWalk(w.btnCreate), screenTwo);
+        QTest::mouseClick(ui.btnBack, Qt::LeftButton);
+        Pick(ui.cbxWaveguide, w.Core().WaveguideList, "090");
+        Pick(ui.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(ui.cbxFlangeB, w.Core().FlangeBList, "A");
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QCOMPARE(TabWalk(ui.btnCreate), screenTwo);
+        QCOMPARE(TabWalk(ui.btnCreate), screenTwo);
     }
 
     void closedListsShowTheWholeTextOfEverySampleRow() {
         TWindowUnderTest test;
         TfrmMain& w = test.Create();
+        const TMainWidgets ui(w);
         w.show();
         auto table = [&](const char* name) {
             TTxtTable rows =
@@ -428,22 +442,22 @@ private slots:
             int TableColumn;
         };
         const TCase cases[] = {
-            {"family name", w.cbxProductType, -1, 1, families, 2},
-            {"flange A type", w.cbxFlangeA, -1, 1, flanges, 3},
-            {"flange A model", w.cbxFlangeA, -1, 2, flanges, 4},
-            {"flange B type", w.cbxFlangeB, -1, 1, flanges, 3},
-            {"flange B model", w.cbxFlangeB, -1, 2, flanges, 4},
-            {"coax type", w.cbxCoax, -1, 1, coax, 2},
-            {"WR", w.cbxWaveguide, FamilyType::Straight, 1, sizes, 2},
-            {"US military", w.cbxWaveguide, FamilyType::Straight, 2, sizes, 4},
-            {"British", w.cbxWaveguide, FamilyType::Straight, 3, sizes, 5},
-            {"IEC", w.cbxWaveguide, FamilyType::Straight, 4, sizes, 6},
-            {"taper name", w.cbxWaveguide, FamilyType::Tapered, 1, tapers, 3},
-            {"taper sizes", w.cbxWaveguide, FamilyType::Tapered, 2, tapers, 4},
+            {"family name", ui.cbxProductType, -1, 1, families, 2},
+            {"flange A type", ui.cbxFlangeA, -1, 1, flanges, 3},
+            {"flange A model", ui.cbxFlangeA, -1, 2, flanges, 4},
+            {"flange B type", ui.cbxFlangeB, -1, 1, flanges, 3},
+            {"flange B model", ui.cbxFlangeB, -1, 2, flanges, 4},
+            {"coax type", ui.cbxCoax, -1, 1, coax, 2},
+            {"WR", ui.cbxWaveguide, FamilyType::Straight, 1, sizes, 2},
+            {"US military", ui.cbxWaveguide, FamilyType::Straight, 2, sizes, 4},
+            {"British", ui.cbxWaveguide, FamilyType::Straight, 3, sizes, 5},
+            {"IEC", ui.cbxWaveguide, FamilyType::Straight, 4, sizes, 6},
+            {"taper name", ui.cbxWaveguide, FamilyType::Tapered, 1, tapers, 3},
+            {"taper sizes", ui.cbxWaveguide, FamilyType::Tapered, 2, tapers, 4},
         };
         for (const TCase& c : cases) {
             if (c.Family >= 0) {
-                PickItem(w.cbxProductType, c.Family);
+                PickItem(ui.cbxProductType, c.Family);
             }
             const int widest = WidestText(c.List->fontMetrics(), c.Rows, c.TableColumn);
             const int room = ClosedTextWidth(*c.List, c.ListColumn);
@@ -455,9 +469,10 @@ private slots:
     void waveguideCaptionsNameTheColumnsTheClosedBoxShows() {
         TWindowUnderTest test;
         TfrmMain& w = test.Create();
+        const TMainWidgets ui(w);
         w.show();
-        TMPLabel* const captions[] = {w.lblWaveguideCode, w.lblWR, w.lblUSMilitary, w.lblBritish,
-                                      w.lblIEC};
+        TMPLabel* const captions[] = {ui.lblWaveguideCode, ui.lblWR, ui.lblUSMilitary,
+                                      ui.lblBritish, ui.lblIEC};
         struct TCase {
             int Family;
             QStringList Shown;
@@ -469,15 +484,15 @@ private slots:
             {FamilyType::EBend, {" Code", " WR", " US Military", " British", " IEC"}},
         };
         for (const TCase& c : cases) {
-            PickItem(w.cbxProductType, c.Family);
+            PickItem(ui.cbxProductType, c.Family);
             QStringList shown;
-            int x = w.cbxWaveguide->x();
+            int x = ui.cbxWaveguide->x();
             for (int col = 0; col < 5; ++col) {
                 if (captions[col]->isVisible()) {
                     shown << captions[col]->text();
                     QCOMPARE(captions[col]->x(), x);
                 }
-                x += w.cbxWaveguide->Columns()[col].Width();
+                x += ui.cbxWaveguide->Columns()[col].Width();
             }
             QVERIFY2(shown == c.Shown, qPrintable(shown.join(QLatin1Char('|'))));
         }
@@ -486,54 +501,56 @@ private slots:
     void createShowsThePartNumberUntilAChoiceChanges() {
         TWindowUnderTest test;
         TfrmMain& w = test.Create();
+        const TMainWidgets ui(w);
         w.show();
-        PickItem(w.cbxProductType, FamilyType::Straight);
-        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
-        Pick(w.cbxFlangeA, w.Core().FlangeAList, "B");
-        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
-        QTest::mouseClick(w.btnNext, Qt::LeftButton);
-        QCOMPARE(w.Wizard->currentWidget(), w.WizardPage2);
-        QVERIFY(!w.btnAddOrder->isEnabled());
-        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
-        QCOMPARE(w.txtPartNumber->text(), QStringLiteral("R187PA0120BSG"));
-        QVERIFY(w.btnAddOrder->isEnabled());
-        QVERIFY(w.btnViewSpecs->isEnabled());
+        PickItem(ui.cbxProductType, FamilyType::Straight);
+        Pick(ui.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(ui.cbxFlangeA, w.Core().FlangeAList, "B");
+        Pick(ui.cbxFlangeB, w.Core().FlangeBList, "A");
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage2);
+        QVERIFY(!ui.btnAddOrder->isEnabled());
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QCOMPARE(ui.txtPartNumber->text(), QStringLiteral("R187PA0120BSG"));
+        QVERIFY(ui.btnAddOrder->isEnabled());
+        QVERIFY(ui.btnViewSpecs->isEnabled());
 
-        PickItem(w.cbxFinish, 1);
-        QCOMPARE(w.txtPartNumber->text(), QString());
-        QVERIFY(!w.btnAddOrder->isEnabled());
-        QVERIFY(!w.btnViewSpecs->isEnabled());
-        QTest::mouseClick(w.btnCreate, Qt::LeftButton);
-        QCOMPARE(w.txtPartNumber->text(), QStringLiteral("R187PA0120BSN"));
+        PickItem(ui.cbxFinish, 1);
+        QCOMPARE(ui.txtPartNumber->text(), QString());
+        QVERIFY(!ui.btnAddOrder->isEnabled());
+        QVERIFY(!ui.btnViewSpecs->isEnabled());
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QCOMPARE(ui.txtPartNumber->text(), QStringLiteral("R187PA0120BSN"));
         QVERIFY(test.Prompts.Messages.empty());
     }
 
     void frequencyChoiceShownIsTheOneThatComposes() {
         TWindowUnderTest test;
         TfrmMain& w = test.Create();
+        const TMainWidgets ui(w);
         ShowActive(w);
-        PickItem(w.cbxProductType, FamilyType::Straight);
-        Pick(w.cbxWaveguide, w.Core().WaveguideList, "187");
-        Pick(w.cbxFlangeA, w.Core().FlangeAList, "A");
-        Pick(w.cbxFlangeB, w.Core().FlangeBList, "A");
-        QTest::mouseClick(w.btnNext, Qt::LeftButton);
-        QVERIFY(w.FrequencyChoices.size() >= 2);
+        PickItem(ui.cbxProductType, FamilyType::Straight);
+        Pick(ui.cbxWaveguide, w.Core().WaveguideList, "187");
+        Pick(ui.cbxFlangeA, w.Core().FlangeAList, "A");
+        Pick(ui.cbxFlangeB, w.Core().FlangeBList, "A");
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QVERIFY(ui.FrequencyChoices().size() >= 2);
         // The topmost choice is the one selected when the choices are built.
-        QVERIFY(w.FrequencyChoices[0]->isChecked());
+        QVERIFY(ui.FrequencyChoices()[0]->isChecked());
         for (int round = 0; round < 2; ++round) {
             for (const std::size_t i : {std::size_t{1}, std::size_t{0}}) {
-                TCVNRadioButton* choice = w.FrequencyChoices[i];
+                TCVNRadioButton* choice = ui.FrequencyChoices()[i];
                 QTest::mouseClick(choice, Qt::LeftButton, Qt::NoModifier,
                                   QPoint(6, choice->height() / 2));
                 QVERIFY(choice->isChecked());
-                QTest::mouseClick(w.btnCreate, Qt::LeftButton);
-                QCOMPARE(w.txtPartNumber->text().right(2), choice->FreqBand + QStringLiteral("G"));
+                QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+                QCOMPARE(ui.txtPartNumber->text().right(2), choice->FreqBand + QStringLiteral("G"));
             }
         }
         // A choice made by the program, not by a click, is shown too.
-        w.SetupFromPartNumber("R187PA0120A" + CoreStr(w.FrequencyChoices[1]->FreqBand) + "G");
-        QVERIFY(w.FrequencyChoices[1]->isChecked());
-        QVERIFY(!w.FrequencyChoices[0]->isChecked());
+        w.SetupFromPartNumber("R187PA0120A" + CoreStr(ui.FrequencyChoices()[1]->FreqBand) + "G");
+        QVERIFY(ui.FrequencyChoices()[1]->isChecked());
+        QVERIFY(!ui.FrequencyChoices()[0]->isChecked());
         QVERIFY(test.Prompts.Messages.empty());
     }
 };

@@ -16,6 +16,7 @@
 #include "orders/PriceAndDelivery.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/MainWidgets.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -98,22 +99,25 @@ struct TOrderUnderTest {
 
     // Sets the wizard up from a part number, then Next and Create with the mouse.
     void Compose(const std::string& part) {
+        const test::TMainWidgets ui(*Main);
         Main->SetupFromPartNumber(part);
-        QTest::mouseClick(Main->btnNext, Qt::LeftButton);
-        QTest::mouseClick(Main->btnCreate, Qt::LeftButton);
-        QCOMPARE(Main->txtPartNumber->text(), QStr(part));
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QCOMPARE(ui.txtPartNumber->text(), QStr(part));
     }
 
     // Add to Order / Check Pricing; act runs in the dialog.
     void AddToOrder(const std::function<void(TfrmAddOrder&)>& act) {
+        const test::TMainWidgets ui(*Main);
         WhenShown(AddOrder.get(), [this, act] { act(*AddOrder); });
-        QTest::mouseClick(Main->btnAddOrder, Qt::LeftButton);
+        QTest::mouseClick(ui.btnAddOrder, Qt::LeftButton);
     }
 
     // View Order; act runs in the order window.
     void ViewOrder(const std::function<void(TfrmOrder&)>& act) {
+        const test::TMainWidgets ui(*Main);
         WhenShown(Order.get(), [this, act] { act(*Order); });
-        QTest::mouseClick(Main->btnViewOrder, Qt::LeftButton);
+        QTest::mouseClick(ui.btnViewOrder, Qt::LeftButton);
     }
 
     std::string PriceFor(const std::string& part, int quantity) {
@@ -220,6 +224,7 @@ private slots:
 
     void orderWindowEditsTheList() {
         TOrderUnderTest t;
+        const test::TMainWidgets ui(*t.Main);
         // An empty order: header and one blank row, nothing to edit.
         t.ViewOrder([&](TfrmOrder& w) {
             QCOMPARE(w.lblCount->text(), QStringLiteral("Orders - 0 of 0"));
@@ -288,7 +293,7 @@ private slots:
         QVERIFY(!t.Order->isVisible());
 
         // The selection is kept between showings; Edit Part Number sets the wizard up.
-        t.Main->mnuResetSettings->trigger();
+        ui.mnuResetSettings->trigger();
         t.ViewOrder([&](TfrmOrder& w) {
             QCOMPARE(w.lblCount->text(), QStringLiteral("Orders - 1 of 2"));
             QTest::mouseClick(w.btnEditPartNumber, Qt::LeftButton);
@@ -296,9 +301,9 @@ private slots:
         QVERIFY(!t.Order->isVisible());
         QCOMPARE(t.Lines().RowCount(), 2);
         QCOMPARE(t.Main->Core().ProductTypeIndex, FamilyType::Straight);
-        QTest::mouseClick(t.Main->btnNext, Qt::LeftButton);
-        QTest::mouseClick(t.Main->btnCreate, Qt::LeftButton);
-        QCOMPARE(t.Main->txtPartNumber->text(), QStr(Straight));
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QCOMPARE(ui.txtPartNumber->text(), QStr(Straight));
 
         // Clear: No keeps the order, Yes empties it.
         t.ViewOrder([&](TfrmOrder& w) {

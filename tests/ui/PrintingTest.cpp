@@ -9,6 +9,7 @@
 #include "printing/QtSurface.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/MainWidgets.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -242,13 +243,14 @@ private slots:
         TQtServices desktop;
         TfrmMain main(TServices{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock},
                       folder.Path());
+        const test::TMainWidgets ui(main);
         TfrmPreview preview(prompts);
         main.frmPreview = &preview;
         main.SetupFromPartNumber("R187PA0125BSG");
         main.show();
-        QTest::mouseClick(main.btnNext, Qt::LeftButton);
-        QTest::mouseClick(main.btnCreate, Qt::LeftButton);
-        QVERIFY(main.btnViewSpecs->isEnabled());
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        QVERIFY(ui.btnViewSpecs->isEnabled());
 
         bool shown = false;
         QTimer::singleShot(0, &preview, [&] {
@@ -262,7 +264,7 @@ private slots:
                      (view - 340) / 2);
             QTest::mouseClick(preview.btnClose, Qt::LeftButton);
         });
-        QTest::mouseClick(main.btnViewSpecs, Qt::LeftButton);
+        QTest::mouseClick(ui.btnViewSpecs, Qt::LeftButton);
         QVERIFY(shown);
         QVERIFY(!preview.isVisible());
         const TTxtTable& rows = preview.Core().SpecRows;
@@ -273,13 +275,13 @@ private slots:
 
         // Opened again for another part: its page replaces the last one.
         main.SetupFromPartNumber("C187ANSG");
-        QTest::mouseClick(main.btnNext, Qt::LeftButton);
-        QTest::mouseClick(main.btnCreate, Qt::LeftButton);
+        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
+        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
         QTimer::singleShot(0, &preview, [&] {
             QCOMPARE(preview.windowTitle(), QStringLiteral("Preview Part Number: C187ANSG"));
             QTest::keyClick(preview.btnClose, Qt::Key_C, Qt::AltModifier);
         });
-        QTest::mouseClick(main.btnViewSpecs, Qt::LeftButton);
+        QTest::mouseClick(ui.btnViewSpecs, Qt::LeftButton);
         QVERIFY(!preview.isVisible());
         QCOMPARE(preview.Core().Specs.FlangeBImage, std::string());
         QCOMPARE(preview.Core().SpecRows.GetField(0, 4),

@@ -39,4 +39,14 @@ template <class TList> void PickItem(TList* list, int row) {
     QTest::keyClick(list->view(), Qt::Key_Return);
 }
 
+// A window's widget by its object name. A missing one ends the test run with its name,
+// rather than a crash on a null pointer further on.
+template <class T> T* Find(QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) {
+        qFatal("No %s named %s", T::staticMetaObject.className(), name);
+    }
+    return found;
+}
+
 } // namespace cvn::test

@@ -7,6 +7,7 @@
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/LocalHttpServer.h"
+#include "tests/ui/MainWidgets.h"
 #include "tests/ui/UiTest.h"
 #include "update/OptionsWindow.h"
 #include "update/QtDownloader.h"
@@ -314,6 +315,7 @@ private slots:
         TUpdateUnderTest test;
         test.Folder.CopySample("Data");
         TfrmMain main(test.Services(), test.Folder.Path());
+        const test::TMainWidgets ui(main);
         QWidget elsewhere;
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
@@ -327,7 +329,7 @@ private slots:
             shown = window->lblMessage->text();
             QTest::mouseClick(window->btnCancel, Qt::LeftButton);
         });
-        main.mnuUpdate->trigger();
+        ui.mnuUpdate->trigger();
         QCOMPARE(shown, QString::fromLatin1(DesignText));
         QCOMPARE(test.Read("date"), test.DateText(2027y / January / 5));
 
