@@ -79,8 +79,9 @@ void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prom
         row >= 0) {
         wizard.cbxFlangeAChange(row);
     }
-    if (const int row =
-            FindRow(wizard.FlangeBList, FlangeColumn::Code, PartField(p, t, PartFieldNo::FlangeB));
+    // For the coax transition the B list holds coax types.
+    const int codeB = t == Coax ? CoaxTypeColumn::Code : FlangeColumn::Code;
+    if (const int row = FindRow(wizard.FlangeBList, codeB, PartField(p, t, PartFieldNo::FlangeB));
         row >= 0) {
         if (t == Coax) {
             wizard.cbxCoaxChange(row);
