@@ -8,6 +8,7 @@
 #include "app/Splash.h"
 #include "catalogue/Files.h"
 #include "catalogue/IniFile.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
@@ -92,7 +93,7 @@ void ChooseThroughWindow(cvn::TfrmMain& main, int family, const char* size) {
     main.cbxProductTypeChange();
     const cvn::TTxtTable& sizes = main.Core().WaveguideList;
     for (int r = 0; r < sizes.RowCount(); ++r) {
-        if (sizes.GetField(r, 1) == size) {
+        if (sizes.GetField(r, cvn::WaveguideColumn::Code) == size) {
             cbxWaveguide->SetItemIndex(r);
             main.cbxWaveguideChange();
             break;
@@ -116,7 +117,7 @@ void ChooseThroughWindow(cvn::TfrmMain& main, int family, const char* size) {
 // Picks the item whose code is given, through the window's own handler.
 void PickCode(cvn::TMultiColumnCombo* list, const cvn::TTxtTable& rows, const char* code,
               void (cvn::TfrmMain::*handler)(), cvn::TfrmMain& main) {
-    const int row = cvn::FindRow(rows, 1, code);
+    const int row = cvn::FindRow(rows, cvn::FlangeColumn::Code, code);
     if (row >= 0) {
         list->SetItemIndex(row);
         (main.*handler)();

@@ -7,6 +7,7 @@
 #include "catalogue/Fixed.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
@@ -51,7 +52,7 @@ public:
             }
             const TTxtTable& t = T(where.first);
             Report(where.first, where.second,
-                   "length " + t.GetField(where.second, 1) +
+                   "length " + t.GetField(where.second, FlexLengthsColumn::Length) +
                        " lies beyond the largest breakpoint of waveguide " + list);
         }
         CheckPictures();
@@ -134,7 +135,7 @@ private:
     void CheckNumbers() {
         const TTxtTable& family = T("Family.tbl");
         for (int r = 0; r < family.RowCount(); ++r) {
-            for (int c : {3, 4}) {
+            for (int c : {FamilyColumn::InchStep, FamilyColumn::MmStep}) {
                 double step = 0;
                 if (Number("Family.tbl", r, c, TNum::Decimal, &step) && step <= 0) {
                     Report("Family.tbl", r,
@@ -145,12 +146,12 @@ private:
         }
         const TTxtTable& dims = T("Dimensions.tbl");
         for (int r = 0; r < dims.RowCount(); ++r) {
-            double v[8] = {};
+            double v[DimensionsColumn::DefaultMm + 1] = {};
             bool ok = true;
-            for (int c = 3; c <= 7; ++c) {
+            for (int c = DimensionsColumn::MinInches; c <= DimensionsColumn::DefaultMm; ++c) {
                 ok = Number("Dimensions.tbl", r, c, TNum::Decimal, &v[c]) && ok;
             }
-            if (ok && v[3] > v[4]) {
+            if (ok && v[DimensionsColumn::MinInches] > v[DimensionsColumn::MaxInches]) {
                 Report("Dimensions.tbl", r, "the shortest length is longer than the longest");
             }
             try {
@@ -159,27 +160,37 @@ private:
                 Report("Dimensions.tbl", r, e.what());
             }
         }
-        Columns("FlexSpecs.tbl", {{2, TNum::Decimal}, {3, TNum::Decimal}});
-        Columns("FlexImperialLengths.tbl", {{1, TNum::Decimal}});
-        Columns("FlexMetricLengths.tbl", {{1, TNum::Decimal}});
-        Columns("FlexVSWR.tbl", {{3, TNum::Decimal}});
-        Columns("StepTwist.tbl", {{6, TNum::Decimal}});
-        Columns("CoaxPrice.tbl", {{4, TNum::Money}, {6, TNum::Integer}});
-        Columns("RigidTwistPrice.tbl", {{4, TNum::Money}, {6, TNum::Integer}, {7, TNum::Money}});
-        Columns("EBendPrice.tbl", {{3, TNum::Money}, {5, TNum::Integer}});
-        Columns("HBendPrice.tbl", {{3, TNum::Money}, {5, TNum::Integer}});
-        Columns("FlexTwistPrice.tbl", {{6, TNum::Money}, {8, TNum::Integer}});
-        Columns("MiterBendPrice.tbl", {{3, TNum::Money},
-                                       {5, TNum::Integer},
-                                       {6, TNum::Money},
-                                       {7, TNum::Money},
-                                       {8, TNum::Money},
-                                       {9, TNum::Decimal}});
-        Columns("StraightSectionPrice.tbl",
-                {{2, TNum::Money}, {3, TNum::Money}, {4, TNum::Money}, {6, TNum::Integer}});
-        Columns("StepTwistPrice.tbl", {{2, TNum::Money}});
-        Columns("TaperedTransitionPrice.tbl",
-                {{3, TNum::Money}, {5, TNum::Integer}, {6, TNum::Money}});
+        Columns("FlexSpecs.tbl", {{FlexSpecsColumn::DefaultInches, TNum::Decimal},
+                                  {FlexSpecsColumn::DefaultMm, TNum::Decimal}});
+        Columns("FlexImperialLengths.tbl", {{FlexLengthsColumn::Length, TNum::Decimal}});
+        Columns("FlexMetricLengths.tbl", {{FlexLengthsColumn::Length, TNum::Decimal}});
+        Columns("FlexVSWR.tbl", {{FlexVSWRColumn::Breakpoint, TNum::Decimal}});
+        Columns("StepTwist.tbl", {{StepTwistColumn::Length, TNum::Decimal}});
+        Columns("CoaxPrice.tbl", {{CoaxTwistPriceColumn::Price, TNum::Money},
+                                  {CoaxTwistPriceColumn::MaxQuantity, TNum::Integer}});
+        Columns("RigidTwistPrice.tbl", {{CoaxTwistPriceColumn::Price, TNum::Money},
+                                        {CoaxTwistPriceColumn::MaxQuantity, TNum::Integer},
+                                        {CoaxTwistPriceColumn::GraySurcharge, TNum::Money}});
+        Columns("EBendPrice.tbl", {{BendPriceColumn::Price, TNum::Money},
+                                   {BendPriceColumn::MaxQuantity, TNum::Integer}});
+        Columns("HBendPrice.tbl", {{BendPriceColumn::Price, TNum::Money},
+                                   {BendPriceColumn::MaxQuantity, TNum::Integer}});
+        Columns("FlexTwistPrice.tbl", {{FlexPriceColumn::Price, TNum::Money},
+                                       {FlexPriceColumn::MaxQuantity, TNum::Integer}});
+        Columns("MiterBendPrice.tbl", {{MiterPriceColumn::BasePrice, TNum::Money},
+                                       {MiterPriceColumn::MaxQuantity, TNum::Integer},
+                                       {MiterPriceColumn::LongLegSurcharge, TNum::Money},
+                                       {MiterPriceColumn::GraySurcharge, TNum::Money},
+                                       {MiterPriceColumn::BandSurcharge, TNum::Money},
+                                       {MiterPriceColumn::LegThreshold, TNum::Decimal}});
+        Columns("StraightSectionPrice.tbl", {{StraightPriceColumn::BasePrice, TNum::Money},
+                                             {StraightPriceColumn::PerFoot, TNum::Money},
+                                             {StraightPriceColumn::GraySurcharge, TNum::Money},
+                                             {StraightPriceColumn::MaxQuantity, TNum::Integer}});
+        Columns("StepTwistPrice.tbl", {{StepTwistPriceColumn::Price, TNum::Money}});
+        Columns("TaperedTransitionPrice.tbl", {{TaperPriceColumn::Price, TNum::Money},
+                                               {TaperPriceColumn::MaxQuantity, TNum::Integer},
+                                               {TaperPriceColumn::GraySurcharge, TNum::Money}});
     }
 
     const std::vector<int>& RowsWith(const std::string& file, int column, std::string_view value) {
@@ -223,10 +234,12 @@ private:
         }
     }
 
-    bool IsWaveguide(const std::string& code) { return HasRow("WGSize.tbl", {{1, code}}); }
+    bool IsWaveguide(const std::string& code) {
+        return HasRow("WGSize.tbl", {{WGSizeColumn::Code, code}});
+    }
 
     bool IsFamilyLetter(const std::string& letter) {
-        return !letter.empty() && HasRow("Family.tbl", {{1, letter}});
+        return !letter.empty() && HasRow("Family.tbl", {{FamilyColumn::Letter, letter}});
     }
 
     void CheckReferences() {
@@ -237,7 +250,7 @@ private:
                        " families, the program numbers 11");
         }
         for (int f = 0; f < family.RowCount() && f < FamilyType::Count; ++f) {
-            const std::string letter = family.GetField(f, 1);
+            const std::string letter = family.GetField(f, FamilyColumn::Letter);
             const bool tableDefined = f == FamilyType::PressureWindow || f == FamilyType::StepTwist;
             const int classedAs =
                 letter.size() == 1 ? FamilyTypeOfLetter(letter[0]) : FamilyType::Unknown;
@@ -258,7 +271,7 @@ private:
         const TTxtTable& sizes = T("WGSize.tbl");
         std::set<std::string> seen;
         for (int r = 0; r < sizes.RowCount(); ++r) {
-            const std::string code = sizes.GetField(r, 1);
+            const std::string code = sizes.GetField(r, WGSizeColumn::Code);
             Need(code.size() == 3, "WGSize.tbl", r,
                  "waveguide code '" + code + "' is not 3 characters");
             Need(seen.insert(code).second, "WGSize.tbl", r,
@@ -277,17 +290,18 @@ private:
                 const std::string code = t.GetField(r, wgColumn);
                 const std::string b = t.GetField(r, bandColumn);
                 Need(b.size() == 1, file, r, "band '" + b + "' is not one character");
-                Need(HasRow("Frequency.tbl", {{1, code}, {2, b}}), file, r,
-                     "waveguide " + code + " band " + b + " has no row in Frequency.tbl");
+                Need(HasRow("Frequency.tbl",
+                            {{FrequencyColumn::Waveguide, code}, {FrequencyColumn::Band, b}}),
+                     file, r, "waveguide " + code + " band " + b + " has no row in Frequency.tbl");
             }
         };
         const TTxtTable& flanges = T("Flange.tbl");
         for (int r = 0; r < flanges.RowCount(); ++r) {
-            Need(flanges.GetField(r, 1).size() == 1, "Flange.tbl", r,
+            Need(flanges.GetField(r, FlangeColumn::Code).size() == 1, "Flange.tbl", r,
                  "flange code is not one character");
         }
-        wg("Flange.tbl", 2);
-        wg("Frequency.tbl", 1);
+        wg("Flange.tbl", FlangeColumn::Waveguide);
+        wg("Frequency.tbl", FrequencyColumn::Waveguide);
         const TTxtTable& freq = T("Frequency.tbl");
         for (int r = 0; r < freq.RowCount(); ++r) {
             TStrings fields;
@@ -295,67 +309,78 @@ private:
             Need(fields.size() == 3, "Frequency.tbl", r,
                  "has " + std::to_string(fields.size()) +
                      " fields; the VSWR is appended as the fourth");
-            Need(freq.GetField(r, 2).size() == 1, "Frequency.tbl", r, "band is not one character");
+            Need(freq.GetField(r, FrequencyColumn::Band).size() == 1, "Frequency.tbl", r,
+                 "band is not one character");
         }
         const TTxtTable& wgvswr = T("WGVSWR.tbl");
         for (int r = 0; r < wgvswr.RowCount(); ++r) {
-            Need(IsFamilyLetter(wgvswr.GetField(r, 1)), "WGVSWR.tbl", r,
-                 "family letter '" + wgvswr.GetField(r, 1) + "' is not in Family.tbl");
+            Need(IsFamilyLetter(wgvswr.GetField(r, WGVSWRColumn::Letter)), "WGVSWR.tbl", r,
+                 "family letter '" + wgvswr.GetField(r, WGVSWRColumn::Letter) +
+                     "' is not in Family.tbl");
         }
-        wg("WGVSWR.tbl", 2);
-        band("WGVSWR.tbl", 2, 3);
-        wg("FlexVSWR.tbl", 1);
-        band("FlexVSWR.tbl", 1, 2);
-        wg("CoaxVSWR.tbl", 1);
-        band("CoaxVSWR.tbl", 1, 2);
+        wg("WGVSWR.tbl", WGVSWRColumn::Waveguide);
+        band("WGVSWR.tbl", WGVSWRColumn::Waveguide, WGVSWRColumn::Band);
+        wg("FlexVSWR.tbl", FlexVSWRColumn::Waveguide);
+        band("FlexVSWR.tbl", FlexVSWRColumn::Waveguide, FlexVSWRColumn::Band);
+        wg("CoaxVSWR.tbl", CoaxVSWRColumn::Waveguide);
+        band("CoaxVSWR.tbl", CoaxVSWRColumn::Waveguide, CoaxVSWRColumn::Band);
         const TTxtTable& coaxVswr = T("CoaxVSWR.tbl");
         for (int r = 0; r < coaxVswr.RowCount(); ++r) {
-            const std::string coax = coaxVswr.GetField(r, 3);
-            Need(HasRow("CoaxType.tbl", {{1, coax}}), "CoaxVSWR.tbl", r,
+            const std::string coax = coaxVswr.GetField(r, CoaxVSWRColumn::Coax);
+            Need(HasRow("CoaxType.tbl", {{CoaxTypeColumn::Code, coax}}), "CoaxVSWR.tbl", r,
                  "coax type " + coax + " is not in CoaxType.tbl");
         }
-        wg("PressureWindows.tbl", 1);
+        wg("PressureWindows.tbl", PressureWindowColumn::Waveguide);
         const TTxtTable& windows = T("PressureWindows.tbl");
         for (int r = 0; r < windows.RowCount(); ++r) {
-            const std::string code = windows.GetField(r, 1);
-            const std::string flange = windows.GetField(r, 2);
-            Need(HasRow("Flange.tbl", {{1, flange}, {2, code}}), "PressureWindows.tbl", r,
+            const std::string code = windows.GetField(r, PressureWindowColumn::Waveguide);
+            const std::string flange = windows.GetField(r, PressureWindowColumn::Flange);
+            Need(HasRow("Flange.tbl",
+                        {{FlangeColumn::Code, flange}, {FlangeColumn::Waveguide, code}}),
+                 "PressureWindows.tbl", r,
                  "flange " + flange + " for waveguide " + code + " is not in Flange.tbl");
-            Need(HasRow("Frequency.tbl", {{1, code}, {2, "S"}}), "PressureWindows.tbl", r,
+            Need(HasRow("Frequency.tbl",
+                        {{FrequencyColumn::Waveguide, code}, {FrequencyColumn::Band, "S"}}),
+                 "PressureWindows.tbl", r,
                  "waveguide " + code + " has no band S row in Frequency.tbl");
-            CheckPartNumberStart("PressureWindows.tbl", r, windows.GetField(r, 4));
+            CheckPartNumberStart("PressureWindows.tbl", r,
+                                 windows.GetField(r, PressureWindowColumn::PartNumber));
         }
         const TTxtTable& stepFlanges = T("StepFlange.tbl");
         for (int r = 0; r < stepFlanges.RowCount(); ++r) {
-            const std::string flange = stepFlanges.GetField(r, 1);
-            const std::string code = stepFlanges.GetField(r, 2);
-            Need(HasRow("Flange.tbl", {{1, flange}, {2, code}}), "StepFlange.tbl", r,
+            const std::string flange = stepFlanges.GetField(r, StepFlangeColumn::Flange);
+            const std::string code = stepFlanges.GetField(r, StepFlangeColumn::Waveguide);
+            Need(HasRow("Flange.tbl",
+                        {{FlangeColumn::Code, flange}, {FlangeColumn::Waveguide, code}}),
+                 "StepFlange.tbl", r,
                  "flange " + flange + " for waveguide " + code + " is not in Flange.tbl");
         }
-        wg("StepTwist.tbl", 1);
+        wg("StepTwist.tbl", StepTwistColumn::Waveguide);
         const TTxtTable& steps = T("StepTwist.tbl");
         for (int r = 0; r < steps.RowCount(); ++r) {
-            const std::string part = steps.GetField(r, 5);
+            const std::string part = steps.GetField(r, StepTwistColumn::PartNumber);
             CheckPartNumberStart("StepTwist.tbl", r, part);
             Need(PartField(part, FamilyType::StepTwist, PartFieldNo::BeforeLast) ==
-                     steps.GetField(r, 1),
+                     steps.GetField(r, StepTwistColumn::Waveguide),
                  "StepTwist.tbl", r,
-                 "part number " + part + " does not carry waveguide " + steps.GetField(r, 1) +
-                     " before its last character");
-            Need(steps.GetField(r, 2).size() == 1, "StepTwist.tbl", r, "band is not one character");
+                 "part number " + part + " does not carry waveguide " +
+                     steps.GetField(r, StepTwistColumn::Waveguide) + " before its last character");
+            Need(steps.GetField(r, StepTwistColumn::Band).size() == 1, "StepTwist.tbl", r,
+                 "band is not one character");
         }
-        wg("Taper.tbl", 1);
-        wg("Taper.tbl", 2);
+        wg("Taper.tbl", TaperColumn::SmallCode);
+        wg("Taper.tbl", TaperColumn::LargeCode);
         const TTxtTable& dims = T("Dimensions.tbl");
         for (int r = 0; r < dims.RowCount(); ++r) {
-            Need(IsFamilyLetter(dims.GetField(r, 1)), "Dimensions.tbl", r,
-                 "family letter '" + dims.GetField(r, 1) + "' is not in Family.tbl");
+            Need(IsFamilyLetter(dims.GetField(r, DimensionsColumn::Letter)), "Dimensions.tbl", r,
+                 "family letter '" + dims.GetField(r, DimensionsColumn::Letter) +
+                     "' is not in Family.tbl");
         }
-        wg("Dimensions.tbl", 2);
-        wg("FlexSpecs.tbl", 1);
+        wg("Dimensions.tbl", DimensionsColumn::Waveguide);
+        wg("FlexSpecs.tbl", FlexSpecsColumn::Waveguide);
         const TTxtTable& coaxTypes = T("CoaxType.tbl");
         for (int r = 0; r < coaxTypes.RowCount(); ++r) {
-            Need(coaxTypes.GetField(r, 1).size() == 1, "CoaxType.tbl", r,
+            Need(coaxTypes.GetField(r, CoaxTypeColumn::Code).size() == 1, "CoaxType.tbl", r,
                  "coax type code is not one character");
         }
     }
@@ -372,7 +397,7 @@ private:
         const TOfferedWaveguides offered(f, T(source.Table));
         std::vector<int> rows;
         for (int r = 0; r < list.RowCount(); ++r) {
-            if (offered.Contains(list.FieldView(r, 1))) {
+            if (offered.Contains(list.FieldView(r, WaveguideColumn::Code))) {
                 rows.push_back(r);
             }
         }
@@ -380,7 +405,7 @@ private:
     }
 
     const std::vector<int>& FlangesFor(const std::string& code) {
-        return RowsWith("Flange.tbl", 2, code);
+        return RowsWith("Flange.tbl", FlangeColumn::Waveguide, code);
     }
 
     // Bands with a frequency row among the VSWR rows that match the keys.
@@ -395,7 +420,8 @@ private:
                 all = all && t.GetField(r, c) == key;
             }
             const std::string b = t.GetField(r, bandColumn);
-            if (all && HasRow("Frequency.tbl", {{1, code}, {2, b}})) {
+            if (all && HasRow("Frequency.tbl",
+                              {{FrequencyColumn::Waveguide, code}, {FrequencyColumn::Band, b}})) {
                 bands.insert(b);
             }
         }
@@ -404,7 +430,7 @@ private:
 
     std::string FamilyLetter(int f) {
         const TTxtTable& family = T("Family.tbl");
-        return f < family.RowCount() ? family.GetField(f, 1) : std::string();
+        return f < family.RowCount() ? family.GetField(f, FamilyColumn::Letter) : std::string();
     }
 
     void CheckFamily(int f) {
@@ -418,7 +444,7 @@ private:
         }
         int configurable = 0;
         for (const int r : rows) {
-            const std::string code = list.GetField(r, 1);
+            const std::string code = list.GetField(r, WaveguideColumn::Code);
             if (IsSpecialQuote(code, f)) {
                 continue;
             }
@@ -475,16 +501,22 @@ private:
             const TTxtTable& types = T("CoaxType.tbl");
             int offered = 0;
             for (int t = 0; t < types.RowCount(); ++t) {
-                const std::string coax = types.GetField(t, 1);
-                const std::set<std::string> bands = Bands("CoaxVSWR.tbl", 1, code, 2, {{3, coax}});
-                if (!HasRow("CoaxVSWR.tbl", {{1, code}, {3, coax}})) {
+                const std::string coax = types.GetField(t, CoaxTypeColumn::Code);
+                const std::set<std::string> bands =
+                    Bands("CoaxVSWR.tbl", CoaxVSWRColumn::Waveguide, code, CoaxVSWRColumn::Band,
+                          {{CoaxVSWRColumn::Coax, coax}});
+                if (!HasRow("CoaxVSWR.tbl",
+                            {{CoaxVSWRColumn::Waveguide, code}, {CoaxVSWRColumn::Coax, coax}})) {
                     continue;
                 }
                 ++offered;
                 Need(!bands.empty(), "CoaxVSWR.tbl", -2,
                      what + "coax " + coax + " has no frequency");
                 for (const std::string& b : bands) {
-                    needPrice("CoaxPrice.tbl", {{1, code}, {2, b}}, "band " + b);
+                    needPrice(
+                        "CoaxPrice.tbl",
+                        {{CoaxTwistPriceColumn::Waveguide, code}, {CoaxTwistPriceColumn::Band, b}},
+                        "band " + b);
                 }
             }
             Need(offered > 0, "CoaxVSWR.tbl", -2, what + "no coax type");
@@ -496,18 +528,24 @@ private:
                 f == Twist ? "RigidTwistPrice.tbl" : "TaperedTransitionPrice.tbl";
             needFlanges(code);
             if (f == Tapered) {
-                needFlanges(T(listFile).GetField(listRow, 2));
+                needFlanges(T(listFile).GetField(listRow, TaperColumn::LargeCode));
             }
-            Need(HasRow("Dimensions.tbl", {{1, letter}, {2, code}}), "Dimensions.tbl", -2,
-                 what + "no preset length for letter " + letter);
-            const std::set<std::string> bands = Bands("WGVSWR.tbl", 2, code, 3, {{1, letter}});
+            Need(HasRow("Dimensions.tbl",
+                        {{DimensionsColumn::Letter, letter}, {DimensionsColumn::Waveguide, code}}),
+                 "Dimensions.tbl", -2, what + "no preset length for letter " + letter);
+            const std::set<std::string> bands =
+                Bands("WGVSWR.tbl", WGVSWRColumn::Waveguide, code, WGVSWRColumn::Band,
+                      {{WGVSWRColumn::Letter, letter}});
             Need(!bands.empty(), "WGVSWR.tbl", -2, what + "no frequency");
             if (f == Twist) {
                 for (const std::string& b : bands) {
-                    needPrice(priceFile, {{1, code}, {2, b}}, "band " + b);
+                    needPrice(
+                        priceFile,
+                        {{CoaxTwistPriceColumn::Waveguide, code}, {CoaxTwistPriceColumn::Band, b}},
+                        "band " + b);
                 }
             } else {
-                needPrice(priceFile, {{1, code}}, "the size");
+                needPrice(priceFile, {{CoaxTwistPriceColumn::Waveguide, code}}, "the size");
             }
             break;
         }
@@ -519,12 +557,15 @@ private:
             needFlanges(code);
             const TLengthLists lists = needLists();
             const std::string vswrLetter = f == HBend ? "E" : letter;
-            const std::set<std::string> bands = Bands("WGVSWR.tbl", 2, code, 3, {{1, vswrLetter}});
+            const std::set<std::string> bands =
+                Bands("WGVSWR.tbl", WGVSWRColumn::Waveguide, code, WGVSWRColumn::Band,
+                      {{WGVSWRColumn::Letter, vswrLetter}});
             Need(!bands.empty(), "WGVSWR.tbl", -2, what + "no frequency");
             if (f == MiterH || f == MiterE) {
-                needPrice("MiterBendPrice.tbl", {{1, code}}, "the size");
+                needPrice("MiterBendPrice.tbl", {{MiterPriceColumn::Waveguide, code}}, "the size");
             } else if (f == Straight) {
-                needPrice("StraightSectionPrice.tbl", {{1, code}}, "the size");
+                needPrice("StraightSectionPrice.tbl", {{StraightPriceColumn::Waveguide, code}},
+                          "the size");
             } else if (lists.Found) {
                 CheckBendPrices(f, code, lists, bands, what);
             }
@@ -537,8 +578,11 @@ private:
         case PressureWindow: {
             const TTxtTable& windows = T("PressureWindows.tbl");
             int fitting = 0;
-            for (const int r : RowsWith("PressureWindows.tbl", 1, code)) {
-                if (HasRow("Flange.tbl", {{1, windows.GetField(r, 2)}, {2, code}})) {
+            for (const int r :
+                 RowsWith("PressureWindows.tbl", PressureWindowColumn::Waveguide, code)) {
+                if (HasRow("Flange.tbl",
+                           {{FlangeColumn::Code, windows.GetField(r, PressureWindowColumn::Flange)},
+                            {FlangeColumn::Waveguide, code}})) {
                     ++fitting;
                 }
             }
@@ -546,12 +590,13 @@ private:
             break;
         }
         case StepTwist: {
-            Need(HasRow("StepFlange.tbl", {{2, code}}), "StepFlange.tbl", -2, what + "no flange");
+            Need(HasRow("StepFlange.tbl", {{StepFlangeColumn::Waveguide, code}}), "StepFlange.tbl",
+                 -2, what + "no flange");
             const TTxtTable& steps = T("StepTwist.tbl");
-            for (const int r : RowsWith("StepTwist.tbl", 1, code)) {
-                const std::string part = steps.GetField(r, 5);
+            for (const int r : RowsWith("StepTwist.tbl", StepTwistColumn::Waveguide, code)) {
+                const std::string part = steps.GetField(r, StepTwistColumn::PartNumber);
                 Need(Unreadable.count("StepTwistPrice.tbl") ||
-                         HasRow("StepTwistPrice.tbl", {{1, part}}),
+                         HasRow("StepTwistPrice.tbl", {{StepTwistPriceColumn::PartNumber, part}}),
                      "StepTwist.tbl", r, "no price row for " + part + " in StepTwistPrice.tbl");
             }
             break;
@@ -567,7 +612,7 @@ private:
                          const std::set<std::string>& bands, const std::string& what) {
         const std::string file = f == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl";
         const TTxtTable& prices = T(file);
-        const std::vector<int>& rows = RowsWith(file, 1, code);
+        const std::vector<int>& rows = RowsWith(file, BendPriceColumn::Waveguide, code);
         const std::string inch = LegCode(lists.ImperialDefault);
         const std::string mm = LegCode(lists.MetricDefault);
         for (const std::string& unit : {std::string("P"), std::string("M")}) {
@@ -576,11 +621,12 @@ private:
                 for (const std::string finish : {"G", "N"}) {
                     bool found = false;
                     for (auto r = rows.begin(); r != rows.end() && !found; ++r) {
-                        const std::string sample = prices.GetField(*r, 2);
+                        const std::string sample = prices.GetField(*r, BendPriceColumn::Sample);
                         found = sample.size() >= 2 && sample.substr(sample.size() - 1) == finish &&
                                 sample.substr(sample.size() - 2, 1) == b &&
-                                PartField(sample, f, 9) == unit && PartField(sample, f, 7) == leg &&
-                                PartField(sample, f, 8) == leg;
+                                PartField(sample, f, PartFieldNo::Unit) == unit &&
+                                PartField(sample, f, PartFieldNo::Length) == leg &&
+                                PartField(sample, f, PartFieldNo::LegB) == leg;
                     }
                     Need(found, file, -2,
                          what + "no price row for " + unit + " " + leg + "/" + leg + " band " + b +
@@ -596,7 +642,7 @@ private:
     }
 
     void CheckFlex(const std::string& code, const std::string& what) {
-        const int spec = FirstRow("FlexSpecs.tbl", {{1, code}});
+        const int spec = FirstRow("FlexSpecs.tbl", {{FlexSpecsColumn::Waveguide, code}});
         if (spec < 0) {
             Report("FlexSpecs.tbl", -2, what + "no default length");
             return;
@@ -604,23 +650,25 @@ private:
         TStrings inches, mms;
         const TTxtTable& imperial = T("FlexImperialLengths.tbl");
         for (int r = 0; r < imperial.RowCount(); ++r) {
-            inches.push_back(InchText(imperial.GetField(r, 1)));
+            inches.push_back(InchText(imperial.GetField(r, FlexLengthsColumn::Length)));
         }
-        T("FlexMetricLengths.tbl").GetColumn(1, mms);
-        const std::string inchDefault = InchText(T("FlexSpecs.tbl").GetField(spec, 2));
-        const std::string mmDefault =
-            MillimetreText(StrToFloat(T("FlexSpecs.tbl").GetField(spec, 3)));
+        T("FlexMetricLengths.tbl").GetColumn(FlexLengthsColumn::Length, mms);
+        const std::string inchDefault =
+            InchText(T("FlexSpecs.tbl").GetField(spec, FlexSpecsColumn::DefaultInches));
+        const std::string mmDefault = MillimetreText(
+            StrToFloat(T("FlexSpecs.tbl").GetField(spec, FlexSpecsColumn::DefaultMm)));
         Need(ListContains(inchDefault, inches), "FlexSpecs.tbl", spec,
              what + "default " + inchDefault + " in. is not in FlexImperialLengths.tbl");
         Need(ListContains(mmDefault, mms), "FlexSpecs.tbl", spec,
              what + "default " + mmDefault + " mm is not in FlexMetricLengths.tbl");
 
         const TTxtTable& vswr = T("FlexVSWR.tbl");
-        const std::vector<int>& vswrRows = RowsWith("FlexVSWR.tbl", 1, code);
+        const std::vector<int>& vswrRows =
+            RowsWith("FlexVSWR.tbl", FlexVSWRColumn::Waveguide, code);
         double largest = -1;
         for (const int r : vswrRows) {
             double v = 0;
-            if (TryStrToFloat(vswr.GetField(r, 3), v) && v > largest) {
+            if (TryStrToFloat(vswr.GetField(r, FlexVSWRColumn::Breakpoint), v) && v > largest) {
                 largest = v;
             }
         }
@@ -646,12 +694,14 @@ private:
                 continue;
             }
             for (const int r : vswrRows) {
-                const std::string b = vswr.GetField(r, 2);
+                const std::string b = vswr.GetField(r, FlexVSWRColumn::Band);
                 const std::string key = b == "S" ? "S" : "#";
-                Need(
-                    HasRow("FlexTwistPrice.tbl", {{1, code}, {2, unit}, {4, key}, {3, lengthCode}}),
-                    "FlexTwistPrice.tbl", -2,
-                    what + "no price row for " + unit + " " + lengthCode + " band key " + key);
+                Need(HasRow("FlexTwistPrice.tbl", {{FlexPriceColumn::Waveguide, code},
+                                                   {FlexPriceColumn::Unit, unit},
+                                                   {FlexPriceColumn::Band, key},
+                                                   {FlexPriceColumn::Length, lengthCode}}),
+                     "FlexTwistPrice.tbl", -2,
+                     what + "no price row for " + unit + " " + lengthCode + " band key " + key);
             }
         }
     }
@@ -666,12 +716,12 @@ private:
     void CheckPictures() {
         const TTxtTable& family = T("Family.tbl");
         for (int r = 0; r < family.RowCount(); ++r) {
-            Picture("Family.tbl", r, family.GetField(r, 5));
-            Picture("Family.tbl", r, family.GetField(r, 6));
+            Picture("Family.tbl", r, family.GetField(r, FamilyColumn::Picture));
+            Picture("Family.tbl", r, family.GetField(r, FamilyColumn::Photo));
         }
         const TTxtTable& flanges = T("Flange.tbl");
         for (int r = 0; r < flanges.RowCount(); ++r) {
-            Picture("Flange.tbl", r, flanges.GetField(r, 5));
+            Picture("Flange.tbl", r, flanges.GetField(r, FlangeColumn::Picture));
         }
         for (const char* fixed : {"WG.gif", "NA.gif"}) {
             if (!FileExists(ImagesPath + fixed)) {
@@ -686,8 +736,8 @@ private:
         const TTableReadScope tables;
         const TTxtTable& conversions = T("Conversion.tbl");
         for (int r = 0; r < conversions.RowCount(); ++r) {
-            const std::string part = UpperCase(conversions.GetField(r, 2));
-            Need(!conversions.GetField(r, 1).empty(), "Conversion.tbl", r,
+            const std::string part = UpperCase(conversions.GetField(r, ConversionColumn::NewPart));
+            Need(!conversions.GetField(r, ConversionColumn::OldPart).empty(), "Conversion.tbl", r,
                  "old part number is empty");
             const bool recognised = FamilyTypeOf(part, Silent) != FamilyType::Unknown;
             Need(recognised, "Conversion.tbl", r,

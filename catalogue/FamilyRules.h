@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 
 #include <initializer_list>
@@ -54,9 +55,9 @@ public:
         IgnoreCase = s.Letter.empty();
         for (int r = 0; r < source.RowCount(); ++r) {
             if (IgnoreCase) {
-                Add(UpperCase(source.GetField(r, 1)));
-            } else if (source.GetField(r, 1) == s.Letter) {
-                Add(source.GetField(r, 2));
+                Add(UpperCase(source.GetField(r, WaveguideKeyColumn)));
+            } else if (source.GetField(r, WGVSWRColumn::Letter) == s.Letter) {
+                Add(source.GetField(r, WGVSWRColumn::Waveguide));
             }
         }
         Sort();

@@ -2,6 +2,7 @@
 
 #include "catalogue/Errors.h"
 #include "catalogue/Fixed.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 
@@ -94,28 +95,33 @@ TLengthLists BuildLengthLists(const TTxtTable& familyTable, int familyRow,
     if (familyRow < 0 || familyRow >= familyTable.RowCount()) {
         return lists;
     }
-    const std::string letter = familyTable.GetField(familyRow, 1);
-    const int row = FindRow(dimensions, {{1, letter}, {2, waveguideCode}});
+    const std::string letter = familyTable.GetField(familyRow, FamilyColumn::Letter);
+    const int row = FindRow(dimensions, {{DimensionsColumn::Letter, letter},
+                                         {DimensionsColumn::Waveguide, waveguideCode}});
     if (row < 0) {
         return lists;
     }
     lists.Found = true;
     CheckLengthRange(dimensions, row);
-    const TFixed inchStep = PositiveStep(familyTable, familyRow, 3);
-    const TFixed mmStep = PositiveStep(familyTable, familyRow, 4);
+    const TFixed inchStep = PositiveStep(familyTable, familyRow, FamilyColumn::InchStep);
+    const TFixed mmStep = PositiveStep(familyTable, familyRow, FamilyColumn::MmStep);
 
     if (imperial) {
-        lists.ImperialDefault = InchText(dimensions.GetField(row, 6));
+        lists.ImperialDefault = InchText(dimensions.GetField(row, DimensionsColumn::DefaultInches));
     } else {
-        lists.MetricDefault = MillimetreText(StrToFloat(dimensions.GetField(row, 7)));
+        lists.MetricDefault =
+            MillimetreText(StrToFloat(dimensions.GetField(row, DimensionsColumn::DefaultMm)));
     }
 
-    const TFixed start = TFixed::Parse(InchText(dimensions.GetField(row, 3)));
-    const TFixed end = TFixed::Parse(InchText(dimensions.GetField(row, 4)));
+    const TFixed start =
+        TFixed::Parse(InchText(dimensions.GetField(row, DimensionsColumn::MinInches)));
+    const TFixed end =
+        TFixed::Parse(InchText(dimensions.GetField(row, DimensionsColumn::MaxInches)));
     Step(lists.ImperialItems, start, end, inchStep, 1);
 
     const TFixed mmStart = WholeMillimetres(InchesToMm(start.ToDouble()));
-    const TFixed mmEnd = WholeMillimetres(StrToFloat(dimensions.GetField(row, 5)));
+    const TFixed mmEnd =
+        WholeMillimetres(StrToFloat(dimensions.GetField(row, DimensionsColumn::MaxMm)));
     Step(lists.MetricItems, mmStart, mmEnd, mmStep, 0);
     return lists;
 }

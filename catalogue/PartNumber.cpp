@@ -1,6 +1,7 @@
 #include "catalogue/PartNumber.h"
 
 #include "catalogue/FieldTable.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 
@@ -93,7 +94,8 @@ int FamilyTypeOf(const std::string& partNumber, TUserPrompts& prompts) {
     }
     // The header stays: a title line never holds a whole part number.
     const TFieldTable stepTwists = LoadFieldTableWithHeader("StepTwist.tbl", prompts);
-    return FindRow(stepTwists, 5, partNumber) >= 0 ? FamilyType::StepTwist : FamilyType::Unknown;
+    return FindRow(stepTwists, StepTwistColumn::PartNumber, partNumber) >= 0 ? FamilyType::StepTwist
+                                                                             : FamilyType::Unknown;
 }
 
 std::string PartField(const std::string& partNumber, int familyType, int field) {

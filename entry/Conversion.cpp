@@ -1,6 +1,7 @@
 #include "entry/Conversion.h"
 
 #include "catalogue/FieldTable.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/UserPrompts.h"
 
@@ -21,9 +22,9 @@ std::optional<TConversion> LookupConversion(const std::string& oldPartNumber,
     }
     const TFieldTable table = LoadFieldTable("Conversion.tbl", prompts);
     for (int row = 0; row < table.RowCount(); ++row) {
-        if (UpperCase(table.GetField(row, 1)) == key) {
-            return TConversion{UpperCase(table.GetField(row, 2)),
-                               std::string(table.GetField(row, 3))};
+        if (UpperCase(table.GetField(row, ConversionColumn::OldPart)) == key) {
+            return TConversion{UpperCase(table.GetField(row, ConversionColumn::NewPart)),
+                               std::string(table.GetField(row, ConversionColumn::Comment))};
         }
     }
     return std::nullopt;

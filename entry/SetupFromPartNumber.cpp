@@ -4,6 +4,7 @@
 #include "catalogue/FieldTable.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 #include "wizard/Configurator.h"
@@ -39,11 +40,11 @@ int FindLength(const TStrings& items, int digits, const std::string& code) {
 // range, which composes a different part number.
 void ChooseStepTwistRange(TConfigurator& wizard, const std::string& p, TUserPrompts& prompts) {
     const TFieldTable steps = LoadFieldTable("StepTwist.tbl", prompts);
-    const int row = FindRow(steps, 5, p);
+    const int row = FindRow(steps, StepTwistColumn::PartNumber, p);
     if (row < 0) {
         return;
     }
-    const std::string range(steps.GetField(row, 3));
+    const std::string range(steps.GetField(row, StepTwistColumn::Range));
     for (std::size_t i = 0; i < wizard.FrequencyChoices.size(); ++i) {
         if (wizard.FrequencyChoices[i].FreqRange == range) {
             wizard.FrequencyChoiceClick(static_cast<int>(i));
@@ -70,14 +71,17 @@ void ApplyFields(TConfigurator& wizard, const std::string& p, TUserPrompts& prom
 
     const std::string waveguide =
         PartField(p, t, t == StepTwist ? PartFieldNo::BeforeLast : PartFieldNo::Waveguide);
-    if (const int row = FindRow(wizard.WaveguideList, 1, waveguide); row >= 0) {
+    if (const int row = FindRow(wizard.WaveguideList, WaveguideColumn::Code, waveguide); row >= 0) {
         wizard.cbxWaveguideChange(row);
     }
-    if (const int row = FindRow(wizard.FlangeAList, 1, PartField(p, t, PartFieldNo::FlangeA));
+    if (const int row =
+            FindRow(wizard.FlangeAList, FlangeColumn::Code, PartField(p, t, PartFieldNo::FlangeA));
         row >= 0) {
         wizard.cbxFlangeAChange(row);
     }
-    if (const int row = FindRow(wizard.FlangeBList, 1, PartField(p, t, PartFieldNo::FlangeB));
+    // For the coax transition the B list holds coax types.
+    const int codeB = t == Coax ? CoaxTypeColumn::Code : FlangeColumn::Code;
+    if (const int row = FindRow(wizard.FlangeBList, codeB, PartField(p, t, PartFieldNo::FlangeB));
         row >= 0) {
         if (t == Coax) {
             wizard.cbxCoaxChange(row);

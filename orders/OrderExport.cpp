@@ -1,6 +1,7 @@
 #include "orders/OrderExport.h"
 
 #include "catalogue/Files.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 
@@ -101,9 +102,11 @@ void SaveOrderAsSheet(const TTxtTable& orderLines, const std::string& fileName) 
 void SaveOrderAsText(const TTxtTable& orderLines, const std::string& fileName) {
     TStrings lines{TextLine("QUANTITY", "PRICE", "DELIVERY TIME", "PART NUMBER", "DESCRIPTION")};
     for (int row = 0; row < orderLines.RowCount(); ++row) {
-        lines.push_back(TextLine(orderLines.GetField(row, 1), orderLines.GetField(row, 2),
-                                 orderLines.GetField(row, 3), orderLines.GetField(row, 4),
-                                 orderLines.GetField(row, 5)));
+        lines.push_back(TextLine(orderLines.GetField(row, OrderColumn::Quantity),
+                                 orderLines.GetField(row, OrderColumn::Price),
+                                 orderLines.GetField(row, OrderColumn::Delivery),
+                                 orderLines.GetField(row, OrderColumn::PartNumber),
+                                 orderLines.GetField(row, OrderColumn::Description)));
     }
     WriteFileAtomic(fileName, JoinLinesCrLf(lines));
 }
@@ -112,11 +115,14 @@ void SaveOrderAsXml(const TTxtTable& orderLines, const std::string& fileName) {
     TStrings lines{"<?xml version=\"1.0\" encoding=\"windows-1252\"?>", "<order>"};
     for (int row = 0; row < orderLines.RowCount(); ++row) {
         lines.push_back("    <item>");
-        lines.push_back(XmlElement("quantity", orderLines.GetField(row, 1)));
-        lines.push_back(XmlElement("price", orderLines.GetField(row, 2)));
-        lines.push_back(XmlElement("delivery_time", orderLines.GetField(row, 3)));
-        lines.push_back(XmlElement("part_number", orderLines.GetField(row, 4)));
-        lines.push_back(XmlElement("description", orderLines.GetField(row, 5)));
+        lines.push_back(XmlElement("quantity", orderLines.GetField(row, OrderColumn::Quantity)));
+        lines.push_back(XmlElement("price", orderLines.GetField(row, OrderColumn::Price)));
+        lines.push_back(
+            XmlElement("delivery_time", orderLines.GetField(row, OrderColumn::Delivery)));
+        lines.push_back(
+            XmlElement("part_number", orderLines.GetField(row, OrderColumn::PartNumber)));
+        lines.push_back(
+            XmlElement("description", orderLines.GetField(row, OrderColumn::Description)));
         lines.push_back("    </item>");
     }
     lines.push_back("</order>");

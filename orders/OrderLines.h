@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/TableColumns.h"
 #include "catalogue/cvnLib.h"
 
 #include <string>
@@ -9,15 +10,6 @@ namespace cvn {
 class TTxtTable;
 class TUserPrompts;
 struct TPriceTexts;
-
-// Order-list columns: quantity, price text, delivery text, part number, description.
-namespace OrderColumn {
-constexpr int Quantity = 1;
-constexpr int Price = 2;
-constexpr int Delivery = 3;
-constexpr int PartNumber = 4;
-constexpr int Description = 5;
-} // namespace OrderColumn
 
 // The quantities the Add to Order dialog offers.
 constexpr int MinOrderQuantity = 1;

@@ -3,6 +3,7 @@
 #include "catalogue/Errors.h"
 #include "catalogue/FieldTable.h"
 #include "catalogue/PartNumber.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/cvnLib.h"
 
@@ -99,15 +100,16 @@ TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType
         familyType == FamilyType::Coax ? "CoaxPrice.tbl" : "RigidTwistPrice.tbl", prompts);
     const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
     const std::string band = PartField(partNumber, familyType, PartFieldNo::Band);
-    const int row = FindRow(table, {{1, waveguide}, {2, band}});
+    const int row = FindRow(
+        table, {{CoaxTwistPriceColumn::Waveguide, waveguide}, {CoaxTwistPriceColumn::Band, band}});
     if (row < 0) {
         return result;
     }
-    TWide price = Money(table, row, 4);
-    result.DeliveryTime = table.GetField(row, 5);
-    result.MaxQuantity = Quantity(table, row, 6);
+    TWide price = Money(table, row, CoaxTwistPriceColumn::Price);
+    result.DeliveryTime = table.GetField(row, CoaxTwistPriceColumn::Delivery);
+    result.MaxQuantity = Quantity(table, row, CoaxTwistPriceColumn::MaxQuantity);
     if (familyType == FamilyType::Twist && IsGray(partNumber, familyType)) {
-        price += Money(table, row, 7);
+        price += Money(table, row, CoaxTwistPriceColumn::GraySurcharge);
     }
     result.Price = Narrow(price);
     return result;
@@ -116,16 +118,16 @@ TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType
 TPriceAndDelivery TaperedPrice(const std::string& partNumber, TUserPrompts& prompts) {
     TPriceAndDelivery result;
     const TFieldTable table = LoadFieldTable("TaperedTransitionPrice.tbl", prompts);
-    const int row =
-        FindRow(table, 1, PartField(partNumber, FamilyType::Tapered, PartFieldNo::Waveguide));
+    const int row = FindRow(table, TaperPriceColumn::Waveguide,
+                            PartField(partNumber, FamilyType::Tapered, PartFieldNo::Waveguide));
     if (row < 0) {
         return result;
     }
-    TWide price = Money(table, row, 3);
-    result.DeliveryTime = table.GetField(row, 4);
-    result.MaxQuantity = Quantity(table, row, 5);
+    TWide price = Money(table, row, TaperPriceColumn::Price);
+    result.DeliveryTime = table.GetField(row, TaperPriceColumn::Delivery);
+    result.MaxQuantity = Quantity(table, row, TaperPriceColumn::MaxQuantity);
     if (IsGray(partNumber, FamilyType::Tapered)) {
-        price += Money(table, row, 6);
+        price += Money(table, row, TaperPriceColumn::GraySurcharge);
     }
     result.Price = Narrow(price);
     return result;
@@ -141,13 +143,16 @@ TPriceAndDelivery FlexTwistPrice(const std::string& partNumber, TUserPrompts& pr
     const std::string band =
         PartField(partNumber, type, PartFieldNo::Band) == "S" ? std::string("S") : "#";
     const std::string length = PartField(partNumber, type, PartFieldNo::Length);
-    const int row = FindRow(table, {{1, waveguide}, {2, unit}, {4, band}, {3, length}});
+    const int row = FindRow(table, {{FlexPriceColumn::Waveguide, waveguide},
+                                    {FlexPriceColumn::Unit, unit},
+                                    {FlexPriceColumn::Band, band},
+                                    {FlexPriceColumn::Length, length}});
     if (row < 0) {
         return result;
     }
-    result.Price = Narrow(Money(table, row, 6));
-    result.DeliveryTime = table.GetField(row, 7);
-    result.MaxQuantity = Quantity(table, row, 8);
+    result.Price = Narrow(Money(table, row, FlexPriceColumn::Price));
+    result.DeliveryTime = table.GetField(row, FlexPriceColumn::Delivery);
+    result.MaxQuantity = Quantity(table, row, FlexPriceColumn::MaxQuantity);
     return result;
 }
 
@@ -183,13 +188,14 @@ TPriceAndDelivery BendPrice(const std::string& partNumber, int familyType, TUser
         familyType == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl", prompts);
     const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
     for (int row = 0; row < table.RowCount(); ++row) {
-        if (table.GetField(row, 1) != waveguide ||
-            !SampleMatches(std::string(table.GetField(row, 2)), partNumber, familyType)) {
+        if (table.GetField(row, BendPriceColumn::Waveguide) != waveguide ||
+            !SampleMatches(std::string(table.GetField(row, BendPriceColumn::Sample)), partNumber,
+                           familyType)) {
             continue;
         }
-        result.Price = Narrow(Money(table, row, 3));
-        result.DeliveryTime = table.GetField(row, 4);
-        result.MaxQuantity = Quantity(table, row, 5);
+        result.Price = Narrow(Money(table, row, BendPriceColumn::Price));
+        result.DeliveryTime = table.GetField(row, BendPriceColumn::Delivery);
+        result.MaxQuantity = Quantity(table, row, BendPriceColumn::MaxQuantity);
         return result;
     }
     return result;
@@ -199,19 +205,20 @@ TPriceAndDelivery StraightPrice(const std::string& partNumber, TUserPrompts& pro
     constexpr int type = FamilyType::Straight;
     TPriceAndDelivery result;
     const TFieldTable table = LoadFieldTable("StraightSectionPrice.tbl", prompts);
-    const int row = FindRow(table, 1, PartField(partNumber, type, PartFieldNo::Waveguide));
+    const int row = FindRow(table, StraightPriceColumn::Waveguide,
+                            PartField(partNumber, type, PartFieldNo::Waveguide));
     if (row < 0) {
         return result;
     }
-    const TWide base = Money(table, row, 2);
-    const TWide perFoot = Money(table, row, 3);
-    result.DeliveryTime = table.GetField(row, 5);
-    result.MaxQuantity = Quantity(table, row, 6);
+    const TWide base = Money(table, row, StraightPriceColumn::BasePrice);
+    const TWide perFoot = Money(table, row, StraightPriceColumn::PerFoot);
+    result.DeliveryTime = table.GetField(row, StraightPriceColumn::Delivery);
+    result.MaxQuantity = Quantity(table, row, StraightPriceColumn::MaxQuantity);
     const bool inches = InInches(partNumber, type);
     const TFixed length = LengthCodeValue(PartField(partNumber, type, PartFieldNo::Length), inches);
     TWide price = base + StartedFeet(NanoInches(length, inches)) * perFoot;
     if (IsGray(partNumber, type)) {
-        price += Money(table, row, 4);
+        price += Money(table, row, StraightPriceColumn::GraySurcharge);
     }
     result.Price = Narrow(price);
     return result;
@@ -222,25 +229,26 @@ TPriceAndDelivery MiterPrice(const std::string& partNumber, TUserPrompts& prompt
     constexpr int type = FamilyType::MiterE;
     TPriceAndDelivery result;
     const TFieldTable table = LoadFieldTable("MiterBendPrice.tbl", prompts);
-    const int row = FindRow(table, 1, PartField(partNumber, type, PartFieldNo::Waveguide));
+    const int row = FindRow(table, MiterPriceColumn::Waveguide,
+                            PartField(partNumber, type, PartFieldNo::Waveguide));
     if (row < 0) {
         return result;
     }
-    TWide price = Money(table, row, 3);
-    result.DeliveryTime = table.GetField(row, 4);
-    result.MaxQuantity = Quantity(table, row, 5);
+    TWide price = Money(table, row, MiterPriceColumn::BasePrice);
+    result.DeliveryTime = table.GetField(row, MiterPriceColumn::Delivery);
+    result.MaxQuantity = Quantity(table, row, MiterPriceColumn::MaxQuantity);
     if (IsGray(partNumber, type)) {
-        price += Money(table, row, 7);
+        price += Money(table, row, MiterPriceColumn::GraySurcharge);
     }
     if (PartField(partNumber, type, PartFieldNo::Band) != "S") {
-        price += Money(table, row, 8);
+        price += Money(table, row, MiterPriceColumn::BandSurcharge);
     }
-    const TFixed threshold = TFixed::Parse(table.GetField(row, 9));
+    const TFixed threshold = TFixed::Parse(table.GetField(row, MiterPriceColumn::LegThreshold));
     const bool inches = InInches(partNumber, type);
     const TFixed legs = LengthCodeValue(PartField(partNumber, type, PartFieldNo::Length), inches) +
                         LengthCodeValue(PartField(partNumber, type, PartFieldNo::LegB), inches);
     if (NanoInches(legs, inches) > NanoInches(threshold, true)) {
-        price += Money(table, row, 6);
+        price += Money(table, row, MiterPriceColumn::LongLegSurcharge);
     }
     result.Price = Narrow(price);
     return result;
@@ -249,9 +257,9 @@ TPriceAndDelivery MiterPrice(const std::string& partNumber, TUserPrompts& prompt
 TPriceAndDelivery StepTwistPrice(const std::string& partNumber, TUserPrompts& prompts) {
     TPriceAndDelivery result;
     const TFieldTable table = LoadFieldTable("StepTwistPrice.tbl", prompts);
-    const int row = FindRow(table, 1, partNumber);
+    const int row = FindRow(table, StepTwistPriceColumn::PartNumber, partNumber);
     if (row >= 0) {
-        result.Price = Narrow(Money(table, row, 2));
+        result.Price = Narrow(Money(table, row, StepTwistPriceColumn::Price));
     }
     // Step-twists are built to order: the table never promises a delivery.
     result.DeliveryTime = kContactRep;

@@ -2,6 +2,7 @@
 
 #include "catalogue/Files.h"
 #include "catalogue/PartNumber.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 
@@ -27,10 +28,10 @@ TQVMasterData OrderLineToMasterData(const std::string& line, TUserPrompts& promp
     TTxtTable parsed;
     parsed.Lines.push_back(line);
     TQVMasterData data;
-    data.Quantity = parsed.GetField(0, 1);
-    data.Price = parsed.GetField(0, 2);
-    data.Description = parsed.GetField(0, 5);
-    data.PartNumber = parsed.GetField(0, 4);
+    data.Quantity = parsed.GetField(0, OrderColumn::Quantity);
+    data.Price = parsed.GetField(0, OrderColumn::Price);
+    data.Description = parsed.GetField(0, OrderColumn::Description);
+    data.PartNumber = parsed.GetField(0, OrderColumn::PartNumber);
     data.Model = data.PartNumber;
     const int familyType = FamilyTypeOf(data.PartNumber, prompts);
     const bool metric = familyType != FamilyType::Unknown &&

@@ -1,6 +1,7 @@
 #include "printing/Printouts.h"
 
 #include "catalogue/Files.h"
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
@@ -89,8 +90,8 @@ void PrintSpecs(TCVPrint& printer, const TSpecs& specs, const TTxtTable& specRow
     printer.Canvas->SetFontStyle(false, false);
     printer.Canvas->SetFontHeight(printer.ToDeviceY(16));
     for (int i = 0; i < specRows.RowCount(); ++i) {
-        printer.TextOutLeft(150, 650 + 18 * i, specRows.GetField(i, 3));
-        printer.TextOutLeft(300, 650 + 18 * i, specRows.GetField(i, 4));
+        printer.TextOutLeft(150, 650 + 18 * i, specRows.GetField(i, SpecRowColumn::Label));
+        printer.TextOutLeft(300, 650 + 18 * i, specRows.GetField(i, SpecRowColumn::Value));
     }
 }
 
@@ -142,8 +143,8 @@ int PrintOrderLine(TCVPrint& printer, int top, const std::string& orderLine) {
         {50, 110, Right | WordBreak}, {110, 225, Right | WordBreak}, {250, 350, WordBreak},
         {375, 525, WordBreak},        {525, 800, WordBreak},
     };
-    for (int field = 1; field <= 5; ++field) {
-        const auto& box = boxes[field - 1];
+    for (int field = OrderColumn::Quantity; field <= OrderColumn::Description; ++field) {
+        const auto& box = boxes[field - OrderColumn::Quantity];
         printer.DrawTextBox({box.Left, top, box.Right, bottom}, line.GetField(0, field), box.Flags);
     }
     return bottom;

@@ -1,22 +1,24 @@
 #include "printing/Specs.h"
 
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 
 namespace cvn {
 
 namespace {
 
-std::string PictureOf(const TTxtTable& table, int row) {
-    return row >= 0 && row < table.RowCount() ? table.GetField(row, 5) : std::string();
+std::string PictureOf(const TTxtTable& table, int row, int pictureColumn) {
+    return row >= 0 && row < table.RowCount() ? table.GetField(row, pictureColumn) : std::string();
 }
 
 } // namespace
 
 TSpecs SpecsOf(const TConfigurator& wizard) {
     TSpecs specs;
-    specs.FlangeAImage = PictureOf(wizard.FlangeAList, wizard.FlangeAIndex);
-    specs.FlangeBImage = PictureOf(wizard.FlangeBList, wizard.FlangeBIndex);
-    specs.FamilyImage = PictureOf(wizard.FamilyTable, wizard.ProductTypeIndex);
+    specs.FlangeAImage = PictureOf(wizard.FlangeAList, wizard.FlangeAIndex, FlangeColumn::Picture);
+    specs.FlangeBImage = PictureOf(wizard.FlangeBList, wizard.FlangeBIndex, FlangeColumn::Picture);
+    specs.FamilyImage =
+        PictureOf(wizard.FamilyTable, wizard.ProductTypeIndex, FamilyColumn::Picture);
     specs.PartNumber = wizard.PartNumber;
     return specs;
 }

@@ -73,25 +73,29 @@ std::string TConfigurator::HelpFileName() const {
 }
 
 std::vector<TStrings> TConfigurator::ProductTypeItems() const {
-    return Rows(FamilyTable, {1, 2});
+    return Rows(FamilyTable, {FamilyColumn::Letter, FamilyColumn::Name});
 }
 
 std::vector<TStrings> TConfigurator::WaveguideItems() const {
-    return Rows(WaveguideList, {1, WaveguideNameColumn, 4, 5, 6});
+    return Rows(WaveguideList,
+                {WaveguideColumn::Code, WaveguideNameColumn, WaveguideColumn::Detail1,
+                 WaveguideColumn::Detail2, WaveguideColumn::Detail3});
 }
 
 std::vector<TStrings> TConfigurator::FlangeAItems() const {
-    return Rows(FlangeAList, {1, 3, 4});
+    return Rows(FlangeAList, {FlangeColumn::Code, FlangeColumn::Type, FlangeColumn::Model});
 }
 
 std::vector<TStrings> TConfigurator::FlangeBItems() const {
-    return ProductTypeIndex == FamilyType::Coax ? std::vector<TStrings>{}
-                                                : Rows(FlangeBList, {1, 3, 4});
+    return ProductTypeIndex == FamilyType::Coax
+               ? std::vector<TStrings>{}
+               : Rows(FlangeBList, {FlangeColumn::Code, FlangeColumn::Type, FlangeColumn::Model});
 }
 
 std::vector<TStrings> TConfigurator::CoaxItems() const {
-    return ProductTypeIndex == FamilyType::Coax ? Rows(FlangeBList, {1, 2})
-                                                : std::vector<TStrings>{};
+    return ProductTypeIndex == FamilyType::Coax
+               ? Rows(FlangeBList, {CoaxTypeColumn::Code, CoaxTypeColumn::Name})
+               : std::vector<TStrings>{};
 }
 
 TLengthList& TConfigurator::LengthList(TLengthBox box) {

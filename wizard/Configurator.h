@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/TableColumns.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
@@ -87,7 +88,7 @@ public:
     TTxtTable FlangeAList;
     TTxtTable FlangeBList; // the coax types for the coax transition
     TTxtTable OrderLines;
-    int WaveguideNameColumn = 2;
+    int WaveguideNameColumn = WGSizeColumn::WR;
     // Top to bottom; exactly one is selected whenever there are any.
     std::vector<TFrequencyChoice> FrequencyChoices;
     std::vector<TFrequencyLabel> FrequencyLabels;

@@ -15,15 +15,15 @@
 namespace cvn {
 
 std::string TConfigurator::FlangeACode() const {
-    return ChosenField(FlangeAList, FlangeAIndex, 1);
+    return ChosenField(FlangeAList, FlangeAIndex, FlangeColumn::Code);
 }
 
 std::string TConfigurator::FlangeBCode() const {
-    return ChosenField(FlangeBList, FlangeBIndex, 1);
+    return ChosenField(FlangeBList, FlangeBIndex, FlangeColumn::Code);
 }
 
 std::string TConfigurator::CoaxCode() const {
-    return ChosenField(FlangeBList, CoaxIndex, 1);
+    return ChosenField(FlangeBList, CoaxIndex, CoaxTypeColumn::Code);
 }
 
 std::string TConfigurator::WaveguideName() const {
@@ -93,13 +93,15 @@ void TConfigurator::btnCreateClick() {
     }
     const int family = ProductTypeIndex;
     if (family == Tapered && FlangeACode() != FlangeBCode()) {
-        const TTaperedWaveguide sizes = SplitTaper(ChosenField(WaveguideList, WaveguideIndex, 4));
+        const TTaperedWaveguide sizes =
+            SplitTaper(ChosenField(WaveguideList, WaveguideIndex, WaveguideColumn::Sizes));
         const std::string message =
             "The waveguide size is different on each end of this part. Please\rverify your "
             "configuration to make sure your flanges are correct.\r\rSmaller end (" +
-            sizes.Smaller + ") has a " + ChosenField(FlangeAList, FlangeAIndex, 3) + " flange" +
-            "\r\r" + "Larger end (" + sizes.Larger + ") has a " +
-            ChosenField(FlangeBList, FlangeBIndex, 3) + " flange";
+            sizes.Smaller + ") has a " +
+            ChosenField(FlangeAList, FlangeAIndex, FlangeColumn::Type) + " flange" + "\r\r" +
+            "Larger end (" + sizes.Larger + ") has a " +
+            ChosenField(FlangeBList, FlangeBIndex, FlangeColumn::Type) + " flange";
         if (ConfirmTapered(message) == TDialogResult::Continue) {
             ComposePartNumber(family);
         }
@@ -108,8 +110,8 @@ void TConfigurator::btnCreateClick() {
         const std::string unit = IsImperial ? " in." : " mm";
         const std::string& legA = LegALength.Text;
         const std::string& legB = LegBLength.Text;
-        const std::string typeA = ChosenField(FlangeAList, FlangeAIndex, 3);
-        const std::string typeB = ChosenField(FlangeBList, FlangeBIndex, 3);
+        const std::string typeA = ChosenField(FlangeAList, FlangeAIndex, FlangeColumn::Type);
+        const std::string typeB = ChosenField(FlangeBList, FlangeBIndex, FlangeColumn::Type);
         const bool aShorter = StrToFloat(legA) < StrToFloat(legB);
         const std::string line1 = "The shorter leg (" + (aShorter ? legA : legB) + unit +
                                   ") has a " + (aShorter ? typeA : typeB) + " flange";
@@ -165,7 +167,7 @@ void TConfigurator::ComposePartNumber(int family) {
 
 void TConfigurator::ComposeFromSelections(int family) {
     using namespace FamilyType;
-    std::string p = FamilyField(1) + WaveguideCode();
+    std::string p = FamilyField(FamilyColumn::Letter) + WaveguideCode();
     if (HasOneLength(family) || HasTwoLegs(family)) {
         p += IsImperial ? "P" : "M";
     }
@@ -239,17 +241,19 @@ void TConfigurator::StepTwistPartNumber() {
     const TFieldTable table = LoadFieldTable("StepTwist.tbl", Prompts);
     const TFrequencyChoice* choice = SelectedFrequencyChoice();
     const std::string range = choice ? choice->FreqRange : std::string();
-    const int row = FindRow(table, {{1, WaveguideCode()}, {3, range}});
+    const int row = FindRow(
+        table, {{StepTwistColumn::Waveguide, WaveguideCode()}, {StepTwistColumn::Range, range}});
     if (row >= 0) {
-        PartNumber = table.GetField(row, 5);
+        PartNumber = table.GetField(row, StepTwistColumn::PartNumber);
     }
 }
 
 void TConfigurator::PressureWindowPartNumber() {
     const TFieldTable table = LoadFieldTable("PressureWindows.tbl", Prompts);
-    const int row = FindRow(table, {{1, WaveguideCode()}, {2, FlangeACode()}});
+    const int row = FindRow(table, {{PressureWindowColumn::Waveguide, WaveguideCode()},
+                                    {PressureWindowColumn::Flange, FlangeACode()}});
     if (row >= 0) {
-        PartNumber = table.GetField(row, 4);
+        PartNumber = table.GetField(row, PressureWindowColumn::PartNumber);
     }
 }
 

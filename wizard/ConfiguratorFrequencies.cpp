@@ -28,7 +28,7 @@ std::string FrequencyLine(const TFieldTable& frequencies, int row, std::string_v
 std::vector<int> FrequencyRowsOf(const TFieldTable& frequencies, const std::string& waveguide) {
     std::vector<int> rows;
     for (int s = 0; s < frequencies.RowCount(); ++s) {
-        if (frequencies.GetField(s, 1) == waveguide) {
+        if (frequencies.GetField(s, FrequencyColumn::Waveguide) == waveguide) {
             rows.push_back(s);
         }
     }
@@ -39,7 +39,7 @@ std::vector<int> FrequencyRowsOf(const TFieldTable& frequencies, const std::stri
 void AddBandRows(TTxtTable& rows, const TFieldTable& frequencies, const std::vector<int>& ofSize,
                  std::string_view band, std::string_view vswr) {
     for (const int s : ofSize) {
-        if (frequencies.GetField(s, 2) == band) {
+        if (frequencies.GetField(s, FrequencyColumn::Band) == band) {
             rows.Lines.push_back(FrequencyLine(frequencies, s, vswr));
         }
     }
@@ -71,15 +71,18 @@ void TConfigurator::LoadWaveguideVSWR() {
     const TFieldTable frequencies = LoadFieldTable("Frequency.tbl", Prompts);
     const TFieldTable vswr = LoadFieldTable("WGVSWR.tbl", Prompts);
     const std::string waveguide = WaveguideCode();
-    const std::string letter = FamilyField(1);
+    const std::string letter = FamilyField(FamilyColumn::Letter);
     const std::vector<int> ofSize = FrequencyRowsOf(frequencies, waveguide);
     TTxtTable rows;
     for (int r = 0; r < vswr.RowCount(); ++r) {
-        if (vswr.GetField(r, 2) == waveguide && vswr.GetField(r, 1) == letter) {
-            AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, 3), vswr.GetField(r, 4));
+        if (vswr.GetField(r, WGVSWRColumn::Waveguide) == waveguide &&
+            vswr.GetField(r, WGVSWRColumn::Letter) == letter) {
+            AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, WGVSWRColumn::Band),
+                        vswr.GetField(r, WGVSWRColumn::Vswr));
         }
     }
-    BuildFrequencyChoices(rows, 2, 3, 4);
+    BuildFrequencyChoices(rows, FrequencyColumn::Band, FrequencyColumn::Range,
+                          FrequencyColumn::Vswr);
 }
 
 void TConfigurator::LoadFlexVSWR() {
@@ -89,8 +92,8 @@ void TConfigurator::LoadFlexVSWR() {
     TStrings breakpoints;
     std::vector<int> ofWaveguide;
     for (int r = 0; r < vswr.RowCount(); ++r) {
-        if (vswr.GetField(r, 1) == waveguide) {
-            breakpoints.emplace_back(vswr.GetField(r, 3));
+        if (vswr.GetField(r, FlexVSWRColumn::Waveguide) == waveguide) {
+            breakpoints.emplace_back(vswr.GetField(r, FlexVSWRColumn::Breakpoint));
             ofWaveguide.push_back(r);
         }
     }
@@ -103,12 +106,14 @@ void TConfigurator::LoadFlexVSWR() {
         const double limit = StrToFloat(breakpoint);
         const std::vector<int> ofSize = FrequencyRowsOf(frequencies, waveguide);
         for (const int r : ofWaveguide) {
-            if (StrToFloat(vswr.GetField(r, 3)) == limit) {
-                AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, 2), vswr.GetField(r, 4));
+            if (StrToFloat(vswr.GetField(r, FlexVSWRColumn::Breakpoint)) == limit) {
+                AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, FlexVSWRColumn::Band),
+                            vswr.GetField(r, FlexVSWRColumn::Vswr));
             }
         }
     }
-    BuildFrequencyChoices(rows, 2, 3, 4);
+    BuildFrequencyChoices(rows, FrequencyColumn::Band, FrequencyColumn::Range,
+                          FrequencyColumn::Vswr);
 }
 
 void TConfigurator::LoadCoaxVSWR() {
@@ -119,12 +124,15 @@ void TConfigurator::LoadCoaxVSWR() {
     const std::vector<int> ofSize = FrequencyRowsOf(frequencies, waveguide);
     TTxtTable rows;
     for (int r = 0; r < vswr.RowCount(); ++r) {
-        if (vswr.GetField(r, 1) == waveguide && vswr.GetField(r, 3) == coax) {
-            AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, 2), vswr.GetField(r, 4));
+        if (vswr.GetField(r, CoaxVSWRColumn::Waveguide) == waveguide &&
+            vswr.GetField(r, CoaxVSWRColumn::Coax) == coax) {
+            AddBandRows(rows, frequencies, ofSize, vswr.GetField(r, CoaxVSWRColumn::Band),
+                        vswr.GetField(r, CoaxVSWRColumn::Vswr));
         }
     }
     SortUnique(rows.Lines);
-    BuildFrequencyChoices(rows, 2, 3, 4);
+    BuildFrequencyChoices(rows, FrequencyColumn::Band, FrequencyColumn::Range,
+                          FrequencyColumn::Vswr);
 }
 
 void TConfigurator::LoadPressureWindowVSWR() {
@@ -134,21 +142,25 @@ void TConfigurator::LoadPressureWindowVSWR() {
     const std::string flange = FlangeACode();
     std::vector<int> fitting;
     for (int r = 0; r < windows.RowCount(); ++r) {
-        if (windows.GetField(r, 1) == waveguide && windows.GetField(r, 2) == flange) {
+        if (windows.GetField(r, PressureWindowColumn::Waveguide) == waveguide &&
+            windows.GetField(r, PressureWindowColumn::Flange) == flange) {
             fitting.push_back(r);
         }
     }
     TTxtTable rows;
     // Windows are catalogued for the full band only, written exactly "S".
     for (int s = 0; s < frequencies.RowCount(); ++s) {
-        if (frequencies.GetField(s, 1) != waveguide || frequencies.GetField(s, 2) != "S") {
+        if (frequencies.GetField(s, FrequencyColumn::Waveguide) != waveguide ||
+            frequencies.GetField(s, FrequencyColumn::Band) != "S") {
             continue;
         }
         for (const int r : fitting) {
-            rows.Lines.push_back(FrequencyLine(frequencies, s, windows.GetField(r, 5)));
+            rows.Lines.push_back(
+                FrequencyLine(frequencies, s, windows.GetField(r, PressureWindowColumn::Vswr)));
         }
     }
-    BuildFrequencyChoices(rows, 2, 3, 4);
+    BuildFrequencyChoices(rows, FrequencyColumn::Band, FrequencyColumn::Range,
+                          FrequencyColumn::Vswr);
 }
 
 void TConfigurator::LoadStepTwistFrequencies() {
@@ -156,22 +168,23 @@ void TConfigurator::LoadStepTwistFrequencies() {
     const std::string waveguide = WaveguideCode();
     TTxtTable rows;
     for (int r = 0; r < table.RowCount(); ++r) {
-        if (table.GetField(r, 1) == waveguide) {
-            std::string line(table.GetField(r, 1));
-            for (int c = 2; c <= 4; ++c) {
+        if (table.GetField(r, StepTwistColumn::Waveguide) == waveguide) {
+            std::string line(table.GetField(r, StepTwistColumn::Waveguide));
+            for (int c = StepTwistColumn::Band; c <= StepTwistColumn::Vswr; ++c) {
                 line += '|';
                 line += table.GetField(r, c);
             }
             rows.Lines.push_back(std::move(line));
         }
     }
-    BuildFrequencyChoices(rows, 2, 3, 4);
+    BuildFrequencyChoices(rows, FrequencyColumn::Band, FrequencyColumn::Range,
+                          FrequencyColumn::Vswr);
 }
 
 void TConfigurator::AddFrequencyChoice(const TTxtTable& rows, int row, int bandColumn,
                                        int rangeColumn, int vswrColumn, int top) {
     TFrequencyChoice choice;
-    choice.FreqWaveguide = rows.GetField(row, 1);
+    choice.FreqWaveguide = rows.GetField(row, FrequencyColumn::Waveguide);
     choice.FreqBand = rows.GetField(row, bandColumn);
     choice.FreqRange = rows.GetField(row, rangeColumn);
     choice.FreqVSWR = rows.GetField(row, vswrColumn);

@@ -93,29 +93,32 @@ void TConfigurator::FillFlexibleLengths() {
     const TFieldTable metric = LoadFieldTable("FlexMetricLengths.tbl", Prompts);
     const TFieldTable imperial = LoadFieldTable("FlexImperialLengths.tbl", Prompts);
     Length.ClearAllItems();
-    const int row = FindRow(specs, 1, WaveguideCode());
+    const int row = FindRow(specs, FlexSpecsColumn::Waveguide, WaveguideCode());
     if (row < 0) {
         return;
     }
-    const std::string preset = IsImperial ? InchText(std::string(specs.GetField(row, 2)))
-                                          : MillimetreText(StrToFloat(specs.GetField(row, 3)));
+    const std::string preset =
+        IsImperial ? InchText(std::string(specs.GetField(row, FlexSpecsColumn::DefaultInches)))
+                   : MillimetreText(StrToFloat(specs.GetField(row, FlexSpecsColumn::DefaultMm)));
     // Built aside, so that a length that is not a number leaves the list empty.
     TStrings inches;
     for (int r = 0; r < imperial.RowCount(); ++r) {
-        inches.push_back(InchText(std::string(imperial.GetField(r, 1))));
+        inches.push_back(InchText(std::string(imperial.GetField(r, FlexLengthsColumn::Length))));
     }
     Length.ImperialItems = std::move(inches);
     for (int r = 0; r < metric.RowCount(); ++r) {
-        Length.MetricItems.emplace_back(metric.GetField(r, 1));
+        Length.MetricItems.emplace_back(metric.GetField(r, FlexLengthsColumn::Length));
     }
     Length.SelectText(preset);
 }
 
 void TConfigurator::ShowPresetLength() {
     LengthText.clear();
-    const int row = FindRow(DimensionsTable, {{1, FamilyField(1)}, {2, WaveguideCode()}});
+    const int row =
+        FindRow(DimensionsTable, {{DimensionsColumn::Letter, FamilyField(FamilyColumn::Letter)},
+                                  {DimensionsColumn::Waveguide, WaveguideCode()}});
     if (row >= 0) {
-        const std::string inches = DimensionsTable.GetField(row, 6);
+        const std::string inches = DimensionsTable.GetField(row, DimensionsColumn::DefaultInches);
         LengthText = IsImperial ? InchText(inches) : MillimetreText(InchesToMm(StrToFloat(inches)));
     }
     if (LengthText.empty()) {
@@ -131,11 +134,12 @@ void TConfigurator::ShowStepTwistLength() {
     if (!choice) {
         return;
     }
-    const int row = FindRow(table, {{1, WaveguideCode()}, {3, choice->FreqRange}});
+    const int row = FindRow(table, {{StepTwistColumn::Waveguide, WaveguideCode()},
+                                    {StepTwistColumn::Range, choice->FreqRange}});
     if (row < 0) {
         return;
     }
-    const std::string inches(table.GetField(row, 6));
+    const std::string inches(table.GetField(row, StepTwistColumn::Length));
     LengthText = IsImperial ? inches : MillimetreText(InchesToMm(StrToFloat(inches)));
 }
 

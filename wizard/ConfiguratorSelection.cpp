@@ -20,12 +20,12 @@ bool HasRow(const TTxtTable& table, int row) {
     return row >= 0 && row < table.RowCount();
 }
 
-// The code of the chosen row, if a row is chosen.
-std::optional<std::string> ChosenCode(const TTxtTable& table, int row) {
+// The code column of the chosen row, if a row is chosen.
+std::optional<std::string> ChosenCode(const TTxtTable& table, int row, int codeColumn) {
     if (!HasRow(table, row)) {
         return std::nullopt;
     }
-    return table.GetField(row, 1);
+    return table.GetField(row, codeColumn);
 }
 
 } // namespace
@@ -36,8 +36,9 @@ std::string TConfigurator::FamilyField(int column) const {
 }
 
 std::string TConfigurator::WaveguideCode() const {
-    return HasRow(WaveguideList, WaveguideIndex) ? WaveguideList.GetField(WaveguideIndex, 1)
-                                                 : std::string();
+    return HasRow(WaveguideList, WaveguideIndex)
+               ? WaveguideList.GetField(WaveguideIndex, WaveguideColumn::Code)
+               : std::string();
 }
 
 void TConfigurator::cbxProductTypeChange(int index) {
@@ -51,10 +52,10 @@ void TConfigurator::cbxProductTypeChange(int index) {
 
     std::optional<std::string> previous;
     if (!ApplyingPartNumber) {
-        previous = ChosenCode(WaveguideList, WaveguideIndex);
+        previous = ChosenCode(WaveguideList, WaveguideIndex, WaveguideColumn::Code);
     }
     LoadWaveguideList(family);
-    const int kept = previous ? FindRow(WaveguideList, 1, *previous) : -1;
+    const int kept = previous ? FindRow(WaveguideList, WaveguideColumn::Code, *previous) : -1;
     try {
         if (kept >= 0) {
             cbxWaveguideChange(kept);
@@ -81,7 +82,8 @@ void TConfigurator::LoadWaveguideList(int family) {
         WaveguideCaptions = {" Code", " WR", " US Military", " British", " IEC"};
     }
     const TFieldTable sizes = LoadFieldTable(WaveguideListTable(family), Prompts);
-    WaveguideNameColumn = family == FamilyType::Tapered ? 3 : 2;
+    WaveguideNameColumn =
+        family == FamilyType::Tapered ? WaveguideColumn::TaperName : WaveguideColumn::SizeName;
     WaveguideIndex = -1;
 
     const TWaveguideSource source = WaveguideSourceOf(family);
@@ -89,7 +91,7 @@ void TConfigurator::LoadWaveguideList(int family) {
         family, source.Table.empty() ? TFieldTable() : LoadFieldTable(source.Table, Prompts));
     WaveguideList = {};
     for (int r = 0; r < sizes.RowCount(); ++r) {
-        if (offered.Contains(sizes.GetField(r, 1))) {
+        if (offered.Contains(sizes.GetField(r, WaveguideColumn::Code))) {
             WaveguideList.Lines.emplace_back(sizes.Line(r));
         }
     }
@@ -115,8 +117,8 @@ void TConfigurator::ClearWaveguideChoices() {
 
 // Pictures, length page and the flange B group of a newly chosen family.
 void TConfigurator::ShowFamily(int family) {
-    PhotoPicture = FamilyField(6);
-    LengthPicture = FamilyField(5);
+    PhotoPicture = FamilyField(FamilyColumn::Photo);
+    LengthPicture = FamilyField(FamilyColumn::Picture);
     SetLengthPage(family);
 
     if (family != FamilyType::Coax) {
@@ -159,7 +161,7 @@ void TConfigurator::cbxWaveguideChange(int index) {
         RefreshSpecs();
         return;
     }
-    const std::string code = WaveguideList.GetField(index, 1);
+    const std::string code = WaveguideList.GetField(index, WaveguideColumn::Code);
     if (IsSpecialQuote(code, family)) {
         Prompts.Information(SpecialQuoteMessage(code));
         WaveguideIndex = -1;
@@ -174,11 +176,11 @@ void TConfigurator::cbxWaveguideChange(int index) {
     std::optional<std::string> flangeA;
     std::optional<std::string> flangeB;
     if (!ApplyingPartNumber) {
-        flangeA = ChosenCode(FlangeAList, FlangeAIndex);
+        flangeA = ChosenCode(FlangeAList, FlangeAIndex, FlangeColumn::Code);
         if (family == FamilyType::Coax) {
-            flangeB = ChosenCode(FlangeBList, CoaxIndex);
+            flangeB = ChosenCode(FlangeBList, CoaxIndex, CoaxTypeColumn::Code);
         } else if (family != FamilyType::PressureWindow) {
-            flangeB = ChosenCode(FlangeBList, FlangeBIndex);
+            flangeB = ChosenCode(FlangeBList, FlangeBIndex, FlangeColumn::Code);
         }
     }
     FlangeAPicture.clear();
@@ -251,7 +253,8 @@ void TConfigurator::SetUpForWaveguide(int family, const std::string& code) {
     case FamilyType::Tapered:
         // The ends differ in size: flange A fits the small end, flange B the large one.
         FlangesByWaveguide(FlangeAList, code);
-        FlangesByWaveguide(FlangeBList, WaveguideList.GetField(WaveguideIndex, 2));
+        FlangesByWaveguide(FlangeBList,
+                           WaveguideList.GetField(WaveguideIndex, TaperColumn::LargeCode));
         ShowPresetLength();
         LoadWaveguideVSWR();
         break;
@@ -263,13 +266,13 @@ void TConfigurator::SetUpForWaveguide(int family, const std::string& code) {
 void TConfigurator::RestoreFlanges(int family, const std::optional<std::string>& flangeA,
                                    const std::optional<std::string>& flangeB) {
     if (flangeA) {
-        const int row = FindRow(FlangeAList, 1, *flangeA);
+        const int row = FindRow(FlangeAList, FlangeColumn::Code, *flangeA);
         if (row >= 0) {
             cbxFlangeAChange(row);
         }
     }
     if (flangeB) {
-        const int row = FindRow(FlangeBList, 1, *flangeB);
+        const int row = FindRow(FlangeBList, FlangeColumn::Code, *flangeB);
         if (row >= 0) {
             if (family == FamilyType::Coax) {
                 cbxCoaxChange(row);
@@ -283,7 +286,7 @@ void TConfigurator::RestoreFlanges(int family, const std::optional<std::string>&
 void TConfigurator::FlangesByWaveguide(TTxtTable& list, const std::string& code) {
     list = {};
     for (int r = 0; r < FlangeTable.RowCount(); ++r) {
-        if (FlangeTable.FieldView(r, 2) == code) {
+        if (FlangeTable.FieldView(r, FlangeColumn::Waveguide) == code) {
             list.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(r)]);
         }
     }
@@ -301,12 +304,12 @@ void TConfigurator::CoaxTypes(const std::string& code) {
     FlangeBIndex = CoaxIndex = -1;
     std::set<std::string_view, std::less<>> offered;
     for (int v = 0; v < vswr.RowCount(); ++v) {
-        if (vswr.GetField(v, 1) == code) {
-            offered.insert(vswr.GetField(v, 3));
+        if (vswr.GetField(v, CoaxVSWRColumn::Waveguide) == code) {
+            offered.insert(vswr.GetField(v, CoaxVSWRColumn::Coax));
         }
     }
     for (int t = 0; t < types.RowCount(); ++t) {
-        if (offered.count(types.GetField(t, 1)) > 0) {
+        if (offered.count(types.GetField(t, CoaxTypeColumn::Code)) > 0) {
             FlangeBList.Lines.emplace_back(types.Line(t));
         }
     }
@@ -318,7 +321,7 @@ void TConfigurator::CoaxTypes(const std::string& code) {
 std::vector<int> TConfigurator::FlangeRowsOf(const std::string& code) const {
     std::vector<int> rows;
     for (int f = 0; f < FlangeTable.RowCount(); ++f) {
-        if (FlangeTable.FieldView(f, 2) == code) {
+        if (FlangeTable.FieldView(f, FlangeColumn::Waveguide) == code) {
             rows.push_back(f);
         }
     }
@@ -331,12 +334,12 @@ void TConfigurator::PressureWindowFlanges(const std::string& code) {
     FlangeAIndex = -1;
     const std::vector<int> flanges = FlangeRowsOf(code);
     for (int w = 0; w < windows.RowCount(); ++w) {
-        if (windows.GetField(w, 1) != code) {
+        if (windows.GetField(w, PressureWindowColumn::Waveguide) != code) {
             continue;
         }
-        const std::string_view flange = windows.GetField(w, 2);
+        const std::string_view flange = windows.GetField(w, PressureWindowColumn::Flange);
         for (const int f : flanges) {
-            if (FlangeTable.FieldView(f, 1) == flange) {
+            if (FlangeTable.FieldView(f, FlangeColumn::Code) == flange) {
                 FlangeAList.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(f)]);
             }
         }
@@ -350,12 +353,12 @@ void TConfigurator::StepTwistFlanges(const std::string& code) {
     FlangeAIndex = FlangeBIndex = CoaxIndex = -1;
     const std::vector<int> flanges = FlangeRowsOf(code);
     for (int s = 0; s < offered.RowCount(); ++s) {
-        if (offered.GetField(s, 2) != code) {
+        if (offered.GetField(s, StepFlangeColumn::Waveguide) != code) {
             continue;
         }
-        const std::string_view flange = offered.GetField(s, 1);
+        const std::string_view flange = offered.GetField(s, StepFlangeColumn::Flange);
         for (const int f : flanges) {
-            if (FlangeTable.FieldView(f, 1) == flange) {
+            if (FlangeTable.FieldView(f, FlangeColumn::Code) == flange) {
                 FlangeAList.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(f)]);
                 FlangeBList.Lines.push_back(FlangeTable.Lines[static_cast<std::size_t>(f)]);
             }
@@ -366,7 +369,8 @@ void TConfigurator::StepTwistFlanges(const std::string& code) {
 void TConfigurator::cbxFlangeAChange(int index) {
     const TTableReadScope tables;
     FlangeAIndex = index;
-    FlangeAPicture = HasRow(FlangeAList, index) ? FlangeAList.GetField(index, 5) : std::string();
+    FlangeAPicture = HasRow(FlangeAList, index) ? FlangeAList.GetField(index, FlangeColumn::Picture)
+                                                : std::string();
     if (ProductTypeIndex == FamilyType::PressureWindow) {
         LoadPressureWindowVSWR();
     }
@@ -376,7 +380,8 @@ void TConfigurator::cbxFlangeAChange(int index) {
 void TConfigurator::cbxFlangeBChange(int index) {
     const TTableReadScope tables;
     FlangeBIndex = index;
-    FlangeBPicture = HasRow(FlangeBList, index) ? FlangeBList.GetField(index, 5) : std::string();
+    FlangeBPicture = HasRow(FlangeBList, index) ? FlangeBList.GetField(index, FlangeColumn::Picture)
+                                                : std::string();
     RefreshSpecs();
 }
 

@@ -79,7 +79,7 @@ void TConfigurator::FillSpecGrid(int family) {
     };
 
     if (Chosen(FamilyTable, ProductTypeIndex)) {
-        write(FamilyField(1), "Product Type", FamilyField(2));
+        write(FamilyField(FamilyColumn::Letter), "Product Type", FamilyField(FamilyColumn::Name));
     }
     if (Chosen(WaveguideList, WaveguideIndex)) {
         write(WaveguideCode(), "Waveguide", WaveguideName());
@@ -88,7 +88,8 @@ void TConfigurator::FillSpecGrid(int family) {
         write(IsImperial ? "P" : "M", "Units", IsImperial ? "in." : "mm");
     }
     if (Chosen(FlangeAList, FlangeAIndex)) {
-        write(FlangeACode(), "Flange A", ChosenField(FlangeAList, FlangeAIndex, 3));
+        write(FlangeACode(), "Flange A",
+              ChosenField(FlangeAList, FlangeAIndex, FlangeColumn::Type));
     }
     if (HasTwoLegs(family) && IsNumber(LegALength.Text)) {
         write(LengthCode(LegALength.Text, family), "Length A", LegALength.Text);
@@ -99,10 +100,11 @@ void TConfigurator::FillSpecGrid(int family) {
     // A pressure window has no flange B; a choice left from the family before it is
     // only dropped once the family is shown, after its size has refreshed this grid.
     if (family != Coax && family != PressureWindow && Chosen(FlangeBList, FlangeBIndex)) {
-        write(FlangeBCode(), "Flange B", ChosenField(FlangeBList, FlangeBIndex, 3));
+        write(FlangeBCode(), "Flange B",
+              ChosenField(FlangeBList, FlangeBIndex, FlangeColumn::Type));
     }
     if (family == Coax && Chosen(FlangeBList, CoaxIndex)) {
-        write(CoaxCode(), "Coax Type", ChosenField(FlangeBList, CoaxIndex, 2));
+        write(CoaxCode(), "Coax Type", ChosenField(FlangeBList, CoaxIndex, CoaxTypeColumn::Name));
     }
     if (HasTwoLegs(family) && IsNumber(LegBLength.Text)) {
         write(LengthCode(LegBLength.Text, family), "Length B", LegBLength.Text);
@@ -121,7 +123,7 @@ std::string TConfigurator::DescribeConfiguration() const {
     const int family = ProductTypeIndex;
     std::string text = DescriptionPrefix(family);
     text += WaveguideName() + ", ";
-    text += ChosenField(FlangeAList, FlangeAIndex, 3) + ", ";
+    text += ChosenField(FlangeAList, FlangeAIndex, FlangeColumn::Type) + ", ";
     if (HasOneLength(family)) {
         text += "Length: " + Length.Text + ", ";
     } else if (HasTwoLegs(family)) {
@@ -129,10 +131,10 @@ std::string TConfigurator::DescribeConfiguration() const {
     }
     if (family == FamilyType::Coax) {
         if (Chosen(FlangeBList, CoaxIndex)) {
-            text += ChosenField(FlangeBList, CoaxIndex, 2) + ", ";
+            text += ChosenField(FlangeBList, CoaxIndex, CoaxTypeColumn::Name) + ", ";
         }
     } else if (Chosen(FlangeBList, FlangeBIndex)) {
-        text += ChosenField(FlangeBList, FlangeBIndex, 3) + ", ";
+        text += ChosenField(FlangeBList, FlangeBIndex, FlangeColumn::Type) + ", ";
     }
     if (HasTwoLegs(family)) {
         text += "Leg B Length: " + LegBLength.Text + ", ";
