@@ -2,6 +2,7 @@
 
 #include "catalogue/Errors.h"
 #include "catalogue/Files.h"
+#include "catalogue/RowSearch.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
@@ -166,30 +167,21 @@ TTableReadScope::~TTableReadScope() {
     }
 }
 
+namespace {
+
+std::string_view FieldOf(const TFieldTable& table, int row, int column) {
+    return table.GetField(row, column);
+}
+
+} // namespace
+
 int FindRow(const TFieldTable& table, int column, std::string_view key, int fromRow) {
-    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
-        if (table.GetField(r, column) == key) {
-            return r;
-        }
-    }
-    return -1;
+    return FirstRowWithKeys(table, FieldOf, {{column, key}}, fromRow);
 }
 
 int FindRow(const TFieldTable& table, std::initializer_list<std::pair<int, std::string_view>> keys,
             int fromRow) {
-    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
-        bool all = true;
-        for (const auto& [column, key] : keys) {
-            if (table.GetField(r, column) != key) {
-                all = false;
-                break;
-            }
-        }
-        if (all) {
-            return r;
-        }
-    }
-    return -1;
+    return FirstRowWithKeys(table, FieldOf, keys, fromRow);
 }
 
 } // namespace cvn

@@ -2,6 +2,7 @@
 
 #include "catalogue/Errors.h"
 #include "catalogue/Files.h"
+#include "catalogue/RowSearch.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 
@@ -123,30 +124,21 @@ TTxtTable LoadDataTable(const std::string& name, TUserPrompts& prompts) {
     return table;
 }
 
+namespace {
+
+std::string_view FieldOf(const TTxtTable& table, int row, int column) {
+    return table.FieldView(row, column);
+}
+
+} // namespace
+
 int FindRow(const TTxtTable& table, int column, const std::string& key, int fromRow) {
-    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
-        if (table.FieldView(r, column) == key) {
-            return r;
-        }
-    }
-    return -1;
+    return FirstRowWithKeys(table, FieldOf, {{column, key}}, fromRow);
 }
 
 int FindRow(const TTxtTable& table, std::initializer_list<std::pair<int, std::string_view>> keys,
             int fromRow) {
-    for (int r = fromRow < 0 ? 0 : fromRow; r < table.RowCount(); ++r) {
-        bool all = true;
-        for (const auto& [column, key] : keys) {
-            if (table.FieldView(r, column) != key) {
-                all = false;
-                break;
-            }
-        }
-        if (all) {
-            return r;
-        }
-    }
-    return -1;
+    return FirstRowWithKeys(table, FieldOf, keys, fromRow);
 }
 
 } // namespace cvn
