@@ -12,6 +12,7 @@
 #include "catalogue/cvnLib.h"
 #include "entry/SetupFromPartNumber.h"
 #include "printing/QtPrintPages.h"
+#include "printing/SpecPreview.h"
 #include "printing/Specs.h"
 #include "wizard/Configurator.h"
 
@@ -21,6 +22,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPixmap>
 
 #include <benchmark/benchmark.h>
 
@@ -95,18 +97,19 @@ void DrawPlainPages(QPainter& painter, const std::vector<std::string>& lines, in
     }
 }
 
-QImage Blank() {
-    QImage page(PageWidth, PageHeight, QImage::Format_RGB32);
+QImage Blank(int width = PageWidth, int height = PageHeight) {
+    QImage page(width, height, QImage::Format_RGB32);
     page.fill(Qt::white);
     return page;
 }
 
-std::vector<QImage> PlainImages(const std::vector<std::string>& lines, int pages) {
-    std::vector<QImage> images{Blank()};
+std::vector<QImage> PlainImages(const std::vector<std::string>& lines, int pages,
+                                int width = PageWidth, int height = PageHeight) {
+    std::vector<QImage> images{Blank(width, height)};
     QPainter painter(&images.back());
     DrawPlainPages(painter, lines, pages, [&] {
         painter.end();
-        images.push_back(Blank());
+        images.push_back(Blank(width, height));
         painter.begin(&images.back());
     });
     painter.end();
@@ -177,6 +180,27 @@ void RegisterPrintouts() {
     Register(
         "print/order-1000/pdf", [] { WriteOrderPdf(orderPdf, order); },
         [orderPages] { PlainPdf(orderPdf, order.Lines, orderPages); });
+
+    // The preview window's page at the largest zoom: the page drawn at the zoomed size
+    // and turned into the pixmap the window shows. The floor turns plain text drawn on
+    // an image of that size into a pixmap the same way.
+    static TSpecPreview preview;
+    preview.ViewSpecs(wizard);
+    preview.cbxPercentChange(ZoomSteps - 1);
+    if (ZoomPercent(preview.PercentIndex) != 110) {
+        std::fprintf(stderr, "the largest zoom is not 110 %%\n");
+        std::exit(1);
+    }
+    Register(
+        "preview/specs/110%",
+        [] {
+            benchmark::DoNotOptimize(QPixmap::fromImage(RenderSpecsImage(
+                preview.PageWidth(), preview.PageHeight(), preview.Specs, preview.SpecRows)));
+        },
+        [] {
+            benchmark::DoNotOptimize(QPixmap::fromImage(PlainImages(
+                preview.SpecRows.Lines, 1, preview.PageWidth(), preview.PageHeight())[0]));
+        });
 }
 
 } // namespace
