@@ -31,7 +31,8 @@ LAUNCHER=""
 if command -v ccache >/dev/null 2>&1; then LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"; fi
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_BENCHMARKS=ON \
     -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_UI=ON $LAUNCHER >/dev/null
-cmake --build "$BUILD" -j 2 --target corvane_bench corvane_print_bench corvane38-cli
+cmake --build "$BUILD" -j 2 --target corvane_bench corvane_print_bench corvane_startup_bench \
+    corvane38-cli
 
 # The catalogues live in the build folder: the writers' benchmarks write beside them.
 rm -rf "$BUILD/cat1" "$BUILD/cat20"
@@ -69,16 +70,19 @@ for cat in cat1 cat20; do
         --benchmark_repetitions="${REPS:-5}" --benchmark_min_time="${MIN_TIME:-0.05}" \
         --benchmark_report_aggregates_only=true --benchmark_format=json \
         >"$BUILD/$cat-core.json"
-    QT_QPA_PLATFORM=offscreen "$BUILD/bin/corvane_print_bench" --app-dir="$BUILD/$cat" \
-        --benchmark_filter="$FILTER" \
-        --benchmark_repetitions="${REPS:-5}" --benchmark_min_time="${MIN_TIME:-0.05}" \
-        --benchmark_report_aggregates_only=true --benchmark_format=json \
-        >"$BUILD/$cat-print.json" 2>/dev/null
+    for program in print startup; do
+        QT_QPA_PLATFORM=offscreen "$BUILD/bin/corvane_${program}_bench" --app-dir="$BUILD/$cat" \
+            --benchmark_filter="$FILTER" \
+            --benchmark_repetitions="${REPS:-5}" --benchmark_min_time="${MIN_TIME:-0.05}" \
+            --benchmark_report_aggregates_only=true --benchmark_format=json \
+            >"$BUILD/$cat-$program.json" 2>/dev/null
+    done
     python3 -c 'import json, sys
 # A filter that matches nothing in one program leaves its file empty.
 runs = [json.load(open(p)) for p in sys.argv[2:] if open(p).read().strip()]
 runs[0]["benchmarks"] = [b for r in runs for b in r["benchmarks"]]
-json.dump(runs[0], open(sys.argv[1], "w"))' "$BUILD/$cat.json" "$BUILD/$cat-core.json" "$BUILD/$cat-print.json"
+json.dump(runs[0], open(sys.argv[1], "w"))' "$BUILD/$cat.json" "$BUILD/$cat-core.json" \
+        "$BUILD/$cat-print.json" "$BUILD/$cat-startup.json"
 done
 echo
 python3 "$ROOT/scripts/bench_table.py" "$BUILD/cat1.json" "$BUILD/cat20.json"
