@@ -4,7 +4,7 @@
 # catalogue and one twenty times its size beside them, checks that both pass `check`
 # and give the same answers for real parts, runs every benchmark on each and prints
 # one table: each figure's median beside its floor, the ratio and the target. The
-# printouts are drawn on Qt's offscreen platform, so no display is needed.
+# printouts, the preview page and the windows are drawn on Qt's offscreen platform.
 #   scripts/bench.sh                   REPS=5 MIN_TIME=0.05 by default
 #   REPS=9 MIN_TIME=0.2 scripts/bench.sh   steadier, slower
 #   scripts/bench.sh FILTER            only the benchmarks matching the regex FILTER
