@@ -1,15 +1,16 @@
 #!/bin/sh
 # Builds the benchmarks in their own build folder (build/bench: Release, benchmarks on,
-# no tests, no windows; the normal build and ctest never see them), writes the sample
+# no tests; the normal build and ctest never see them), writes the sample
 # catalogue and one twenty times its size beside them, checks that both pass `check`
 # and give the same answers for real parts, runs every benchmark on each and prints
-# one table: each figure's median beside its floor, the ratio and the target.
+# one table: each figure's median beside its floor, the ratio and the target. The
+# printouts, the preview page and the windows are drawn on Qt's offscreen platform.
 #   scripts/bench.sh                   REPS=5 MIN_TIME=0.05 by default
 #   REPS=9 MIN_TIME=0.2 scripts/bench.sh   steadier, slower
 #   scripts/bench.sh FILTER            only the benchmarks matching the regex FILTER
 set -eu
 ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
-PACKAGES="cmake g++ make python3 libbenchmark-dev"
+PACKAGES="cmake g++ make python3 libbenchmark-dev qt6-base-dev"
 
 missing=""
 for p in $PACKAGES; do
@@ -29,8 +30,9 @@ BUILD="$ROOT/build/bench"
 LAUNCHER=""
 if command -v ccache >/dev/null 2>&1; then LAUNCHER="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"; fi
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_BENCHMARKS=ON \
-    -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_UI=OFF $LAUNCHER >/dev/null
-cmake --build "$BUILD" -j 2 --target corvane_bench corvane38-cli
+    -DCORVANE_BUILD_TESTS=OFF -DCORVANE_BUILD_UI=ON $LAUNCHER >/dev/null
+cmake --build "$BUILD" -j 2 --target corvane_bench corvane_print_bench corvane_startup_bench \
+    corvane38-cli
 
 # The catalogues live in the build folder: the writers' benchmarks write beside them.
 rm -rf "$BUILD/cat1" "$BUILD/cat20"
@@ -67,7 +69,20 @@ for cat in cat1 cat20; do
     "$BUILD/bin/corvane_bench" --app-dir="$BUILD/$cat" --benchmark_filter="$FILTER" \
         --benchmark_repetitions="${REPS:-5}" --benchmark_min_time="${MIN_TIME:-0.05}" \
         --benchmark_report_aggregates_only=true --benchmark_format=json \
-        >"$BUILD/$cat.json"
+        >"$BUILD/$cat-core.json"
+    for program in print startup; do
+        QT_QPA_PLATFORM=offscreen "$BUILD/bin/corvane_${program}_bench" --app-dir="$BUILD/$cat" \
+            --benchmark_filter="$FILTER" \
+            --benchmark_repetitions="${REPS:-5}" --benchmark_min_time="${MIN_TIME:-0.05}" \
+            --benchmark_report_aggregates_only=true --benchmark_format=json \
+            >"$BUILD/$cat-$program.json" 2>/dev/null
+    done
+    python3 -c 'import json, sys
+# A filter that matches nothing in one program leaves its file empty.
+runs = [json.load(open(p)) for p in sys.argv[2:] if open(p).read().strip()]
+runs[0]["benchmarks"] = [b for r in runs for b in r["benchmarks"]]
+json.dump(runs[0], open(sys.argv[1], "w"))' "$BUILD/$cat.json" "$BUILD/$cat-core.json" \
+        "$BUILD/$cat-print.json" "$BUILD/$cat-startup.json"
 done
 echo
 python3 "$ROOT/scripts/bench_table.py" "$BUILD/cat1.json" "$BUILD/cat20.json"

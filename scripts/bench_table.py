@@ -37,6 +37,12 @@ def target(name, large):
         return ("<=2x", lambda t, r: r is None or r <= 2)
     if kind == "check":
         return ("<=300 ms (20x)", lambda t, r: not large or t <= 300 * MS)
+    if kind == "startup":
+        return ("<=150 ms", lambda t, r: t <= 150 * MS)
+    if kind == "preview":
+        return ("<=40 ms", lambda t, r: t <= 40 * MS)
+    if name == "print/order-1000/pdf":
+        return ("<=2 s", lambda t, r: t <= 2000 * MS)
     return ("-", None)
 
 
