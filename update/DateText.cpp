@@ -42,6 +42,12 @@ bool SplitPattern(const std::string& pattern, std::vector<TPatternPart>& parts) 
             ++run;
         }
         if (IsLetter(c)) {
+            // A field right after a one-digit-or-two field ("Md") would take its digits;
+            // after a fixed width one ("yyyyMMdd") it starts where that one ends.
+            if (!parts.empty() && parts.back().Field != 0 && parts.back().Field != 'y' &&
+                parts.back().Width != 2) {
+                return false;
+            }
             const bool numeric =
                 ((c == 'd' || c == 'M') && run <= 2) || (c == 'y' && (run == 2 || run == 4));
             if (!numeric || seen.find(c) != std::string::npos) {
@@ -49,7 +55,9 @@ bool SplitPattern(const std::string& pattern, std::vector<TPatternPart>& parts) 
             }
             seen += c;
             parts.push_back({c, static_cast<int>(run), {}});
-        } else if (c == '\'') {
+        } else if (c == '\'' || IsDigit(c) || static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            // Digits or control bytes between the fields could not be told from the
+            // date, or would not survive the trimming of the text read back.
             return false;
         } else {
             if (parts.empty() || parts.back().Field != 0) {
@@ -59,7 +67,9 @@ bool SplitPattern(const std::string& pattern, std::vector<TPatternPart>& parts) 
         }
         i += run;
     }
-    return seen.size() == 3;
+    // Blanks at either end are trimmed off the text read back.
+    const auto blank = [](char b) { return b == ' '; };
+    return seen.size() == 3 && !blank(pattern.front()) && !blank(pattern.back());
 }
 
 std::string Padded(unsigned value, int width) {

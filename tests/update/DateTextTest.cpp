@@ -98,6 +98,21 @@ TEST(ShortDates, PatternsWithNamesOrMissingFieldsFallBackToTheNumericUsPattern) 
     EXPECT_EQ(NumericDatePattern("yyyy. MM. dd."), "yyyy. MM. dd.");
 }
 
+TEST(ShortDates, PatternsThatCouldNotReadBackTheirOwnDatesFallBack) {
+    // Separators of digits, letters or control bytes, blanks trimmed off the ends, and a
+    // one-digit field right before another: each would read back another date.
+    for (const char* pattern : {"M1d/yyyy", "Mxd/yyyy", "M\td/yyyy", "M/d/yyyy ", " M/d/yyyy",
+                                "Md$///yy", "yyyy/Md", "dMyyyy"}) {
+        EXPECT_EQ(NumericDatePattern(pattern), "M/d/yyyy") << pattern;
+        TDate read{};
+        const TDate date = 2026y / November / 12;
+        ASSERT_TRUE(TryParseShortDate(FormatShortDate(date, pattern), pattern, date, read));
+        EXPECT_EQ(read, date) << pattern;
+    }
+    EXPECT_EQ(NumericDatePattern("yyyyMMdd"), "yyyyMMdd");
+    EXPECT_EQ(NumericDatePattern("ddMMyy"), "ddMMyy");
+}
+
 TEST(ShortDates, AddingDaysCrossesMonthsAndYearsAndStopsAtTheCalendarsEnds) {
     EXPECT_EQ(AddDays(2026y / December / 6, 30), 2027y / January / 5);
     EXPECT_EQ(AddDays(2028y / February / 28, 1), 2028y / February / 29);
