@@ -7,10 +7,12 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <linux/magic.h>
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <unistd.h>
 
 namespace cvn::test {
@@ -36,11 +38,27 @@ void TChildChecks::Finish() const {
     std::_Exit(Broken.empty() ? 0 : 1);
 }
 
-TFullDisk::TFullDisk(const std::string& folder) : Folder(folder) {
+namespace {
+
+// True only for the small tmpfs mounted above: filling anything else would fill the
+// machine's own disk.
+bool IsSmallTmpfs(const std::string& folder) {
+    struct statfs info {};
+    return ::statfs(folder.c_str(), &info) == 0 && info.f_type == TMPFS_MAGIC &&
+           static_cast<unsigned long long>(info.f_blocks) *
+                   static_cast<unsigned long long>(info.f_bsize) <=
+               1024ULL * 1024ULL;
+}
+
+} // namespace
+
+TFullDisk::TFullDisk(const std::string& folder)
+    : Folder(folder.empty() || folder.back() == '/' ? folder : folder + "/") {
     // A mount of our own, seen by this process only and gone with it.
     Mounted = ::unshare(CLONE_NEWNS) == 0 &&
               ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-              ::mount("tmpfs", Folder.c_str(), "tmpfs", 0, "size=256k,mode=0755") == 0;
+              ::mount("tmpfs", Folder.c_str(), "tmpfs", 0, "size=256k,mode=0755") == 0 &&
+              IsSmallTmpfs(Folder);
     if (Mounted) {
         fs::create_directories(Folder + "Data");
         fs::create_directories(Folder + "Images");
