@@ -22,7 +22,7 @@ void DrawPicture(TCVPrint& printer, const std::string& fileName, const TRect& bo
 void DrawSpecHeader(TCVPrint& printer, const std::string& title, const std::string& partNumber);
 void DrawOrderHeader(TCVPrint& printer, const std::string& title, const std::string& pageText);
 
-// The one-page specification sheet; any number of rows, never a page break.
+// The one-page spec sheet; any number of rows, never a page break.
 void PrintSpecs(TCVPrint& printer, const TSpecs& specs, const TTxtTable& specRows);
 
 // The order, ten lines a page; a new page is asked of the surface only when pageCount

@@ -17,7 +17,7 @@ TPrintDialog SystemPrintDialog(QWidget* parent);
 
 // The order on the printer as the job "Corvane Order", as many pages as it takes.
 void PrintOrderJob(QPrinter& printer, const TTxtTable& orderLines);
-// The specification page on the printer as the job "Corvane Specs".
+// The spec sheet on the printer as the job "Corvane Specs".
 void PrintSpecsJob(QPrinter& printer, const TSpecs& specs, const TTxtTable& specRows);
 
 // The order window's Print: the dialog, then on OK the order print job. Errors of the

@@ -24,7 +24,7 @@ int PrintOrderPages(QPagedPaintDevice& device, const TTxtTable& orderLines);
 void WriteSpecsPdf(const std::string& fileName, const TSpecs& specs, const TTxtTable& specRows);
 void WriteOrderPdf(const std::string& fileName, const TTxtTable& orderLines);
 
-// The specification page on white paper width x height pixels, for the preview.
+// The spec sheet on white paper width x height pixels, for the preview.
 QImage RenderSpecsImage(int width, int height, const TSpecs& specs, const TTxtTable& specRows);
 // The order's pages on white paper width x height pixels each.
 std::vector<QImage> RenderOrderImages(int width, int height, const TTxtTable& orderLines);
