@@ -65,6 +65,37 @@ bool TDesktopLauncher::Open(const std::string& fileOrAddress) {
     return QDesktopServices::openUrl(url);
 }
 
+namespace {
+
+// The patterns of a filter entry, "Text File   (*.txt)" giving "*.txt".
+QString PatternsOf(const QString& filter) {
+    const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = filter.lastIndexOf(QLatin1Char(')'));
+    return open >= 0 && close > open ? filter.mid(open + 1, close - open - 1).simplified()
+                                     : QString();
+}
+
+// The 1-based entry of the filter the dialog hands back. Qt's own dialog collapses the
+// blanks of a filter's text ("Excel Sheet   (*.xls)" comes back with one), and other
+// dialogs may word it their own way: the text is compared with blanks collapsed, then
+// by its patterns. A filter that matches neither leaves the entry the dialog began with.
+int EntryOfFilter(const QStringList& filters, const QString& selected, int startEntry) {
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        if (filters[i].simplified() == selected.simplified()) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    const QString patterns = PatternsOf(selected);
+    for (qsizetype i = 0; i < filters.size() && !patterns.isEmpty(); ++i) {
+        if (PatternsOf(filters[i]) == patterns) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return startEntry;
+}
+
+} // namespace
+
 bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
                                   std::string& fileName, int& filterIndex) {
     // "Text file|*.txt|XML file|*.xml" becomes "Text file (*.txt);;XML file (*.xml)".
@@ -75,7 +106,8 @@ bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& f
                         ? parts[i]
                         : parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
     }
-    QString selected = filters.value(filterIndex - 1);
+    const int startEntry = filterIndex;
+    QString selected = filters.value(startEntry - 1);
     const QString chosen =
         QFileDialog::getSaveFileName(QApplication::activeWindow(), QStr(title), QStr(fileName),
                                      filters.join(QStringLiteral(";;")), &selected);
@@ -83,7 +115,7 @@ bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& f
         return false;
     }
     fileName = CoreStr(chosen);
-    filterIndex = static_cast<int>(filters.indexOf(selected)) + 1;
+    filterIndex = EntryOfFilter(filters, selected, startEntry);
     return true;
 }
 

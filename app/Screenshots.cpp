@@ -13,6 +13,7 @@
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
+#include "controls/SpinEdit.h"
 #include "entry/ConvertDialog.h"
 #include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"

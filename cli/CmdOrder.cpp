@@ -26,20 +26,13 @@ const char* const kOrderUsage =
     "usage: corvane38-cli order [--answer continue|swap|cancel] ORDERFILE QTY PART [CHOICE...]\n"
     "  QTY a whole number from 1 to 99999; CHOICE as for configure\n";
 
-// The quantity as the dialog's box accepts it: digits only, 1 to 99999.
-bool ParseQuantity(const std::string& text, int& quantity) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
-           TryStrToInt(text, quantity) && quantity >= MinOrderQuantity &&
-           quantity <= MaxOrderQuantity;
-}
-
 } // namespace
 
 int CmdOrder(TCliContext& ctx) {
     TChoices choices;
     int quantity = 0;
     if (!ParseChoices(ctx.Args, 3, choices, ctx.Err) ||
-        !ParseQuantity(choices.Operands[1], quantity)) {
+        !ParseOrderQuantity(choices.Operands[1], quantity)) {
         ctx.Err << kOrderUsage;
         return CliExit::Usage;
     }

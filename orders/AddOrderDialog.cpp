@@ -7,15 +7,16 @@
 #include "controls/MPLabel.h"
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
+#include "controls/SpinEdit.h"
 #include "orders/OrderLines.h"
 #include "orders/PriceAndDelivery.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 
 namespace cvn {
 
@@ -51,7 +52,7 @@ TfrmAddOrder::TfrmAddOrder(TUserPrompts& prompts, QWidget* parent)
     lblNote->setAutoFillBackground(true);
 
     lblQuantity = PlaceLabel(this, "lblQuantity", QStringLiteral("Quantity"), 8, 62);
-    txtQuantity = Place<QSpinBox>(this, "txtQuantity", 8, 78, 80, 21);
+    txtQuantity = Place<TSpinEdit>(this, "txtQuantity", 8, 78, 80, 21);
     txtQuantity->setRange(MinOrderQuantity, MaxOrderQuantity);
     txtQuantity->setValue(1);
     lblPrice = PlaceLabel(this, "lblPrice", QStringLiteral("Price"), 98, 62);
@@ -76,7 +77,8 @@ TfrmAddOrder::TfrmAddOrder(TUserPrompts& prompts, QWidget* parent)
     btnAdd->setDefault(true);
     btnCancel = PlaceButton(this, "btnCancel", QStringLiteral("&Cancel"), 315, 296);
 
-    connect(txtQuantity, &QSpinBox::valueChanged, this, &TfrmAddOrder::txtQuantityChange);
+    connect(txtQuantity, &TSpinEdit::Changed, this, &TfrmAddOrder::txtQuantityChange);
+    txtQuantity->installEventFilter(this);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmAddOrder::btnAddClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     FlattenControls(this);
@@ -122,22 +124,49 @@ void TfrmAddOrder::FormShow() {
     txtQuantity->selectAll();
 }
 
+bool TfrmAddOrder::ShownQuantity(int& quantity) const {
+    return ParseOrderQuantity(CoreStr(txtQuantity->cleanText()), quantity);
+}
+
 void TfrmAddOrder::txtQuantityChange() {
+    // What the box shows is what is priced and what Add stores. An emptied box or 0 is
+    // no quantity: no price, and nothing to add until the box holds one again (leaving
+    // it puts back the last quantity it held).
+    int quantity = 0;
+    const bool ordered = ShownQuantity(quantity);
+    btnAdd->setEnabled(ordered);
+    if (!ordered) {
+        txtPrice->clear();
+        txtDelivery->clear();
+        return;
+    }
     RunHandler(Prompts, [&] {
-        const TPriceTexts texts =
-            PriceAndDeliveryTexts(Order.PartNumber, txtQuantity->value(), Prompts);
+        const TPriceTexts texts = PriceAndDeliveryTexts(Order.PartNumber, quantity, Prompts);
         txtPrice->setText(QStr(texts.Price));
         txtDelivery->setText(QStr(texts.Delivery));
     });
 }
 
+bool TfrmAddOrder::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the box presses Add; with no quantity in the box it does nothing, as the
+    // greyed button does, rather than let the box put back a number the user does not
+    // see before the line is stored.
+    int quantity = 0;
+    if (watched == txtQuantity && event->type() == QEvent::KeyPress && !ShownQuantity(quantity)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            return true;
+        }
+    }
+    return TForm::eventFilter(watched, event);
+}
+
 void TfrmAddOrder::btnAddClick() {
-    if (!OrderLines) {
+    int shown = 0;
+    if (!OrderLines || !ShownQuantity(shown)) {
         return;
     }
-    // The box's value, not its text: an emptied box still stands for the number the
-    // price was worked out for.
-    const std::string quantity = std::to_string(txtQuantity->value());
+    const std::string quantity = std::to_string(shown);
     const TPriceTexts texts{CoreStr(txtPrice->text()), CoreStr(txtDelivery->text())};
     if (RunHandler(Prompts, [&] { AddOrderLine(*OrderLines, Order, quantity, texts); })) {
         accept();

@@ -7,11 +7,11 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 
 namespace cvn {
 
 class TMPLabel;
+class TSpinEdit;
 class TTxtTable;
 class TUserPrompts;
 
@@ -36,7 +36,7 @@ public:
     TMPLabel* lblBorder;
     QLabel* lblNote;
     QLabel* lblQuantity;
-    QSpinBox* txtQuantity;
+    TSpinEdit* txtQuantity;
     QLabel* lblPrice;
     QLineEdit* txtPrice;
     QLabel* lblDelivery;
@@ -54,10 +54,13 @@ public slots:
     void btnAddClick();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void FormShow();
+    // The quantity the box shows; false when it shows none (emptied, or 0).
+    bool ShownQuantity(int& quantity) const;
 
     TUserPrompts& Prompts;
     TTxtTable* OrderLines = nullptr;

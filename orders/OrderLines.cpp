@@ -11,6 +11,16 @@
 
 namespace cvn {
 
+bool ParseOrderQuantity(const std::string& text, int& quantity) {
+    int value = 0;
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos ||
+        !TryStrToInt(text, value) || value < MinOrderQuantity || value > MaxOrderQuantity) {
+        return false;
+    }
+    quantity = value;
+    return true;
+}
+
 int FindOrderLine(const TTxtTable& orderLines, const std::string& partNumber) {
     return FindRow(orderLines, OrderColumn::PartNumber, partNumber);
 }

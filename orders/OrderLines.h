@@ -15,6 +15,10 @@ struct TPriceTexts;
 constexpr int MinOrderQuantity = 1;
 constexpr int MaxOrderQuantity = 99999;
 
+// A quantity the Add to Order dialog can order, as typed: digits only, 1 to 99999. An
+// emptied box or 0 is none, and has neither price nor line.
+bool ParseOrderQuantity(const std::string& text, int& quantity);
+
 // The line holding the part number (first match), or -1.
 int FindOrderLine(const TTxtTable& orderLines, const std::string& partNumber);
 

@@ -120,6 +120,8 @@ TfrmPreview::~TfrmPreview() {
 
 void TfrmPreview::Open() {
     MirrorState();
+    // A new page is read from its top, wherever the last one was left scrolled.
+    sbxPreview->verticalScrollBar()->setValue(0);
     exec();
 }
 

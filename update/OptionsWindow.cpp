@@ -3,14 +3,13 @@
 #include "catalogue/RunHandler.h"
 #include "controls/CoreText.h"
 #include "controls/Place.h"
+#include "controls/SpinEdit.h"
 
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 
 namespace cvn {
 
@@ -24,7 +23,7 @@ TfrmOptions::TfrmOptions(TUserPrompts& prompts, const std::string& programFolder
     auto* inner = Place<QFrame>(Panel1, "Panel1Inner", 1, 1, 239, 103);
     inner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Label1 = PlaceLabel(Panel1, "Label1", QStringLiteral("Set days between each update"), 8, 32);
-    txtDays = Place<QSpinBox>(Panel1, "txtDays", 168, 24, 65, 22);
+    txtDays = Place<TSpinEdit>(Panel1, "txtDays", 168, 24, 65, 22);
     txtDays->setRange(TUpdateOptions::MinDays, TUpdateOptions::MaxDays);
     txtDays->setValue(30);
     txtDays->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
@@ -34,10 +33,9 @@ TfrmOptions::TfrmOptions(TUserPrompts& prompts, const std::string& programFolder
     btnOK->setDefault(true);
 
     connect(cbxAutoUpdate, &QCheckBox::clicked, this, &TfrmOptions::cbxAutoUpdateClick);
-    // Its edit field's every change, since the spin box tells only of values within
-    // range: a "5" typed just before the dialog closes must still count (as 10).
-    connect(txtDays->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
-            &TfrmOptions::txtDaysChange);
+    // Every change counts, typed or by the arrows, keys or wheel: a "5" typed just
+    // before the dialog closes counts as 10.
+    connect(txtDays, &TSpinEdit::Changed, this, &TfrmOptions::txtDaysChange);
     connect(txtDays, &QSpinBox::editingFinished, this, &TfrmOptions::txtDaysExit);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -9,10 +9,10 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 
 namespace cvn {
 
+class TSpinEdit;
 class TUserPrompts;
 
 // "Update Options": the days between reminders and "Do not use Auto Update". The
@@ -33,7 +33,7 @@ public:
 
     QFrame* Panel1;
     QLabel* Label1;
-    QSpinBox* txtDays;
+    TSpinEdit* txtDays;
     QCheckBox* cbxAutoUpdate;
     QPushButton* btnOK;
 

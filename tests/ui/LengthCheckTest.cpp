@@ -5,18 +5,18 @@
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/MultiColumnCombo.h"
-#include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
+#include "tests/ui/NextModal.h"
+#include "tests/ui/SampleProgram.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-
-#include <memory>
 
 using namespace cvn;
 
@@ -32,37 +32,25 @@ public:
     std::vector<std::string> Errors;
     void Error(const std::string& text) override {
         Errors.push_back(text);
-        CloseWhenShown(QApplication::activeWindow());
-        TQtPrompts::Error(text);
-    }
-
-private:
-    static void CloseWhenShown(QWidget* window) {
-        QTimer::singleShot(10, [owner = QPointer<QWidget>(window)] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box) {
-                CloseWhenShown(owner);
-                return;
-            }
-            QTest::keyClick(box, Qt::Key_Return);
-            QTimer::singleShot(30, [owner] {
-                if (owner) {
-                    QApplication::setActiveWindow(owner);
-                }
+        test::AnswerNextModal<QMessageBox>(
+            [owner = QPointer<QWidget>(QApplication::activeWindow())](QMessageBox& box) {
+                QTest::keyClick(&box, Qt::Key_Return);
+                QTimer::singleShot(30, [owner] {
+                    if (owner) {
+                        QApplication::setActiveWindow(owner);
+                    }
+                });
             });
-        });
+        TQtPrompts::Error(text);
     }
 };
 
 struct TWindow {
     TWindow() {
-        Folder.CopySample("Data");
-        Folder.CopySample("Images");
-        Window = std::make_unique<TfrmMain>(
-            TServices{Prompts, Desktop.Launcher, Desktop.FileDialogs, Desktop.Clock},
-            Folder.Path());
+        Program.UsePrompts = &Prompts;
+        Window = &Program.Main();
         Window->show();
-        QApplication::setActiveWindow(Window.get());
+        QApplication::setActiveWindow(Window);
     }
     void Pick(TMultiColumnCombo* list, const TTxtTable& rows, const std::string& code) {
         const int row = FindRow(rows, 1, code);
@@ -90,10 +78,9 @@ struct TWindow {
         QTest::keyClicks(ui.cbxLength, text);
     }
 
-    test::TTempFolder Folder;
     TAnsweredPrompts Prompts;
-    TQtServices Desktop;
-    std::unique_ptr<TfrmMain> Window;
+    test::TSampleProgram Program;
+    TfrmMain* Window = nullptr;
 };
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "app/QtServices.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
@@ -7,8 +6,8 @@
 #include "controls/MultiColumnCombo.h"
 #include "controls/ProgramFonts.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
+#include "tests/ui/SampleProgram.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -30,40 +29,6 @@ namespace {
 
 using test::PickItem;
 using test::TMainWidgets;
-
-class TRecordingLauncher : public TLauncher {
-public:
-    std::vector<std::string> Opened;
-    bool Answer = true;
-    bool Open(const std::string& target) override {
-        Opened.push_back(target);
-        return Answer;
-    }
-};
-
-// A program folder holding the sample catalogue, the main window over it, and the
-// desktop services a test can answer.
-struct TWindowUnderTest {
-    explicit TWindowUnderTest(const char* settings = nullptr) {
-        Folder.CopySample("Data");
-        Folder.CopySample("Images");
-        if (settings) {
-            Folder.Write("Corvane.ini", settings);
-        }
-    }
-
-    TfrmMain& Create() {
-        Window = std::make_unique<TfrmMain>(
-            TServices{Prompts, Launcher, Desktop.FileDialogs, Desktop.Clock}, Folder.Path());
-        return *Window;
-    }
-
-    test::TTempFolder Folder;
-    test::TScriptedPrompts Prompts;
-    TRecordingLauncher Launcher;
-    TQtServices Desktop;
-    std::unique_ptr<TfrmMain> Window;
-};
 
 // Notes, for each error shown, whether the hourglass was up at the time.
 class TCursorAtErrors : public test::TScriptedPrompts {
@@ -160,9 +125,9 @@ private slots:
     }
 
     void opensOnScreenOneWithTheSampleFamiliesAndHelp() {
-        TWindowUnderTest test;
+        test::TSampleProgram test;
         test.Folder.Write("Corvane38.html", "<html></html>");
-        TfrmMain& window = test.Create();
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
         window.show();
         QCOMPARE(ui.Wizard->currentWidget(), ui.WizardPage1);
@@ -194,12 +159,12 @@ private slots:
             {nullptr, true, false, 0},
         };
         for (const TCase& c : cases) {
-            TWindowUnderTest test;
+            test::TSampleProgram test;
             if (c.Page) {
                 test.Folder.Write(c.Page, "<html></html>");
             }
             test.Launcher.Answer = c.Opens;
-            TfrmMain& window = test.Create();
+            TfrmMain& window = test.Main();
             const TMainWidgets ui(window);
             QCOMPARE(ui.mnuHelp->isEnabled(), c.Enabled);
             ui.mnuHelp->trigger();
@@ -209,8 +174,8 @@ private slots:
     }
 
     void unitSettingIsShownAndWrittenBackAtClose() {
-        TWindowUnderTest test("[UNITS]\r\ntype=M\r\n");
-        TfrmMain& window = test.Create();
+        test::TSampleProgram test("[UNITS]\r\ntype=M\r\n");
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
         QVERIFY(ui.mnuMetric->isChecked());
         QVERIFY(!ui.mnuImperial->isChecked());
@@ -236,18 +201,14 @@ private slots:
     }
 
     void aDataErrorInASetUpIsShownWithoutTheHourglass() {
-        test::TTempFolder folder;
-        folder.CopySample("Data");
-        folder.CopySample("Images");
-        std::string dimensions = folder.Read("Data/Dimensions.tbl");
+        test::TSampleProgram test;
+        std::string dimensions = test.Folder.Read("Data/Dimensions.tbl");
         const std::string sizeRow = "R|187|4.0|";
         dimensions.replace(dimensions.find(sizeRow), sizeRow.size(), "R|187|x|");
-        folder.Write("Data/Dimensions.tbl", dimensions);
+        test.Folder.Write("Data/Dimensions.tbl", dimensions);
         TCursorAtErrors prompts;
-        TRecordingLauncher launcher;
-        TQtServices desktop;
-        TfrmMain window(TServices{prompts, launcher, desktop.FileDialogs, desktop.Clock},
-                        folder.Path());
+        test.UsePrompts = &prompts;
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
 
         window.SetupFromPartNumber("R187PA0125BSG");
@@ -260,8 +221,8 @@ private slots:
     }
 
     void nextRefusesAnIncompleteFirstScreen() {
-        TWindowUnderTest test;
-        TfrmMain& window = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
         QTest::mouseClick(ui.btnNext, Qt::LeftButton);
         QCOMPARE(test.Prompts.Texts("information"),
@@ -290,8 +251,8 @@ private slots:
     }
 
     void resetSettingsClearsTheChoices() {
-        TWindowUnderTest test("[UNITS]\r\ntype=M\r\n");
-        TfrmMain& window = test.Create();
+        test::TSampleProgram test("[UNITS]\r\ntype=M\r\n");
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
         ShowActive(window);
         CompleteScreenOne(window);
@@ -319,8 +280,8 @@ private slots:
     }
 
     void finishAsksBeforeEnding() {
-        TWindowUnderTest test;
-        TfrmMain& window = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
         window.show();
         QSignalSpy closed(&window, &TfrmMain::FormClosed);
@@ -344,8 +305,8 @@ private slots:
     }
 
     void familyChoiceSetsUpTheFlangeGroupsAndLengthPage() {
-        TWindowUnderTest test;
-        TfrmMain& window = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& window = test.Main();
         const TMainWidgets ui(window);
         ShowActive(window);
         QTest::keyClick(ui.cbxProductType, 'p');
@@ -385,8 +346,8 @@ private slots:
     }
 
     void tabFollowsTheReadingOrderOnBothScreens() {
-        TWindowUnderTest test;
-        TfrmMain& w = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& w = test.Main();
         const TMainWidgets ui(w);
         ShowActive(w);
         PickItem(ui.cbxProductType, FamilyType::Straight);
@@ -418,8 +379,8 @@ private slots:
     }
 
     void closedListsShowTheWholeTextOfEverySampleRow() {
-        TWindowUnderTest test;
-        TfrmMain& w = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& w = test.Main();
         const TMainWidgets ui(w);
         w.show();
         auto table = [&](const char* name) {
@@ -467,8 +428,8 @@ private slots:
     }
 
     void waveguideCaptionsNameTheColumnsTheClosedBoxShows() {
-        TWindowUnderTest test;
-        TfrmMain& w = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& w = test.Main();
         const TMainWidgets ui(w);
         w.show();
         TMPLabel* const captions[] = {ui.lblWaveguideCode, ui.lblWR, ui.lblUSMilitary,
@@ -499,8 +460,8 @@ private slots:
     }
 
     void createShowsThePartNumberUntilAChoiceChanges() {
-        TWindowUnderTest test;
-        TfrmMain& w = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& w = test.Main();
         const TMainWidgets ui(w);
         w.show();
         PickItem(ui.cbxProductType, FamilyType::Straight);
@@ -525,8 +486,8 @@ private slots:
     }
 
     void frequencyChoiceShownIsTheOneThatComposes() {
-        TWindowUnderTest test;
-        TfrmMain& w = test.Create();
+        test::TSampleProgram test;
+        TfrmMain& w = test.Main();
         const TMainWidgets ui(w);
         ShowActive(w);
         PickItem(ui.cbxProductType, FamilyType::Straight);

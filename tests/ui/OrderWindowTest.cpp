@@ -3,20 +3,20 @@
 // answered while they are up.
 
 #include "orders/OrderWindow.h"
-#include "app/QtServices.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
 #include "controls/ImpGrid.h"
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
+#include "controls/SpinEdit.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderExport.h"
 #include "orders/OrderLines.h"
 #include "orders/PriceAndDelivery.h"
-#include "tests/support/ScriptedPrompts.h"
-#include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
+#include "tests/ui/NextModal.h"
+#include "tests/ui/SampleProgram.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -26,7 +26,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTimer>
 
 #include <csignal>
 #include <functional>
@@ -41,82 +40,35 @@ namespace {
 
 using test::PickItem;
 
-// The save dialog answers with the next scripted name and entry; none left: Cancel.
-class TScriptedFileDialogs : public TFileDialogs {
-public:
-    struct TAnswer {
-        std::string FileName;
-        int Entry;
-    };
-    std::vector<TAnswer> Answers;
-    std::vector<std::string> Filters;
-
-    bool SaveFileName(const std::string&, const std::string& filter, std::string& fileName,
-                      int& filterIndex) override {
-        Filters.push_back(filter);
-        if (Answers.empty()) {
-            return false;
-        }
-        fileName = Answers.front().FileName;
-        filterIndex = Answers.front().Entry;
-        Answers.erase(Answers.begin());
-        return true;
-    }
-};
-
-// Runs act as soon as window is the modal window the user sees, then makes sure it
-// closes even when a check inside failed.
-void WhenShown(QDialog* window, std::function<void()> act) {
-    QTimer::singleShot(5, [window, act] {
-        if (QApplication::activeModalWidget() != window) {
-            WhenShown(window, act);
-            return;
-        }
-        act();
-        if (window->isVisible() && QApplication::activeModalWidget() == window) {
-            window->reject();
-        }
-    });
-}
-
-struct TOrderUnderTest {
+// The main window with the order window and the Add to Order dialog wired to it, as
+// the program creates them.
+struct TOrderUnderTest : test::TSampleProgram {
     TOrderUnderTest() {
-        Folder.CopySample("Data");
-        Folder.CopySample("Images");
-        const TServices services{Prompts, Desktop.Launcher, Files, Desktop.Clock};
-        Main = std::make_unique<TfrmMain>(services, Folder.Path());
-        Order = std::make_unique<TfrmOrder>(services);
+        Order = std::make_unique<TfrmOrder>(Services());
         AddOrder = std::make_unique<TfrmAddOrder>(Prompts);
-        Main->frmOrder = Order.get();
-        Main->frmAddOrder = AddOrder.get();
+        Main().frmOrder = Order.get();
+        Main().frmAddOrder = AddOrder.get();
         Order->frmAddOrder = AddOrder.get();
-        Order->SetupFromPartNumber = [this](const std::string& p) { Main->SetupFromPartNumber(p); };
-        Main->show();
-        QApplication::setActiveWindow(Main.get());
+        Order->SetupFromPartNumber = [this](const std::string& p) {
+            Main().SetupFromPartNumber(p);
+        };
+        Main().show();
+        QApplication::setActiveWindow(&Main());
     }
 
-    TTxtTable& Lines() { return Main->Core().OrderLines; }
-
-    // Sets the wizard up from a part number, then Next and Create with the mouse.
-    void Compose(const std::string& part) {
-        const test::TMainWidgets ui(*Main);
-        Main->SetupFromPartNumber(part);
-        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
-        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
-        QCOMPARE(ui.txtPartNumber->text(), QStr(part));
-    }
+    TTxtTable& Lines() { return Main().Core().OrderLines; }
 
     // Add to Order / Check Pricing; act runs in the dialog.
     void AddToOrder(const std::function<void(TfrmAddOrder&)>& act) {
-        const test::TMainWidgets ui(*Main);
-        WhenShown(AddOrder.get(), [this, act] { act(*AddOrder); });
+        const test::TMainWidgets ui(Main());
+        test::AnswerNextModal<TfrmAddOrder>(act);
         QTest::mouseClick(ui.btnAddOrder, Qt::LeftButton);
     }
 
     // View Order; act runs in the order window.
     void ViewOrder(const std::function<void(TfrmOrder&)>& act) {
-        const test::TMainWidgets ui(*Main);
-        WhenShown(Order.get(), [this, act] { act(*Order); });
+        const test::TMainWidgets ui(Main());
+        test::AnswerNextModal<TfrmOrder>(act);
         QTest::mouseClick(ui.btnViewOrder, Qt::LeftButton);
     }
 
@@ -124,11 +76,6 @@ struct TOrderUnderTest {
         return PriceAndDeliveryTexts(part, quantity, Prompts).Price;
     }
 
-    test::TTempFolder Folder;
-    test::TScriptedPrompts Prompts;
-    TScriptedFileDialogs Files;
-    TQtServices Desktop;
-    std::unique_ptr<TfrmMain> Main;
     std::unique_ptr<TfrmOrder> Order;
     std::unique_ptr<TfrmAddOrder> AddOrder;
 };
@@ -164,7 +111,8 @@ private slots:
             QCOMPARE(d.txtQuantity->value(), 1);
             QCOMPARE(d.focusWidget(), static_cast<QWidget*>(d.txtQuantity));
             QCOMPARE(d.txtPartNumber->text(), QStr(Straight));
-            QCOMPARE(d.txtDescription->toPlainText(), QStr(t.Main->Core().DescribeConfiguration()));
+            QCOMPARE(d.txtDescription->toPlainText(),
+                     QStr(t.Main().Core().DescribeConfiguration()));
             QCOMPARE(d.txtPrice->text(), QStr(t.PriceFor(Straight, 1)));
             // Every keystroke prices again.
             TypeQuantity(d, QStringLiteral("1"));
@@ -216,15 +164,78 @@ private slots:
         QVERIFY(t.Prompts.Messages.empty());
 
         // The site list written at close holds the order's lines.
-        t.Main->close();
+        t.Main().close();
         const std::string lom = t.Folder.Read("corvane38.lom");
         QVERIFY(lom.find("1=4|feet|R-000|" + Straight + "|as first quoted|") != std::string::npos);
         QVERIFY(lom.find("2=2|feet|R-000|" + Unpainted + "|") != std::string::npos);
     }
 
+    // An emptied box or 0 is no quantity: no price, and neither Add nor Enter stores it;
+    // the box gets back the quantity it held when the user leaves it or steps from it.
+    // Whatever is stored is the number the box shows, with the price shown for it.
+    void addDialogStoresOnlyTheQuantityItShows() {
+        const struct {
+            const char* Name;
+            const char* Typed;
+            Qt::Key Then;
+            const char* Shown;
+        } cases[] = {
+            {"zero", "0", Qt::Key_unknown, "0"},
+            {"emptied", "", Qt::Key_unknown, ""},
+            {"zeros", "00", Qt::Key_unknown, "00"},
+            {"leading zeros", "007", Qt::Key_unknown, "007"},
+            {"zero, then Up", "0", Qt::Key_Up, "10000"},
+            {"zero, then Tab away", "0", Qt::Key_Tab, "10000"},
+            {"emptied, then Down", "", Qt::Key_Down, "10000"},
+        };
+        for (const auto& c : cases) {
+            TOrderUnderTest t;
+            t.Compose(Straight);
+            t.AddToOrder([&](TfrmAddOrder& d) {
+                TypeQuantity(d, QStringLiteral("10000"));
+                QTest::keyClick(d.txtQuantity, Qt::Key_Return);
+            });
+            const std::string stored = t.Lines().Lines.at(0);
+            bool stillOpen = false;
+            t.AddToOrder([&](TfrmAddOrder& d) {
+                QVERIFY(QTest::qWaitForWindowActive(&d));
+                TypeQuantity(d, QString::fromLatin1(c.Typed));
+                if (!*c.Typed) {
+                    QTest::keyClick(d.txtQuantity, Qt::Key_Delete);
+                }
+                if (c.Then != Qt::Key_unknown) {
+                    QTest::keyClick(d.txtQuantity, c.Then);
+                }
+                QCOMPARE(d.txtQuantity->text(), QString::fromLatin1(c.Shown));
+                int quantity = 0;
+                const bool some = ParseOrderQuantity(c.Shown, quantity);
+                QCOMPARE(d.btnAdd->isEnabled(), some);
+                QCOMPARE(d.txtPrice->text(),
+                         some ? QStr(t.PriceFor(Straight, quantity)) : QString());
+                QCOMPARE(d.txtDelivery->text().isEmpty(), !some);
+                QTest::mouseClick(d.btnAdd, Qt::LeftButton);
+                if (d.isVisible()) {
+                    QTest::keyClick(d.txtQuantity, Qt::Key_Return);
+                }
+                stillOpen = d.isVisible();
+            });
+            QCOMPARE(t.Lines().RowCount(), 1);
+            int quantity = 0;
+            if (ParseOrderQuantity(c.Shown, quantity)) {
+                QVERIFY2(!stillOpen, c.Name);
+                QCOMPARE(t.Lines().GetField(0, OrderColumn::Quantity), std::to_string(quantity));
+                QCOMPARE(t.Lines().GetField(0, OrderColumn::Price), t.PriceFor(Straight, quantity));
+            } else {
+                QVERIFY2(stillOpen, c.Name);
+                QCOMPARE(t.Lines().Lines.at(0), stored);
+            }
+            QVERIFY(t.Prompts.Messages.empty());
+        }
+    }
+
     void orderWindowEditsTheList() {
         TOrderUnderTest t;
-        const test::TMainWidgets ui(*t.Main);
+        const test::TMainWidgets ui(t.Main());
         // An empty order: header and one blank row, nothing to edit.
         t.ViewOrder([&](TfrmOrder& w) {
             QCOMPARE(w.lblCount->text(), QStringLiteral("Orders - 0 of 0"));
@@ -260,8 +271,7 @@ private slots:
             QVERIFY(w.btnEditPartNumber->isEnabled());
 
             // Change Quantity: the framed caption instead of the note, the grid refilled.
-            WhenShown(t.AddOrder.get(), [&] {
-                TfrmAddOrder& d = *t.AddOrder;
+            test::AnswerNextModal<TfrmAddOrder>([&](TfrmAddOrder& d) {
                 QVERIFY(!d.lblNote->isVisible());
                 QVERIFY(d.lblBorder->isVisible());
                 QCOMPARE(d.btnAdd->text(), QStringLiteral("&Continue"));
@@ -300,7 +310,7 @@ private slots:
         });
         QVERIFY(!t.Order->isVisible());
         QCOMPARE(t.Lines().RowCount(), 2);
-        QCOMPARE(t.Main->Core().ProductTypeIndex, FamilyType::Straight);
+        QCOMPARE(t.Main().Core().ProductTypeIndex, FamilyType::Straight);
         QTest::mouseClick(ui.btnNext, Qt::LeftButton);
         QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
         QCOMPARE(ui.txtPartNumber->text(), QStr(Straight));
@@ -333,13 +343,13 @@ private slots:
         const std::string path = t.Folder.Path();
         for (int entry = 1; entry <= 3; ++entry) {
             const TOrderFormat& format = OrderFormats()[static_cast<std::size_t>(entry - 1)];
-            t.Files.Answers.push_back({path + "mine", entry});
+            t.FileDialogs.Answers.push_back({path + "mine", entry});
             t.ViewOrder([](TfrmOrder& w) { QTest::mouseClick(w.btnSave, Qt::LeftButton); });
             const std::string written = "mine" + std::string(format.Extension);
             format.Write(t.Lines(), path + "expected");
             QCOMPARE(t.Folder.Read(written), t.Folder.Read("expected"));
         }
-        QCOMPARE(t.Files.Filters.front(),
+        QCOMPARE(t.FileDialogs.Filters.front(),
                  std::string("Excel Sheet   (*.xls)|*.xls|Text File   (*.txt)|*.txt|XML File   "
                              "(*.xml)|*.xml"));
         // Cancel in the save dialog writes nothing.
@@ -348,8 +358,8 @@ private slots:
 
         // A write that fails is reported and leaves the earlier file whole.
         const std::string earlier = t.Folder.Read("mine.txt");
-        t.Files.Answers.push_back({path + "mine.txt", 1});
-        t.Files.Answers.push_back({path + "mine.txt", 2});
+        t.FileDialogs.Answers.push_back({path + "mine.txt", 1});
+        t.FileDialogs.Answers.push_back({path + "mine.txt", 2});
         const bool root = ::geteuid() == 0;
         rlimit limit{};
         ::getrlimit(RLIMIT_FSIZE, &limit);

@@ -10,6 +10,8 @@
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
+#include "tests/ui/NextModal.h"
+#include "tests/ui/SampleProgram.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
@@ -27,7 +29,6 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <memory>
@@ -238,31 +239,26 @@ private slots:
     }
 
     void viewSpecsOpensThePreviewOfTheComposedPart() {
-        TSampleFolder folder;
-        test::TScriptedPrompts prompts;
-        TQtServices desktop;
-        TfrmMain main(TServices{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock},
-                      folder.Path());
+        test::TSampleProgram program;
+        TfrmMain& main = program.Main();
         const test::TMainWidgets ui(main);
-        TfrmPreview preview(prompts);
+        TfrmPreview preview(program.Prompts);
         main.frmPreview = &preview;
-        main.SetupFromPartNumber("R187PA0125BSG");
         main.show();
-        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
-        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
+        program.Compose("R187PA0125BSG");
         QVERIFY(ui.btnViewSpecs->isEnabled());
 
         bool shown = false;
-        QTimer::singleShot(0, &preview, [&] {
-            shown = preview.isVisible();
-            QCOMPARE(preview.windowTitle(), QStringLiteral("Preview Part Number: R187PA0125BSG"));
-            QCOMPARE(preview.cbxPercent->currentText(), QStringLiteral("40 %"));
-            QCOMPARE(preview.imgPreview->pixmap().size(), QSize(340, 440));
-            QCOMPARE(preview.pnlImagePanel->size(), QSize(340, 440));
-            const int view = preview.sbxPreview->viewport()->width();
-            QCOMPARE(preview.pnlImagePanel->mapTo(preview.sbxPreview->viewport(), QPoint()).x(),
+        test::AnswerNextModal<TfrmPreview>([&](TfrmPreview& window) {
+            shown = true;
+            QCOMPARE(window.windowTitle(), QStringLiteral("Preview Part Number: R187PA0125BSG"));
+            QCOMPARE(window.cbxPercent->currentText(), QStringLiteral("40 %"));
+            QCOMPARE(window.imgPreview->pixmap().size(), QSize(340, 440));
+            QCOMPARE(window.pnlImagePanel->size(), QSize(340, 440));
+            const int view = window.sbxPreview->viewport()->width();
+            QCOMPARE(window.pnlImagePanel->mapTo(window.sbxPreview->viewport(), QPoint()).x(),
                      (view - 340) / 2);
-            QTest::mouseClick(preview.btnClose, Qt::LeftButton);
+            QTest::mouseClick(window.btnClose, Qt::LeftButton);
         });
         QTest::mouseClick(ui.btnViewSpecs, Qt::LeftButton);
         QVERIFY(shown);
@@ -271,22 +267,53 @@ private slots:
         QCOMPARE(rows.RowCount(), 7);
         QCOMPARE(QString::fromStdString(preview.Core().Specs.FlangeAImage),
                  QStringLiteral("FlgCover.gif"));
-        QVERIFY(prompts.Messages.empty());
+        QVERIFY(program.Prompts.Messages.empty());
 
         // Opened again for another part: its page replaces the last one.
-        main.SetupFromPartNumber("C187ANSG");
-        QTest::mouseClick(ui.btnNext, Qt::LeftButton);
-        QTest::mouseClick(ui.btnCreate, Qt::LeftButton);
-        QTimer::singleShot(0, &preview, [&] {
-            QCOMPARE(preview.windowTitle(), QStringLiteral("Preview Part Number: C187ANSG"));
-            QTest::keyClick(preview.btnClose, Qt::Key_C, Qt::AltModifier);
+        program.Compose("C187ANSG");
+        shown = false;
+        test::AnswerNextModal<TfrmPreview>([&](TfrmPreview& window) {
+            shown = true;
+            QCOMPARE(window.windowTitle(), QStringLiteral("Preview Part Number: C187ANSG"));
+            QTest::keyClick(window.btnClose, Qt::Key_C, Qt::AltModifier);
         });
         QTest::mouseClick(ui.btnViewSpecs, Qt::LeftButton);
+        QVERIFY(shown);
         QVERIFY(!preview.isVisible());
         QCOMPARE(preview.Core().Specs.FlangeBImage, std::string());
         QCOMPARE(preview.Core().SpecRows.GetField(0, 4),
                  std::string("Waveguide to Coax Transition"));
         QVERIFY(preview.Core().SpecRows.RowCount() < rows.RowCount() + 1);
+    }
+
+    // A page taller than the view, read down to its footer and closed: the next page
+    // opens at its top, at whatever zoom.
+    void aNewPreviewStartsAtTheTopOfItsPage() {
+        test::TSampleProgram program;
+        TfrmMain& main = program.Main();
+        const test::TMainWidgets ui(main);
+        TfrmPreview preview(program.Prompts);
+        main.frmPreview = &preview;
+        main.show();
+        for (const char* part : {"R187PA0125BSG", "C187ANSG", "R187PA0130BSG"}) {
+            program.Compose(part);
+            int opensAt = -1;
+            test::AnswerNextModal<TfrmPreview>([&](TfrmPreview& window) {
+                QScrollBar* bar = window.sbxPreview->verticalScrollBar();
+                opensAt = bar->value();
+                if (window.cbxPercent->currentIndex() != 8) {
+                    test::PickItem(window.cbxPercent, 8); // 100 %: taller than the view
+                }
+                QVERIFY(bar->maximum() > 0);
+                // Down to the footer, as the End key takes the scroll bar there.
+                QTest::keyClick(bar, Qt::Key_End);
+                QCOMPARE(bar->value(), bar->maximum());
+                QTest::mouseClick(window.btnClose, Qt::LeftButton);
+            });
+            QTest::mouseClick(ui.btnViewSpecs, Qt::LeftButton);
+            QVERIFY2(opensAt == 0, part);
+        }
+        QVERIFY(program.Prompts.Messages.empty());
     }
 
     void zoomStepsResizeCentreAndAreRemembered() {

@@ -1,8 +1,8 @@
 #include "app/About.h"
 #include "app/Splash.h"
 #include "catalogue/IniFile.h"
-#include "catalogue/Services.h"
 #include "catalogue/cvnLib.h"
+#include "tests/support/RecordingLauncher.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"
 
@@ -12,20 +12,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <string>
 #include <vector>
 
 using namespace cvn;
 
 namespace {
-
-class TRecordingLauncher : public TLauncher {
-public:
-    std::vector<std::string> Opened;
-    bool Open(const std::string& target) override {
-        Opened.push_back(target);
-        return true;
-    }
-};
 
 QImage Picture(int w, int h, QColor colour) {
     QImage image(w, h, QImage::Format_RGB32);
@@ -87,7 +79,7 @@ private slots:
             }
             const std::string link =
                 withLogo ? "https://www.brenmoor.com" : "https://www.reseller.example";
-            TRecordingLauncher launcher;
+            test::TRecordingLauncher launcher;
             TfrmAbout about(launcher);
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));

@@ -3,11 +3,14 @@
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
+#include "controls/SpinEdit.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/RecordingLauncher.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/LocalHttpServer.h"
 #include "tests/ui/MainWidgets.h"
+#include "tests/ui/NextModal.h"
 #include "tests/ui/UiTest.h"
 #include "update/OptionsWindow.h"
 #include "update/QtDownloader.h"
@@ -22,10 +25,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QTest>
-#include <QTimer>
+#include <QWheelEvent>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -39,15 +45,6 @@ using test::TLocalHttpServer;
 const TDate Today = 2026y / December / 6;
 const char* const DesignText =
     "Before clicking the Update button, please make sure you have an active Internet connection.";
-
-class TRecordingLauncher : public TLauncher {
-public:
-    std::vector<std::string> Opened;
-    bool Open(const std::string& target) override {
-        Opened.push_back(target);
-        return true;
-    }
-};
 
 // A program folder with its update settings, and the services a test can answer.
 struct TUpdateUnderTest {
@@ -71,31 +68,32 @@ struct TUpdateUnderTest {
 
     test::TTempFolder Folder;
     test::TScriptedPrompts Prompts;
-    TRecordingLauncher Launcher;
+    test::TRecordingLauncher Launcher;
     TQtServices Desktop;
     test::TFixedClock Clock{Today};
 };
 
-// Runs the action on the next modal window of class T once it is up; gives up after
-// five seconds, so that a window that never comes fails the test rather than hangs it.
-template <class T, class F> void OnNextModal(F action) {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (window && window->isVisible()) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-            action(window);
-        } else if (clock->elapsed() > 5000) {
-            timer->stop();
-            timer->deleteLater();
-            delete clock;
-        }
-    });
-    timer->start(5);
+// The centre of a spin box's up or down arrow, where the user clicks it.
+QPoint ArrowCentre(QSpinBox& box, bool up) {
+    QStyleOptionSpinBox option;
+    option.initFrom(&box);
+    option.frame = box.hasFrame();
+    option.buttonSymbols = box.buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                         QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    return box.style()
+        ->subControlRect(QStyle::CC_SpinBox, &option,
+                         up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, &box)
+        .center();
+}
+
+// The mouse wheel turned over the widget, in eighths of a degree (120 is one notch).
+void Wheel(QWidget& widget, int delta) {
+    const QPointF centre = QRectF(widget.rect()).center();
+    QWheelEvent event(centre, widget.mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&widget, &event);
 }
 
 // Every file of the folder, to see that no temporary file is left behind.
@@ -257,20 +255,20 @@ private slots:
 
         // Types into the days field as the user would. No QVERIFY here: the dialog must
         // close whatever happens, and the values written tell whether the typing counted.
-        auto typeDays = [](TfrmOptions* options, const char* days) {
-            if (QTest::qWaitForWindowActive(options)) {
-                options->txtDays->setFocus();
-                options->txtDays->selectAll();
-                QTest::keyClicks(options->txtDays, days);
+        auto typeDays = [](TfrmOptions& dialog, const char* days) {
+            if (QTest::qWaitForWindowActive(&dialog)) {
+                dialog.txtDays->setFocus();
+                dialog.txtDays->selectAll();
+                QTest::keyClicks(dialog.txtDays, days);
             }
         };
         // Typed below the range, then the close box with the field still in use.
         bool shown = false;
-        OnNextModal<TfrmOptions>([&](TfrmOptions* options) {
-            shown = options->txtDays->value() == 45 && options->txtDays->isEnabled() &&
-                    !options->cbxAutoUpdate->isChecked();
-            typeDays(options, "5");
-            options->close();
+        test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
+            shown = dialog.txtDays->value() == 45 && dialog.txtDays->isEnabled() &&
+                    !dialog.cbxAutoUpdate->isChecked();
+            typeDays(dialog, "5");
+            dialog.close();
         });
         QTest::mouseClick(window.btnOptions, Qt::LeftButton);
         QVERIFY(shown);
@@ -279,11 +277,11 @@ private slots:
         QCOMPARE(test.Read("autoupdate"), QStringLiteral("0"));
 
         bool greyedAtOnce = false;
-        OnNextModal<TfrmOptions>([&](TfrmOptions* options) {
-            shown = options->txtDays->value() == 10;
-            QTest::mouseClick(options->cbxAutoUpdate, Qt::LeftButton);
-            greyedAtOnce = !options->txtDays->isEnabled();
-            QTest::mouseClick(options->btnOK, Qt::LeftButton);
+        test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
+            shown = dialog.txtDays->value() == 10;
+            QTest::mouseClick(dialog.cbxAutoUpdate, Qt::LeftButton);
+            greyedAtOnce = !dialog.txtDays->isEnabled();
+            QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
         });
         QTest::mouseClick(window.btnOptions, Qt::LeftButton);
         QVERIFY(shown);
@@ -292,12 +290,12 @@ private slots:
         QCOMPARE(test.Read("autoupdate"), QStringLiteral("1"));
 
         bool enabledAgain = false;
-        OnNextModal<TfrmOptions>([&](TfrmOptions* options) {
-            shown = options->cbxAutoUpdate->isChecked() && !options->txtDays->isEnabled();
-            QTest::mouseClick(options->cbxAutoUpdate, Qt::LeftButton);
-            enabledAgain = options->txtDays->isEnabled();
-            typeDays(options, "60");
-            QTest::keyClick(options, Qt::Key_Escape);
+        test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
+            shown = dialog.cbxAutoUpdate->isChecked() && !dialog.txtDays->isEnabled();
+            QTest::mouseClick(dialog.cbxAutoUpdate, Qt::LeftButton);
+            enabledAgain = dialog.txtDays->isEnabled();
+            typeDays(dialog, "60");
+            QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         QTest::mouseClick(window.btnOptions, Qt::LeftButton);
         QVERIFY(shown);
@@ -307,6 +305,64 @@ private slots:
 
         QTest::mouseClick(window.btnCancel, Qt::LeftButton);
         QCOMPARE(test.Read("date"), test.DateText(2027y / February / 4));
+    }
+
+    // However the days change (typed, the arrows clicked, Up/Down, Page Up, the wheel),
+    // the field keeps what it shows when the check box is ticked, and OK writes it.
+    void daysChangedAnyWayAreShownKeptAndWritten() {
+        const struct {
+            const char* Name;
+            std::function<void(QSpinBox&)> Change;
+            const char* Days;
+        } cases[] = {
+            {"typed", [](QSpinBox&) {}, "45"},
+            {"two clicks on the up arrow",
+             [](QSpinBox& box) {
+                 QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, ArrowCentre(box, true));
+                 QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, ArrowCentre(box, true));
+             },
+             "47"},
+            {"a click on the down arrow",
+             [](QSpinBox& box) {
+                 QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, ArrowCentre(box, false));
+             },
+             "44"},
+            {"Up three times",
+             [](QSpinBox& box) {
+                 for (int i = 0; i < 3; ++i) {
+                     QTest::keyClick(&box, Qt::Key_Up);
+                 }
+             },
+             "48"},
+            {"Down", [](QSpinBox& box) { QTest::keyClick(&box, Qt::Key_Down); }, "44"},
+            {"Page Up", [](QSpinBox& box) { QTest::keyClick(&box, Qt::Key_PageUp); }, "55"},
+            {"the wheel, one notch up", [](QSpinBox& box) { Wheel(box, 120); }, "46"},
+        };
+        for (const auto& c : cases) {
+            TUpdateUnderTest test;
+            test.Write("days", "30");
+            QString shown;
+            QString afterTicking;
+            {
+                TfrmOptions dialog(test.Prompts, test.Folder.Path());
+                dialog.show();
+                QVERIFY(QTest::qWaitForWindowActive(&dialog));
+                dialog.txtDays->setFocus();
+                QTest::keyClick(dialog.txtDays, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(dialog.txtDays, QStringLiteral("45"));
+                c.Change(*dialog.txtDays);
+                shown = dialog.txtDays->text();
+                QTest::mouseClick(dialog.cbxAutoUpdate, Qt::LeftButton);
+                afterTicking = dialog.txtDays->text();
+                QVERIFY2(!dialog.txtDays->isEnabled(), c.Name);
+                QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
+                QVERIFY2(dialog.isHidden(), c.Name);
+            }
+            QVERIFY2(shown == QLatin1String(c.Days), c.Name);
+            QVERIFY2(afterTicking == shown, c.Name);
+            QVERIFY2(test.Read("days") == shown, c.Name);
+            QCOMPARE(test.Read("autoupdate"), QStringLiteral("1"));
+        }
     }
 
     // The menu shows the window with its design text; the reminder comes with every
@@ -325,9 +381,9 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
 
         QString shown;
-        OnNextModal<TfrmUpdate>([&](TfrmUpdate* window) {
-            shown = window->lblMessage->text();
-            QTest::mouseClick(window->btnCancel, Qt::LeftButton);
+        test::AnswerNextModal<TfrmUpdate>([&](TfrmUpdate& reminder) {
+            shown = reminder.lblMessage->text();
+            QTest::mouseClick(reminder.btnCancel, Qt::LeftButton);
         });
         ui.mnuUpdate->trigger();
         QCOMPARE(shown, QString::fromLatin1(DesignText));
@@ -346,18 +402,18 @@ private slots:
             QTest::qWait(50);
         };
         for (int closeBox = 0; closeBox < 2; ++closeBox) {
-            OnNextModal<TfrmUpdate>([&](TfrmUpdate* window) {
+            test::AnswerNextModal<TfrmUpdate>([&](TfrmUpdate& reminder) {
                 ++reminders;
-                shown = window->lblMessage->text();
-                window->close();
+                shown = reminder.lblMessage->text();
+                reminder.close();
             });
             activateMain();
             QCOMPARE(reminders, closeBox + 1);
             QCOMPARE(shown, QString::fromLatin1(ReminderText));
         }
-        OnNextModal<TfrmUpdate>([&](TfrmUpdate* window) {
+        test::AnswerNextModal<TfrmUpdate>([&](TfrmUpdate& reminder) {
             ++reminders;
-            QTest::mouseClick(window->btnCancel, Qt::LeftButton);
+            QTest::mouseClick(reminder.btnCancel, Qt::LeftButton);
         });
         activateMain();
         QCOMPARE(reminders, 3);

@@ -1,0 +1,354 @@
+// The desktop services the program really uses, run for real: Qt's own save dialog
+// answered with the keyboard, message boxes answered by key presses, and the launcher
+// handing its targets to a desktop handler that notes them.
+
+#include "app/QtServices.h"
+#include "catalogue/TxtTable.h"
+#include "orders/OrderExport.h"
+#include "orders/OrderWindow.h"
+#include "tests/support/RecordingLauncher.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+#include "tests/ui/NextModal.h"
+#include "tests/ui/UiTest.h"
+#include "wizard/DlgConfirm.h"
+#include "wizard/DlgSwap.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+using namespace cvn;
+
+namespace {
+
+// Two lines with what each format writes its own way: "&", "<", the degree sign.
+TTxtTable SampleOrder() {
+    TTxtTable order;
+    order.Lines = {"2|$1,234.50|4 weeks|R187PA0125BSG|Straight Section, WR-187 & Co, 90\xB0",
+                   "10|N/A|Contact Brenmoor Rep.|ST090A|Step-Twist <90\xB0>"};
+    return order;
+}
+
+// Moves the focus with Tab, as the user does, until it reaches target.
+void TabTo(QWidget& window, QWidget* target) {
+    for (int i = 0; i < 40 && window.focusWidget() && window.focusWidget() != target; ++i) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    }
+}
+
+// Qt's own save dialog answered from the keyboard: Tab to the file type list, Home and
+// Down to the entry (1 is the first), Tab to the file name, select it all, type the
+// name and press Enter. beforeEnter runs just before, to answer what Enter may ask.
+void AnswerSaveDialog(int entry, const QString& name,
+                      const std::function<void()>& beforeEnter = {}) {
+    test::AnswerNextModal<QFileDialog>([=](QFileDialog& dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(types && fileName);
+        TabTo(dialog, types);
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(types));
+        QTest::keyClick(types, Qt::Key_Home);
+        for (int i = 1; i < entry; ++i) {
+            QTest::keyClick(types, Qt::Key_Down);
+        }
+        TabTo(dialog, fileName);
+        QCOMPARE(dialog.focusWidget(), static_cast<QWidget*>(fileName));
+        QTest::keyClick(fileName, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(fileName, name);
+        if (beforeEnter) {
+            beforeEnter();
+        }
+        QTest::keyClick(fileName, Qt::Key_Return);
+    });
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The order window on an order, with the program's real save dialog and recorded
+// messages.
+struct TSaveAsUnderTest {
+    TSaveAsUnderTest() : Window(TServices{Prompts, Launcher, Dialogs, Clock}) {
+        Window.Prepare(Order);
+        Window.show();
+        QApplication::setActiveWindow(&Window);
+    }
+
+    void SaveAs() { QTest::mouseClick(Window.btnSave, Qt::LeftButton); }
+    // What the format of entry writes for the order.
+    std::string Expected(int entry) {
+        OrderFormats()[static_cast<std::size_t>(entry - 1)].Write(Order,
+                                                                  Folder.Path() + "expected");
+        return Folder.Read("expected");
+    }
+
+    test::TTempFolder Folder;
+    test::TScriptedPrompts Prompts;
+    test::TRecordingLauncher Launcher;
+    TQtFileDialogs Dialogs;
+    TSystemClock Clock;
+    TTxtTable Order = SampleOrder();
+    TfrmOrder Window;
+};
+
+// The lines a recording desktop handler noted, one argument a line.
+QStringList Recorded(const std::string& file) {
+    QFile record(Q(file));
+    if (!record.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(record.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class QtServicesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // Qt's own dialog, as the program shows it wherever the desktop offers none.
+        QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
+    }
+
+    // Each format as chosen in the dialog's type list, whatever blanks the list shows
+    // in its entries; the name gets the format's extension unless it has it already.
+    void saveAsWritesTheTypeChosenInTheDialog() {
+        const struct {
+            int Entry;
+            const char* Typed;
+            const char* Written;
+        } cases[] = {
+            {1, "order", "order.xls"},           {2, "order.txt", "order.txt"},
+            {3, "order", "order.xml"},           {3, "Order.XML", "Order.XML"},
+            {1, "report.txt", "report.txt.xls"},
+        };
+        for (const auto& c : cases) {
+            TSaveAsUnderTest t;
+            QStringList shown;
+            test::AnswerNextModal<QFileDialog>([&](QFileDialog& dialog) {
+                shown = dialog.nameFilters();
+                shown << dialog.windowTitle();
+                dialog.reject();
+            });
+            t.SaveAs();
+            QCOMPARE(shown, (QStringList{"Excel Sheet (*.xls)", "Text File (*.txt)",
+                                         "XML File (*.xml)", "Save As"}));
+
+            AnswerSaveDialog(c.Entry, Q(t.Folder.Path() + c.Typed));
+            t.SaveAs();
+            QVERIFY2(t.Folder.Exists(c.Written), c.Written);
+            QCOMPARE(t.Folder.Read(c.Written), t.Expected(c.Entry));
+            QVERIFY(t.Prompts.Messages.empty());
+        }
+    }
+
+    // Replacing a file is asked first: Yes writes the new bytes, No keeps the old ones
+    // and leaves the dialog open for another name.
+    void saveAsOverAFileAsksFirst() {
+        for (const bool yes : {true, false}) {
+            TSaveAsUnderTest t;
+            t.Folder.Write("order.txt", "old bytes");
+            QString question;
+            AnswerSaveDialog(2, Q(t.Folder.Path() + "order.txt"), [&] {
+                test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
+                    question = box.text();
+                    QTest::keyClick(&box, yes ? Qt::Key_Y : Qt::Key_N);
+                    QTRY_VERIFY(!box.isVisible());
+                });
+            });
+            t.SaveAs();
+            QVERIFY2(question.contains(QStringLiteral("order.txt already exists")),
+                     qPrintable(question));
+            QCOMPARE(t.Folder.Read("order.txt"), yes ? t.Expected(2) : std::string("old bytes"));
+            QVERIFY(t.Prompts.Messages.empty());
+        }
+    }
+
+    // A name in a folder that is not there: the failure is shown, nothing is written.
+    void saveAsThatCannotCreateTheFileSaysSo() {
+        TSaveAsUnderTest t;
+        AnswerSaveDialog(2, Q(t.Folder.Path() + "missing/order"));
+        t.SaveAs();
+        QCOMPARE(t.Prompts.Texts("error"),
+                 std::vector<std::string>{"Cannot create file " + t.Folder.Path() +
+                                          "missing/order.txt"});
+        QVERIFY(!t.Folder.Exists("missing"));
+    }
+
+    // Real message boxes: title, icon, buttons, a carriage return as a line break, the
+    // text never read as markup; answered by the keys a user presses.
+    void promptsAreMessageBoxesAnsweredByKeys() {
+        const std::string text = "First line\rSecond line\r\nThird & <b>not bold</b>";
+        const QString shownText =
+            QStringLiteral("First line\nSecond line\nThird & <b>not bold</b>");
+        enum class TKind { Information, Error, YesNo };
+        const struct {
+            const char* Name;
+            TKind Kind;
+            Qt::Key Key;
+            QMessageBox::Icon Icon;
+            const char* Title;
+            QMessageBox::StandardButtons Buttons;
+            bool Yes;
+        } cases[] = {
+            {"information, Enter", TKind::Information, Qt::Key_Return, QMessageBox::Information,
+             "Information", QMessageBox::Ok, false},
+            {"information, Escape", TKind::Information, Qt::Key_Escape, QMessageBox::Information,
+             "Information", QMessageBox::Ok, false},
+            {"error, Enter", TKind::Error, Qt::Key_Return, QMessageBox::Critical, "Error",
+             QMessageBox::Ok, false},
+            {"question, Y", TKind::YesNo, Qt::Key_Y, QMessageBox::Question, "Confirm",
+             QMessageBox::Yes | QMessageBox::No, true},
+            {"question, N", TKind::YesNo, Qt::Key_N, QMessageBox::Question, "Confirm",
+             QMessageBox::Yes | QMessageBox::No, false},
+            {"question, Enter", TKind::YesNo, Qt::Key_Return, QMessageBox::Question, "Confirm",
+             QMessageBox::Yes | QMessageBox::No, true},
+            {"question, Escape", TKind::YesNo, Qt::Key_Escape, QMessageBox::Question, "Confirm",
+             QMessageBox::Yes | QMessageBox::No, false},
+        };
+        TQtPrompts prompts;
+        for (const auto& c : cases) {
+            QWidget owner;
+            owner.show();
+            QApplication::setActiveWindow(&owner);
+            bool shown = false;
+            test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
+                shown = true;
+                QCOMPARE(box.windowTitle(), QString::fromLatin1(c.Title));
+                QCOMPARE(box.icon(), c.Icon);
+                QCOMPARE(box.standardButtons(), c.Buttons);
+                QCOMPARE(box.textFormat(), Qt::PlainText);
+                QCOMPARE(box.text(), shownText);
+                // Three lines on the screen, not one.
+                auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                QVERIFY(label);
+                QVERIFY(label->height() >= 3 * label->fontMetrics().lineSpacing());
+                QTest::keyClick(&box, c.Key);
+                QTRY_VERIFY(!box.isVisible());
+            });
+            bool yes = false;
+            switch (c.Kind) {
+            case TKind::Information:
+                prompts.Information(text);
+                break;
+            case TKind::Error:
+                prompts.Error(text);
+                break;
+            case TKind::YesNo:
+                yes = prompts.YesNo(text);
+                break;
+            }
+            QVERIFY2(shown, c.Name);
+            QVERIFY2(yes == c.Yes, c.Name);
+            QVERIFY2(!QApplication::activeModalWidget(), c.Name);
+        }
+    }
+
+    // The two confirmations of a configuration, answered from the keyboard.
+    void configurationConfirmationsAnswerByKeys() {
+        const struct {
+            const char* Name;
+            bool Swap;
+            Qt::Key Key;
+            Qt::KeyboardModifiers Modifiers;
+            TDialogResult Result;
+        } cases[] = {
+            {"tapered, Enter", false, Qt::Key_Return, Qt::NoModifier, TDialogResult::Continue},
+            {"tapered, Escape", false, Qt::Key_Escape, Qt::NoModifier, TDialogResult::Cancel},
+            {"swap, Enter", true, Qt::Key_Return, Qt::NoModifier, TDialogResult::Continue},
+            {"swap, Alt+S", true, Qt::Key_S, Qt::AltModifier, TDialogResult::Swap},
+            {"swap, Escape", true, Qt::Key_Escape, Qt::NoModifier, TDialogResult::Cancel},
+        };
+        TQtPrompts prompts;
+        for (const auto& c : cases) {
+            QString shown;
+            test::AnswerNextModalWindow(
+                [](QWidget& window) {
+                    return qobject_cast<TfrmConfirmTapered*>(&window) ||
+                           qobject_cast<TfrmSwapConfirm*>(&window);
+                },
+                [&](QWidget& window) {
+                    QVERIFY(QTest::qWaitForWindowActive(&window));
+                    for (const QLabel* label : window.findChildren<QLabel*>()) {
+                        shown += label->text() + QLatin1Char('|');
+                    }
+                    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, c.Key,
+                                    c.Modifiers);
+                    QTRY_VERIFY(!window.isVisible());
+                });
+            const TDialogResult result =
+                c.Swap ? prompts.ConfirmSwap("Leg A: 10.0 in, flange A", "Leg B: 12.0 in, flange B")
+                       : prompts.ConfirmTapered("Flange A on the 187 end?");
+            QVERIFY2(result == c.Result, c.Name);
+            QVERIFY2(shown.contains(c.Swap ? QStringLiteral("Leg B: 12.0 in, flange B")
+                                           : QStringLiteral("Flange A on the 187 end?")),
+                     qPrintable(shown));
+        }
+    }
+
+    // The launcher hands files (as file addresses) and web addresses to the desktop's
+    // handler, xdg-open, and says when there is none.
+    void launcherHandsItsTargetToTheDesktopHandler() {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+            QSKIP("The offscreen platform opens nothing; ctest runs this on Xvfb");
+        }
+        test::TTempFolder folder;
+        const std::string record = folder.Path() + "opened.txt";
+        folder.Write("bin/xdg-open",
+                     "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done >> '" + record +
+                         "'\n");
+        QFile::setPermissions(Q(folder.Path() + "bin/xdg-open"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        folder.Write("empty/.keep", "");
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray browser = qgetenv("BROWSER");
+        const QByteArray defaultBrowser = qgetenv("DEFAULT_BROWSER");
+        qunsetenv("BROWSER");
+        qunsetenv("DEFAULT_BROWSER");
+
+        TDesktopLauncher launcher;
+        // No handler anywhere on the path: nothing could open it.
+        qputenv("PATH", QByteArray::fromStdString(folder.Path() + "empty"));
+        QVERIFY(!launcher.Open(folder.Path() + "Corvane38.html"));
+
+        qputenv("PATH", QByteArray::fromStdString(folder.Path() + "bin:") + path);
+        const struct {
+            std::string Target;
+            QString Handed;
+        } cases[] = {
+            {folder.Path() + "Corvane38.html", Q("file://" + folder.Path() + "Corvane38.html")},
+            {folder.Path() + "my guide.html", Q("file://" + folder.Path() + "my%20guide.html")},
+            {"https://www.brenmoor.com", QStringLiteral("https://www.brenmoor.com")},
+        };
+        QStringList expected;
+        for (const auto& c : cases) {
+            QVERIFY(launcher.Open(c.Target));
+            expected << c.Handed;
+            QTRY_COMPARE(Recorded(record), expected);
+        }
+        qputenv("PATH", path);
+        if (!browser.isNull()) {
+            qputenv("BROWSER", browser);
+        }
+        if (!defaultBrowser.isNull()) {
+            qputenv("DEFAULT_BROWSER", defaultBrowser);
+        }
+    }
+};
+
+CORVANE_UI_TEST(QtServicesTest)
+
+#include "QtServicesTest.moc"

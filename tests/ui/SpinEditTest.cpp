@@ -1,0 +1,129 @@
+#include "controls/SpinEdit.h"
+#include "tests/ui/UiTest.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+
+using namespace cvn;
+
+namespace {
+
+QPoint UpArrow(TSpinEdit& box) {
+    QStyleOptionSpinBox option;
+    option.initFrom(&box);
+    option.frame = box.hasFrame();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                         QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
+    return box.style()
+        ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, &box)
+        .center();
+}
+
+void TypeOver(TSpinEdit& box, const QString& text) {
+    QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&box, text);
+}
+
+} // namespace
+
+class SpinEditTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // One tell for each change of what the box shows, however it came, and none for
+    // what changed nothing or was set with its signals blocked.
+    void tellsOnceOfEveryChangeOfItsText() {
+        const struct {
+            const char* Name;
+            std::function<void(TSpinEdit&)> Act;
+            int Tells;
+            const char* Shown;
+        } cases[] = {
+            {"a digit typed over the text", [](TSpinEdit& b) { TypeOver(b, "4"); }, 1, "4"},
+            {"two digits typed", [](TSpinEdit& b) { TypeOver(b, "45"); }, 2, "45"},
+            {"emptied",
+             [](TSpinEdit& b) {
+                 TypeOver(b, "");
+                 QTest::keyClick(&b, Qt::Key_Delete);
+             },
+             1, ""},
+            {"Up", [](TSpinEdit& b) { QTest::keyClick(&b, Qt::Key_Up); }, 1, "31"},
+            {"Page Down", [](TSpinEdit& b) { QTest::keyClick(&b, Qt::Key_PageDown); }, 1, "20"},
+            {"Up at the top",
+             [](TSpinEdit& b) {
+                 b.setValue(100);
+                 QTest::keyClick(&b, Qt::Key_Up);
+             },
+             1, "100"},
+            {"the up arrow clicked",
+             [](TSpinEdit& b) {
+                 QTest::mouseClick(&b, Qt::LeftButton, Qt::NoModifier, UpArrow(b));
+             },
+             1, "31"},
+            {"the wheel",
+             [](TSpinEdit& b) {
+                 const QPointF centre = QRectF(b.rect()).center();
+                 QWheelEvent wheel(centre, b.mapToGlobal(centre), QPoint(), QPoint(0, -120),
+                                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                 QApplication::sendEvent(&b, &wheel);
+             },
+             1, "29"},
+            {"a number out of range put back on leaving",
+             [](TSpinEdit& b) {
+                 TypeOver(b, "5");
+                 b.clearFocus();
+             },
+             2, "30"},
+            {"left as it was", [](TSpinEdit& b) { b.clearFocus(); }, 0, "30"},
+            {"set by the program, twice",
+             [](TSpinEdit& b) {
+                 b.setValue(50);
+                 b.setValue(50);
+             },
+             1, "50"},
+            {"set with its signals blocked",
+             [](TSpinEdit& b) {
+                 const QSignalBlocker block(b);
+                 b.setValue(50);
+             },
+             0, "50"},
+            {"an edit that reaches the field directly",
+             [](TSpinEdit& b) {
+                 auto* field = b.findChild<QLineEdit*>();
+                 field->selectAll();
+                 field->insert(QStringLiteral("0"));
+                 field->selectAll();
+                 field->insert(QStringLiteral("60"));
+             },
+             2, "60"},
+        };
+        for (const auto& c : cases) {
+            QWidget window;
+            auto* box = new TSpinEdit(&window);
+            box->setRange(10, 100);
+            box->setValue(30);
+            window.show();
+            QApplication::setActiveWindow(&window);
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            box->setFocus();
+            QSignalSpy tells(box, &TSpinEdit::Changed);
+            c.Act(*box);
+            QVERIFY2(tells.count() == c.Tells,
+                     qPrintable(QStringLiteral("%1: %2 tells").arg(c.Name).arg(tells.count())));
+            QVERIFY2(box->text() == QLatin1String(c.Shown), c.Name);
+        }
+    }
+};
+
+CORVANE_UI_TEST(SpinEditTest)
+
+#include "SpinEditTest.moc"
