@@ -116,14 +116,6 @@ TCliRun Pdf(const test::TTempFolder& folder, std::vector<std::string> args) {
     QVERIFY2(std::abs((actual) - (expected)) <= 1.5,                                               \
              qPrintable(QStringLiteral("%1 is not near %2").arg(actual).arg(expected)))
 
-// The program folder with the sample catalogue and pictures.
-struct TSampleFolder : test::TTempFolder {
-    TSampleFolder() {
-        CopySample("Data");
-        CopySample("Images");
-    }
-};
-
 } // namespace
 
 class PrintingTest : public QObject {
@@ -131,7 +123,8 @@ class PrintingTest : public QObject {
 
 private slots:
     void specSheetPdfHasItsTextsWhereTheLayoutPutsThem() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         const std::string pdf = folder.Path() + "specs.pdf";
         const TCliRun run = Pdf(folder, {"specs", "R187PA0125BSG", pdf});
         QCOMPARE(run.Exit, 0);
@@ -164,7 +157,8 @@ private slots:
     }
 
     void orderPdfBreaksAfterTenLinesWithItsHeadingsAndFooters() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         std::string order;
         for (int i = 1; i <= 11; ++i) {
             order += std::to_string(i) + "|$" + std::to_string(100 * i) + ".00|Stock|R187PA" +
@@ -216,7 +210,8 @@ private slots:
     }
 
     void pdfThatCannotBeWrittenExitsTwoAndLeavesNoFile() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         folder.Write("order.txt", "1|$1.00|Stock|R187PA0125BSG|Straight\r\n");
         QDir().mkpath(QString::fromStdString(folder.Path() + "taken"));
         const std::string targets[] = {folder.Path() + "missing/order.pdf",
@@ -317,7 +312,8 @@ private slots:
     }
 
     void zoomStepsResizeCentreAndAreRemembered() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         folder.UseAsAppPath();
         test::TScriptedPrompts prompts;
         {
@@ -355,7 +351,8 @@ private slots:
     }
 
     void printGoesThroughTheDialogToThePrinter() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         folder.UseAsAppPath();
         test::TScriptedPrompts prompts;
         TfrmPreview preview(prompts);
@@ -380,7 +377,8 @@ private slots:
     }
 
     void orderWindowPrintsItsOrderThroughTheDialog() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         folder.UseAsAppPath();
         test::TScriptedPrompts prompts;
         TQtServices desktop;
@@ -418,7 +416,8 @@ private slots:
     }
 
     void picturesDecodeByTheirExtension() {
-        TSampleFolder folder;
+        const test::TSampleProgram program;
+        const test::TTempFolder& folder = program.Folder;
         QImage picture(8, 4, QImage::Format_RGB32);
         picture.fill(Qt::red);
         QVERIFY(picture.save(QString::fromStdString(folder.Path() + "Images/Red.bmp"), "BMP"));
