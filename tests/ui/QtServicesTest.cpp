@@ -123,6 +123,8 @@ private slots:
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
     }
 
+    void cleanupTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false); }
+
     // Each format as chosen in the dialog's type list, whatever blanks the list shows
     // in its entries; the name gets the format's extension unless it has it already.
     void saveAsWritesTheTypeChosenInTheDialog() {
