@@ -10,12 +10,12 @@
 #include "bench/Floor.h"
 #include "bench/TableProbe.h"
 
-#include "catalogue/CatalogueCheck.h"
 #include "catalogue/Files.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
+#include "check/CatalogueCheck.h"
 #include "entry/SetupFromPartNumber.h"
 #include "orders/OrderExport.h"
 #include "orders/PriceAndDelivery.h"

@@ -1,4 +1,4 @@
-#include "catalogue/CatalogueCheck.h"
+#include "check/CatalogueCheck.h"
 
 #include "catalogue/Errors.h"
 #include "catalogue/FamilyRules.h"
@@ -11,7 +11,7 @@
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
-#include "entry/ConversionCheck.h"
+#include "check/ConversionCheck.h"
 
 #include <map>
 #include <set>

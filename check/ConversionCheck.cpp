@@ -1,4 +1,4 @@
-#include "entry/ConversionCheck.h"
+#include "check/ConversionCheck.h"
 
 #include "catalogue/PartNumber.h"
 #include "catalogue/UserPrompts.h"

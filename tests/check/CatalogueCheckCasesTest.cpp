@@ -1,4 +1,4 @@
-#include "catalogue/CatalogueCheck.h"
+#include "check/CatalogueCheck.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,10 +11,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Each folder under cases/check is one catalogue: the sample catalogue with the
+// Each folder under check/cases is one catalogue: the sample catalogue with the
 // folder's Data/ and Images/ files laid over it and the files named in remove.txt
 // taken away. expected.txt holds the problems the check must report, in order.
-const fs::path kCases = fs::path(CORVANE_TEST_DATA_DIR) / "cases" / "check";
+const fs::path kCases = fs::path(CORVANE_TEST_DATA_DIR) / "check" / "cases";
 
 std::vector<std::string> CaseNames() {
     std::vector<std::string> names;
