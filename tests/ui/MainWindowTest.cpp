@@ -1,3 +1,4 @@
+#include "app/MainLinks.h"
 #include "app/QtServices.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
@@ -6,6 +7,7 @@
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
 #include "controls/ProgramFonts.h"
+#include "printing/PreviewWindow.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
@@ -55,6 +57,8 @@ struct TWindowUnderTest {
     TfrmMain& Create() {
         Window = std::make_unique<TfrmMain>(
             TServices{Prompts, Launcher, Desktop.FileDialogs, Desktop.Clock}, Folder.Path());
+        ConnectMainWindow(*Window, TServices{Prompts, Launcher, Desktop.FileDialogs, Desktop.Clock},
+                          Preview);
         return *Window;
     }
 
@@ -62,6 +66,7 @@ struct TWindowUnderTest {
     test::TScriptedPrompts Prompts;
     TRecordingLauncher Launcher;
     TQtServices Desktop;
+    TfrmPreview Preview{Prompts};
     std::unique_ptr<TfrmMain> Window;
 };
 
@@ -248,6 +253,9 @@ private slots:
         TQtServices desktop;
         TfrmMain window(TServices{prompts, launcher, desktop.FileDialogs, desktop.Clock},
                         folder.Path());
+        TfrmPreview preview(prompts);
+        ConnectMainWindow(window, TServices{prompts, launcher, desktop.FileDialogs, desktop.Clock},
+                          preview);
         const TMainWidgets ui(window);
 
         window.SetupFromPartNumber("R187PA0125BSG");

@@ -3,6 +3,7 @@
 // answered while they are up.
 
 #include "orders/OrderWindow.h"
+#include "app/MainLinks.h"
 #include "app/QtServices.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
@@ -14,6 +15,7 @@
 #include "orders/OrderExport.h"
 #include "orders/OrderLines.h"
 #include "orders/PriceAndDelivery.h"
+#include "printing/PreviewWindow.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
@@ -85,6 +87,7 @@ struct TOrderUnderTest {
         Folder.CopySample("Images");
         const TServices services{Prompts, Desktop.Launcher, Files, Desktop.Clock};
         Main = std::make_unique<TfrmMain>(services, Folder.Path());
+        ConnectMainWindow(*Main, services, Preview);
         Order = std::make_unique<TfrmOrder>(services);
         AddOrder = std::make_unique<TfrmAddOrder>(Prompts);
         Main->frmOrder = Order.get();
@@ -128,6 +131,7 @@ struct TOrderUnderTest {
     test::TScriptedPrompts Prompts;
     TScriptedFileDialogs Files;
     TQtServices Desktop;
+    TfrmPreview Preview{Prompts};
     std::unique_ptr<TfrmMain> Main;
     std::unique_ptr<TfrmOrder> Order;
     std::unique_ptr<TfrmAddOrder> AddOrder;

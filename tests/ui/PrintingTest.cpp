@@ -1,3 +1,4 @@
+#include "app/MainLinks.h"
 #include "app/QtServices.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
@@ -245,7 +246,9 @@ private slots:
                       folder.Path());
         const test::TMainWidgets ui(main);
         TfrmPreview preview(prompts);
-        main.frmPreview = &preview;
+        ConnectMainWindow(main,
+                          TServices{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock},
+                          preview);
         main.SetupFromPartNumber("R187PA0125BSG");
         main.show();
         QTest::mouseClick(ui.btnNext, Qt::LeftButton);

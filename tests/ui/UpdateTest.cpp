@@ -1,8 +1,10 @@
 #include "update/Update.h"
+#include "app/MainLinks.h"
 #include "app/QtServices.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
+#include "printing/PreviewWindow.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
@@ -315,6 +317,8 @@ private slots:
         TUpdateUnderTest test;
         test.Folder.CopySample("Data");
         TfrmMain main(test.Services(), test.Folder.Path());
+        TfrmPreview preview(test.Prompts);
+        ConnectMainWindow(main, test.Services(), preview);
         const test::TMainWidgets ui(main);
         QWidget elsewhere;
         main.show();
