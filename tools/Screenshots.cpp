@@ -1,5 +1,7 @@
 // Renders every window of the program to PNG files, for looking at the layout
 // without a display: corvane38-screenshots FOLDER (run with QT_QPA_PLATFORM=offscreen).
+// Each step below shows one part of the program and saves what it shows; main runs
+// them in order on one set of start-up windows.
 
 #include "app/About.h"
 #include "app/Look.h"
@@ -7,8 +9,6 @@
 #include "app/QtServices.h"
 #include "app/Splash.h"
 #include "catalogue/Files.h"
-#include "catalogue/IniFile.h"
-#include "catalogue/TableColumns.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
@@ -20,7 +20,7 @@
 #include "orders/OrderWindow.h"
 #include "printing/PreviewWindow.h"
 #include "printing/QtPrintPages.h"
-#include "update/DateText.h"
+#include "tools/ScreenshotKit.h"
 #include "update/OptionsWindow.h"
 #include "update/Update.h"
 #include "update/UpdateWindow.h"
@@ -42,220 +42,12 @@
 
 namespace {
 
-// Messages go to stderr: nobody could answer a box here.
-class TLoggedPrompts : public cvn::TUserPrompts {
-public:
-    void Information(const std::string& text) override { Log("information", text); }
-    void Error(const std::string& text) override { Log("error", text); }
-    bool YesNo(const std::string& text) override {
-        Log("confirm", text);
-        return false;
-    }
-    cvn::TDialogResult ConfirmTapered(const std::string& message) override {
-        Log("confirm", message);
-        TaperedMessage = message;
-        return cvn::TDialogResult::Cancel;
-    }
-    cvn::TDialogResult ConfirmSwap(const std::string& line1, const std::string& line2) override {
-        Log("confirm", line1 + "\r" + line2);
-        SwapLines = {line1, line2};
-        return cvn::TDialogResult::Cancel;
-    }
+using namespace cvn::shots;
 
-    // What the last confirmations asked, to be shown in their dialogs afterwards.
-    std::string TaperedMessage;
-    std::pair<std::string, std::string> SwapLines;
-
-private:
-    static void Log(const char* kind, const std::string& text) {
-        std::fprintf(stderr, "%s: %s\n", kind, qPrintable(cvn::ScreenText(text)));
-    }
-};
-
-// A widget of the main window by its object name; the tool stops on a missing one.
-template <class T = cvn::TMultiColumnCombo> T* Widget(const cvn::TfrmMain& main, const char* name) {
-    T* found = main.findChild<T*>(QString::fromLatin1(name));
-    if (found == nullptr) {
-        qFatal("The main window has no %s", name);
-    }
-    return found;
-}
-
-// Chooses a family, a size and the first flanges through the window's own handlers,
-// as the user would.
-void ChooseThroughWindow(cvn::TfrmMain& main, int family, const char* size) {
-    auto* cbxProductType = Widget(main, "cbxProductType");
-    auto* cbxWaveguide = Widget(main, "cbxWaveguide");
-    auto* cbxFlangeA = Widget(main, "cbxFlangeA");
-    auto* cbxFlangeB = Widget(main, "cbxFlangeB");
-    auto* cbxCoax = Widget(main, "cbxCoax");
-    cbxProductType->SetItemIndex(family);
-    main.cbxProductTypeChange();
-    const cvn::TTxtTable& sizes = main.Core().WaveguideList;
-    for (int r = 0; r < sizes.RowCount(); ++r) {
-        if (sizes.GetField(r, cvn::WaveguideColumn::Code) == size) {
-            cbxWaveguide->SetItemIndex(r);
-            main.cbxWaveguideChange();
-            break;
-        }
-    }
-    if (cbxFlangeA->ItemIndex() < 0 && cbxFlangeA->count() > 0) {
-        cbxFlangeA->SetItemIndex(0);
-        main.cbxFlangeAChange();
-    }
-    if (cbxFlangeB->isVisible() && cbxFlangeB->isEnabled() && cbxFlangeB->ItemIndex() < 0 &&
-        cbxFlangeB->count() > 0) {
-        cbxFlangeB->SetItemIndex(cbxFlangeB->count() - 1);
-        main.cbxFlangeBChange();
-    }
-    if (cbxCoax->isVisible() && cbxCoax->ItemIndex() < 0 && cbxCoax->count() > 0) {
-        cbxCoax->SetItemIndex(0);
-        main.cbxCoaxChange();
-    }
-}
-
-// Picks the item whose code is given, through the window's own handler.
-void PickCode(cvn::TMultiColumnCombo* list, const cvn::TTxtTable& rows, const char* code,
-              void (cvn::TfrmMain::*handler)(), cvn::TfrmMain& main) {
-    const int row = cvn::FindRow(rows, cvn::FlangeColumn::Code, code);
-    if (row >= 0) {
-        list->SetItemIndex(row);
-        (main.*handler)();
-    }
-}
-
-// A complete configuration through the window, then Next and Create. For two legs,
-// leg B is made the longest the list has.
-void Configure(cvn::TfrmMain& main, int family, const char* size, const char* flangeA,
-               const char* flangeB) {
-    ChooseThroughWindow(main, family, size);
-    PickCode(Widget(main, "cbxFlangeA"), main.Core().FlangeAList, flangeA,
-             &cvn::TfrmMain::cbxFlangeAChange, main);
-    PickCode(Widget(main, "cbxFlangeB"), main.Core().FlangeBList, flangeB,
-             &cvn::TfrmMain::cbxFlangeBChange, main);
-    if (main.Core().LengthPage == 2) {
-        auto* legB = Widget<cvn::TCVNComboBox>(main, "cbxLegBLength");
-        legB->setCurrentIndex(legB->count() - 1);
-        main.cbxLegBLengthChange();
-    }
-    main.btnNextClick();
-    main.btnCreateClick();
-}
-
-// The update settings beside the program, put back as they were when the tool ends.
-// Meanwhile the reminder is not due, so that no modal window waits for an answer.
-class TUpdateSettingsKept {
-public:
-    explicit TUpdateSettingsKept(const std::string& programFolder)
-        : File(cvn::UpdateIniFile(programFolder)) {
-        std::string error;
-        Existed = cvn::ReadWholeFile(File, Bytes, error);
-        const std::string pattern = cvn::NumericDatePattern(cvn::SystemShortDatePattern());
-        cvn::WriteIniString(File, cvn::UpdateSection, "date",
-                            cvn::FormatShortDate(std::chrono::year{9999} / 12 / 31, pattern));
-    }
-    ~TUpdateSettingsKept() {
-        if (Existed) {
-            cvn::WriteFileAtomic(File, Bytes);
-        } else {
-            std::remove(File.c_str());
-        }
-    }
-    TUpdateSettingsKept(const TUpdateSettingsKept&) = delete;
-    TUpdateSettingsKept& operator=(const TUpdateSettingsKept&) = delete;
-
-private:
-    std::string File;
-    std::string Bytes;
-    bool Existed = false;
-};
-
-bool Save(QWidget* widget, const QDir& folder, const QString& name) {
-    const QString file = folder.filePath(name + QStringLiteral(".png"));
-    if (!widget->grab().save(file, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(file));
-    return true;
-}
-
-bool SaveImage(const QImage& image, const QDir& folder, const QString& name) {
-    const QString file = folder.filePath(name + QStringLiteral(".png"));
-    if (!image.save(file, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(file));
-    return true;
-}
-
-// The spec sheet of the main window's configuration in the preview, at 40 % and
-// 100 %; the zoom the program folder remembers is put back afterwards.
-bool SavePreview(cvn::TfrmMain& main, cvn::TfrmPreview& preview, const QDir& folder) {
+// Screen 1: empty, the product list open, each kind of family, the taper sizes; then
+// screen 2 before Create.
+bool ShootScreenOne(cvn::TfrmMain* main, const QDir& folder) {
     bool ok = true;
-    const int remembered = preview.Core().PercentIndex;
-    preview.Core().ViewSpecs(main.Core());
-    preview.show();
-    for (const auto& [index, name] : {std::pair{0, "preview-40"}, std::pair{8, "preview-100"}}) {
-        preview.Core().cbxPercentChange(index);
-        preview.MirrorState();
-        QApplication::processEvents();
-        ok &= Save(&preview, folder, QString::fromLatin1(name));
-    }
-    preview.hide();
-    preview.Core().cbxPercentChange(remembered);
-    preview.MirrorState();
-    return ok;
-}
-
-// The printed pages of a twelve-line order, as the order window's Print draws them.
-bool SaveOrderPages(const QDir& folder) {
-    cvn::TTxtTable order;
-    const char* parts[] = {"R187PA0125BSG|Straight Section, WR-187, Cover, Length: 12.5, Choke, "
-                           "3.95-5.85 GHz / VSWR: 1.05:1, Gray",
-                           "E090PA040B040SG|E-Plane 90\xb0 Bend, WR-90, Cover, Leg A: 4.0, Leg B: "
-                           "4.0, Cover, 8.2-12.4 GHz / VSWR: 1.10:1, Gray",
-                           "C090ANSG|Waveguide to Coax Transition, WR-90, Cover, Type N Female, "
-                           "8.2-12.4 GHz / VSWR: 1.25:1, Gray"};
-    for (int i = 0; i < 12; ++i) {
-        order.Lines.push_back(std::to_string(i + 1) + "|$" + std::to_string(125 * (i + 1)) +
-                              ".00|" + (i % 2 ? "4-6 Weeks" : "Stock") + "|" + parts[i % 3]);
-    }
-    bool ok = true;
-    const std::vector<QImage> pages = cvn::RenderOrderImages(850, 1100, order);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        ok &= SaveImage(pages[i], folder, QStringLiteral("order-page-%1").arg(i + 1));
-    }
-    return ok;
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: corvane38-screenshots FOLDER\n");
-        return 2;
-    }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
-    if (!QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
-        return 1;
-    }
-    cvn::SetUpLook(app);
-    TLoggedPrompts prompts;
-    cvn::TQtServices desktop;
-    cvn::TProgramOptions options;
-    options.ShowSplash = false;
-    options.ProgramFolder = cvn::ProgramFolder();
-    const TUpdateSettingsKept updateSettings(options.ProgramFolder);
-    const cvn::TServices services{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock};
-    cvn::TProgram program(services, options);
-    program.CreateWindows();
-
-    bool ok = true;
-    cvn::TfrmMain* main = program.MainWindow();
     main->show();
     QApplication::processEvents();
     ok &= Save(main, folder, QStringLiteral("main-screen1"));
@@ -303,8 +95,13 @@ int main(int argc, char** argv) {
     main->MirrorState();
     QApplication::processEvents();
     ok &= Save(main, folder, QStringLiteral("main-screen2"));
+    return ok;
+}
 
-    // Screen 2 after Create: the bands, the part number and the description sheet.
+// Screen 2 after Create: the bands, the part number and the description sheet; then
+// the confirmations, with the texts the wizard asked them with.
+bool ShootScreenTwo(cvn::TfrmMain* main, const TLoggedPrompts& prompts, const QDir& folder) {
+    bool ok = true;
     if (main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
         Configure(*main, cvn::FamilyType::Straight, "187", "B", "A");
         QApplication::processEvents();
@@ -313,7 +110,6 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         ok &= Save(main, folder, QStringLiteral("main-screen2-bend"));
 
-        // The confirmations, with the texts the wizard asked them with.
         main->btnBackClick();
         Configure(*main, cvn::FamilyType::Tapered, "090", "A", "C");
         main->btnBackClick();
@@ -335,12 +131,14 @@ int main(int argc, char** argv) {
         ok &= Save(&swap, folder, QStringLiteral("confirm-swap"));
         swap.hide();
     }
+    return ok;
+}
 
-    // The order: the Add to Order dialog for a new part, for a listed one and as the
-    // quantity dialog of Change Quantity, and the order window with several lines. The
-    // lines go to an order of their own, so the main window's stays empty. The dialogs
-    // keep a reference to it, and are shown again below: it lives as long as they do.
-    cvn::TTxtTable order;
+// The order: the Add to Order dialog for a new part, for a listed one and as the
+// quantity dialog of Change Quantity, and the order window with several lines. The
+// lines go to ORDER, so the main window's stays empty.
+bool ShootOrder(cvn::TfrmMain* main, cvn::TTxtTable& order, const QDir& folder) {
+    bool ok = true;
     if (main->frmAddOrder && main->frmOrder &&
         main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
         cvn::TfrmAddOrder& addOrder = *main->frmAddOrder;
@@ -392,7 +190,52 @@ int main(int argc, char** argv) {
         orderWindow.hide();
         main->mnuResetSettingsClick();
     }
+    return ok;
+}
 
+// The spec sheet of the main window's configuration in the preview, at 40 % and
+// 100 %; the zoom the program folder remembers is put back afterwards.
+bool SavePreview(cvn::TfrmMain& main, cvn::TfrmPreview& preview, const QDir& folder) {
+    bool ok = true;
+    const int remembered = preview.Core().PercentIndex;
+    preview.Core().ViewSpecs(main.Core());
+    preview.show();
+    for (const auto& [index, name] : {std::pair{0, "preview-40"}, std::pair{8, "preview-100"}}) {
+        preview.Core().cbxPercentChange(index);
+        preview.MirrorState();
+        QApplication::processEvents();
+        ok &= Save(&preview, folder, QString::fromLatin1(name));
+    }
+    preview.hide();
+    preview.Core().cbxPercentChange(remembered);
+    preview.MirrorState();
+    return ok;
+}
+
+// The printed pages of a twelve-line order, as the order window's Print draws them.
+bool SaveOrderPages(const QDir& folder) {
+    cvn::TTxtTable order;
+    const char* parts[] = {"R187PA0125BSG|Straight Section, WR-187, Cover, Length: 12.5, Choke, "
+                           "3.95-5.85 GHz / VSWR: 1.05:1, Gray",
+                           "E090PA040B040SG|E-Plane 90\xb0 Bend, WR-90, Cover, Leg A: 4.0, Leg B: "
+                           "4.0, Cover, 8.2-12.4 GHz / VSWR: 1.10:1, Gray",
+                           "C090ANSG|Waveguide to Coax Transition, WR-90, Cover, Type N Female, "
+                           "8.2-12.4 GHz / VSWR: 1.25:1, Gray"};
+    for (int i = 0; i < 12; ++i) {
+        order.Lines.push_back(std::to_string(i + 1) + "|$" + std::to_string(125 * (i + 1)) +
+                              ".00|" + (i % 2 ? "4-6 Weeks" : "Stock") + "|" + parts[i % 3]);
+    }
+    bool ok = true;
+    const std::vector<QImage> pages = cvn::RenderOrderImages(850, 1100, order);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        ok &= SaveImage(pages[i], folder, QStringLiteral("order-page-%1").arg(i + 1));
+    }
+    return ok;
+}
+
+// The preview of a straight section's spec sheet.
+bool ShootPreview(cvn::TfrmMain* main, const cvn::TProgram& program, const QDir& folder) {
+    bool ok = true;
     if (main->Core().FamilyTable.RowCount() > cvn::FamilyType::Tapered) {
         main->btnBackClick();
         Configure(*main, cvn::FamilyType::Straight, "187", "B", "A");
@@ -402,8 +245,12 @@ int main(int argc, char** argv) {
             }
         }
     }
-    ok &= SaveOrderPages(folder);
+    return ok;
+}
 
+// Each start-up window but the main one, as it opens.
+bool ShootStartUpWindows(const cvn::TProgram& program, const QDir& folder) {
+    bool ok = true;
     const char* names[] = {"main", "order", "add-order", "create", "convert", "preview"};
     const std::vector<QWidget*> windows = program.Windows();
     for (std::size_t i = 1; i < windows.size() && i < std::size(names); ++i) {
@@ -412,9 +259,14 @@ int main(int argc, char** argv) {
         ok &= Save(windows[i], folder, QString::fromLatin1(names[i]));
         windows[i]->hide();
     }
-    // The part-number dialogs in use. Their histories are put back afterwards: the
-    // program saves them beside itself at the end.
-    for (QWidget* window : windows) {
+    return ok;
+}
+
+// The part-number dialogs in use. Their histories are put back afterwards: the
+// program saves them beside itself at the end.
+bool ShootPartNumberDialogs(const cvn::TProgram& program, const QDir& folder) {
+    bool ok = true;
+    for (QWidget* window : program.Windows()) {
         if (auto* create = qobject_cast<cvn::TfrmCreate*>(window)) {
             const cvn::TStrings history = create->Core().History.Items;
             create->show();
@@ -438,6 +290,12 @@ int main(int argc, char** argv) {
             convert->Core().History.Items = history;
         }
     }
+    return ok;
+}
+
+// The splash and the about box.
+bool ShootSplashAndAbout(cvn::TQtServices& desktop, const QDir& folder) {
+    bool ok = true;
     cvn::TfrmSplash splash(cvn::ProgramFolder());
     splash.show();
     QApplication::processEvents();
@@ -449,23 +307,68 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     ok &= Save(&about, folder, QStringLiteral("about"));
     about.hide();
-    {
-        cvn::TfrmUpdate update(services, cvn::AppPath);
-        update.show();
-        QApplication::processEvents();
-        ok &= Save(&update, folder, QStringLiteral("update"));
-        update.SetMessage(cvn::ReminderText);
-        QApplication::processEvents();
-        ok &= Save(&update, folder, QStringLiteral("update-reminder"));
-        update.hide();
-        cvn::TfrmOptions updateOptions(prompts, cvn::AppPath);
-        updateOptions.show();
-        QApplication::processEvents();
-        ok &= Save(&updateOptions, folder, QStringLiteral("update-options"));
-        updateOptions.cbxAutoUpdate->click();
-        QApplication::processEvents();
-        ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
-        updateOptions.hide();
+    return ok;
+}
+
+// The update window, as opened from the menu and as the reminder, and its options.
+bool ShootUpdateWindows(const cvn::TServices& services, TLoggedPrompts& prompts,
+                        const QDir& folder) {
+    bool ok = true;
+    cvn::TfrmUpdate update(services, cvn::AppPath);
+    update.show();
+    QApplication::processEvents();
+    ok &= Save(&update, folder, QStringLiteral("update"));
+    update.SetMessage(cvn::ReminderText);
+    QApplication::processEvents();
+    ok &= Save(&update, folder, QStringLiteral("update-reminder"));
+    update.hide();
+    cvn::TfrmOptions updateOptions(prompts, cvn::AppPath);
+    updateOptions.show();
+    QApplication::processEvents();
+    ok &= Save(&updateOptions, folder, QStringLiteral("update-options"));
+    updateOptions.cbxAutoUpdate->click();
+    QApplication::processEvents();
+    ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
+    updateOptions.hide();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: corvane38-screenshots FOLDER\n");
+        return 2;
     }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(folder.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    cvn::SetUpLook(app);
+    TLoggedPrompts prompts;
+    cvn::TQtServices desktop;
+    cvn::TProgramOptions options;
+    options.ShowSplash = false;
+    options.ProgramFolder = cvn::ProgramFolder();
+    const TUpdateSettingsKept updateSettings(options.ProgramFolder);
+    const cvn::TServices services{prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock};
+    cvn::TProgram program(services, options);
+    program.CreateWindows();
+    cvn::TfrmMain* main = program.MainWindow();
+
+    bool ok = ShootScreenOne(main, folder);
+    ok &= ShootScreenTwo(main, prompts, folder);
+    // The order window and the Add to Order dialog keep a reference to the order they
+    // were shown with, and are shown again below: it lives as long as they do.
+    cvn::TTxtTable order;
+    ok &= ShootOrder(main, order, folder);
+    ok &= ShootPreview(main, program, folder);
+    ok &= SaveOrderPages(folder);
+    ok &= ShootStartUpWindows(program, folder);
+    ok &= ShootPartNumberDialogs(program, folder);
+    ok &= ShootSplashAndAbout(desktop, folder);
+    ok &= ShootUpdateWindows(services, prompts, folder);
     return ok ? 0 : 1;
 }
