@@ -11,14 +11,18 @@ failures=0
 
 "$CHECK" || { echo "FAIL: the tree itself breaks its layers"; failures=1; }
 
+# The sources once; each case links them and replaces the one file it changes.
+(cd "$SRC" && find catalogue controls orders update wizard entry printing check app cli tests \
+    \( -name '*.cpp' -o -name '*.h' \) -print) | while read -r source; do
+    mkdir -p "$WORK/base/$(dirname "$source")"
+    cp "$SRC/$source" "$WORK/base/$source"
+done
+
 # FILE (made if missing) | INCLUDE added at its top | expected: pass or fail
 while IFS='|' read -r file include expect; do
     [ -n "$file" ] || continue
     rm -rf "$WORK/tree"
-    mkdir "$WORK/tree"
-    for dir in catalogue controls orders update wizard entry printing check app cli tests; do
-        cp -R "$SRC/$dir" "$WORK/tree/$dir"
-    done
+    cp -al "$WORK/base" "$WORK/tree"
     mkdir -p "$(dirname "$WORK/tree/$file")"
     { printf '#include "%s"\n' "$include"; cat "$WORK/tree/$file" 2>/dev/null || true; } \
         >"$WORK/out"
