@@ -12,7 +12,7 @@ failures=0
 "$CHECK" || { echo "FAIL: the tree itself breaks its layers"; failures=1; }
 
 # The sources once; each case links them and replaces the one file it changes.
-(cd "$SRC" && find catalogue controls orders update wizard entry printing check app cli tests \
+(cd "$SRC" && find -L catalogue controls orders update wizard entry printing check app cli tests \
     \( -name '*.cpp' -o -name '*.h' \) -print) | while read -r source; do
     mkdir -p "$WORK/base/$(dirname "$source")"
     cp "$SRC/$source" "$WORK/base/$source"
