@@ -8,6 +8,7 @@
 #include "controls/CoreText.h"
 #include "update/DateText.h"
 #include "update/Update.h"
+#include "update/UpdateWindow.h"
 
 #include <cstdio>
 
