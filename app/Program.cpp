@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/MainLinks.h"
 #include "app/Splash.h"
 #include "entry/ConvertDialog.h"
 #include "entry/QuickBuilderDialog.h"
@@ -65,7 +66,9 @@ void TProgram::CreateWindows() {
         main->SetupFromPartNumber(part);
     };
     main->frmConvert = add(convert);
-    main->frmPreview = add(new TfrmPreview(Services.Prompts));
+    auto* preview = new TfrmPreview(Services.Prompts);
+    add(preview);
+    ConnectMainWindow(*main, Services, *preview);
 
     if (splash) {
         // The wait blocks the one thread; the splash does not repaint meanwhile.

@@ -4,8 +4,17 @@
 #include "app/QtServices.h"
 #include "app/ScreenshotHook.h"
 #include "catalogue/Files.h"
+#include "catalogue/Version.h"
+
+#include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv) {
+    // Before Qt starts: it needs no window and no display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("corvane38 %s\n", CORVANE_VERSION);
+        return 0;
+    }
     // Only whether there are arguments matters: with any, no splash.
     const bool withArguments = argc > 1;
     cvn::TCorvaneApplication app(argc, argv);

@@ -7,15 +7,16 @@
 //
 // A figure is named KIND/FAMILY/WHAT; its floor is the same name after "floor:".
 
+#include "bench/BenchMain.h"
 #include "bench/Floor.h"
 #include "bench/TableProbe.h"
 
-#include "catalogue/CatalogueCheck.h"
 #include "catalogue/Files.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
+#include "check/CatalogueCheck.h"
 #include "entry/SetupFromPartNumber.h"
 #include "orders/OrderExport.h"
 #include "orders/PriceAndDelivery.h"
@@ -245,26 +246,14 @@ void RegisterExports() {
 
 int main(int argc, char** argv) {
     using namespace cvn::bench;
-    std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--app-dir=", 10) == 0) {
-            AppDir = cvn::WithTrailingSlash(argv[i] + 10);
-        } else {
-            rest.push_back(argv[i]);
-        }
-    }
-    if (AppDir.empty()) {
-        std::fprintf(stderr, "usage: corvane_bench --app-dir=DIR [benchmark options]\n");
+    std::optional<TBenchArgs> args = ReadBenchArgs(argc, argv, "corvane_bench");
+    if (!args) {
         return 2;
     }
-    cvn::SetAppPath(AppDir);
+    AppDir = args->AppDir;
     RegisterEvents();
     RegisterSetupsAndPrices();
     RegisterCheck();
     RegisterExports();
-    int count = static_cast<int>(rest.size());
-    benchmark::Initialize(&count, rest.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(*args);
 }

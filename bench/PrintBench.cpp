@@ -6,6 +6,7 @@
 //
 //   corvane_print_bench --app-dir=DIR [Google Benchmark options]
 
+#include "bench/BenchMain.h"
 #include "catalogue/Files.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
@@ -209,25 +210,13 @@ void RegisterPrintouts() {
 
 int main(int argc, char** argv) {
     using namespace cvn::bench;
-    std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--app-dir=", 10) == 0) {
-            AppDir = cvn::WithTrailingSlash(argv[i] + 10);
-        } else {
-            rest.push_back(argv[i]);
-        }
-    }
-    if (AppDir.empty()) {
-        std::fprintf(stderr, "usage: corvane_print_bench --app-dir=DIR [benchmark options]\n");
+    std::optional<TBenchArgs> args = ReadBenchArgs(argc, argv, "corvane_print_bench");
+    if (!args) {
         return 2;
     }
-    cvn::SetAppPath(AppDir);
+    AppDir = args->AppDir;
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
     RegisterPrintouts();
-    int count = static_cast<int>(rest.size());
-    benchmark::Initialize(&count, rest.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(*args);
 }

@@ -9,6 +9,7 @@
 #include "app/Look.h"
 #include "app/Program.h"
 #include "app/QtServices.h"
+#include "bench/BenchMain.h"
 #include "catalogue/Files.h"
 #include "catalogue/cvnLib.h"
 #include "wizard/Main.h"
@@ -78,28 +79,16 @@ BENCHMARK(cvn::bench::BM_StartupFloor)
 
 int main(int argc, char** argv) {
     using namespace cvn::bench;
-    std::vector<char*> rest;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strncmp(argv[i], "--app-dir=", 10) == 0) {
-            AppDir = cvn::WithTrailingSlash(argv[i] + 10);
-        } else {
-            rest.push_back(argv[i]);
-        }
-    }
-    if (AppDir.empty()) {
-        std::fprintf(stderr, "usage: corvane_startup_bench --app-dir=DIR [benchmark options]\n");
+    std::optional<TBenchArgs> args = ReadBenchArgs(argc, argv, "corvane_startup_bench");
+    if (!args) {
         return 2;
     }
-    cvn::SetAppPath(AppDir);
+    AppDir = args->AppDir;
     int qtArgc = 1;
     cvn::TCorvaneApplication app(qtArgc, argv);
     cvn::SetUpLook(app);
     cvn::TQtServices desktop;
     app.Prompts = &desktop.Prompts;
     Desktop = &desktop;
-    int count = static_cast<int>(rest.size());
-    benchmark::Initialize(&count, rest.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(*args);
 }

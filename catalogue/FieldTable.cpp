@@ -68,14 +68,6 @@ TFieldTable LoadOnce(const std::string& fileName, TUserPrompts& prompts) {
 
 } // namespace
 
-TFieldTable TFieldTable::FromFile(const std::string& fileName, TUserPrompts& prompts) {
-    TReading reading = Read(fileName);
-    if (!reading.Error.empty()) {
-        prompts.Error(reading.Error);
-    }
-    return reading.Table;
-}
-
 TFieldTable TFieldTable::FromText(std::string bytes) {
     auto data = std::make_shared<TData>();
     data->Bytes = std::move(bytes);

@@ -22,9 +22,6 @@ class TFieldTable {
 public:
     TFieldTable() = default;
 
-    // Loads the whole file. When it cannot be read, tells the user through prompts
-    // ("Error loading ...") and returns an empty table.
-    static TFieldTable FromFile(const std::string& fileName, TUserPrompts& prompts);
     // The table that a file holding these bytes gives.
     static TFieldTable FromText(std::string bytes);
 

@@ -3,6 +3,7 @@
 #include "catalogue/Encoding.h"
 #include "catalogue/Errors.h"
 #include "catalogue/Files.h"
+#include "catalogue/Version.h"
 #include "catalogue/cvnLib.h"
 #include "cli/Commands.h"
 #include "cli/StderrPrompts.h"
@@ -36,7 +37,8 @@ const char* const kUsage =
     "options:\n"
     "  --app-dir DIR   the program folder, with Data/ and Images/ inside\n"
     "                  (default: the folder of corvane38-cli)\n"
-    "  --help          this text\n";
+    "  --help          this text\n"
+    "  --version       the program's version\n";
 
 using TCommand = std::function<int(TCliContext&)>;
 
@@ -62,6 +64,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
             out << kUsage;
+            return CliExit::Ok;
+        }
+        if (args[i] == "--version") {
+            out << "corvane38-cli " CORVANE_VERSION "\n";
             return CliExit::Ok;
         }
         if (args[i] == "--app-dir") {

@@ -1,4 +1,4 @@
-#include "catalogue/CatalogueCheck.h"
+#include "check/CatalogueCheck.h"
 #include "cli/Commands.h"
 
 #include <ostream>

@@ -25,10 +25,6 @@ void TMPLabel::SetBorderWidth(int value) {
     update();
 }
 
-void TMPLabel::SetLayOut(Qt::Alignment value) {
-    setAlignment((alignment() & Qt::AlignHorizontal_Mask) | (value & Qt::AlignVertical_Mask));
-}
-
 void TMPLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     QPainter painter(this);

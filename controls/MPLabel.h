@@ -22,7 +22,6 @@ public:
     void SetBorderWidth(int value);
     // The vertical text layout: Qt::AlignTop, Qt::AlignVCenter or Qt::AlignBottom.
     Qt::Alignment LayOut() const { return alignment() & Qt::AlignVertical_Mask; }
-    void SetLayOut(Qt::Alignment value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

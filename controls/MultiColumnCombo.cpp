@@ -89,11 +89,6 @@ void TColumnDef::SetFont(const QFont& value) {
     Owner.update();
 }
 
-void TColumnDef::SetFontColor(const QColor& value) {
-    FFontColor = value;
-    Owner.update();
-}
-
 QString TColumnDef::DisplayName() const {
     const auto& items = Owner.FColumns.Items;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -130,14 +125,6 @@ const TColumnDef& TColumnDefCollection::operator[](int index) const {
 
 void TRowStrings::Add(const QString& text) {
     Texts.append(text);
-    Owner.ItemsChanged();
-}
-
-void TRowStrings::Set(int index, const QString& text) {
-    if (index < 0 || index >= Count()) {
-        RaiseListIndex(index);
-    }
-    Texts[index] = text;
     Owner.ItemsChanged();
 }
 

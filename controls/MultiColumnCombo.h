@@ -36,7 +36,6 @@ public:
     QFont Font() const { return FFont; }
     void SetFont(const QFont& value);
     QColor FontColor() const { return FFontColor; }
-    void SetFontColor(const QColor& value);
     QString DisplayName() const;
 
 private:
@@ -74,7 +73,6 @@ private:
 class TRowStrings {
 public:
     void Add(const QString& text);
-    void Set(int index, const QString& text);
     void Assign(const QStringList& texts);
     void Clear();
     int Count() const { return static_cast<int>(Texts.size()); }
@@ -174,7 +172,6 @@ public:
     // Column (0-based) of an item; image columns have no text. Raises EListError
     // "Item index out of range" for an item outside the items.
     QString ColumnText(int item, int column) const;
-    bool DroppedDown() const { return FDroppedDown; }
 
     // Where the closed box draws its item: the box less its frame and drop button.
     QRect ClosedItemRect() const;

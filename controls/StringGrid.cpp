@@ -15,11 +15,6 @@ TStringGrid::TStringGrid(int colCount, int rowCount, QWidget* parent)
     setWordWrap(false);
 }
 
-void TStringGrid::SetColCount(int value) {
-    setColumnCount(value);
-    PaintFixedCells();
-}
-
 void TStringGrid::SetRowCount(int value) {
     setRowCount(value);
     PaintFixedCells();

@@ -15,7 +15,6 @@ public:
     TStringGrid(int colCount, int rowCount, QWidget* parent = nullptr);
 
     int ColCount() const { return columnCount(); }
-    void SetColCount(int value);
     int RowCount() const { return rowCount(); }
     void SetRowCount(int value);
     QString Cell(int col, int row) const;

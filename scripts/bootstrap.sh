@@ -11,6 +11,8 @@ PACKAGES="$PACKAGES desktop-file-utils"
 PACKAGES="$PACKAGES python3-markdown"
 PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
+# The manual page of corvane38-cli, and its bash completion.
+PACKAGES="$PACKAGES help2man man-db bash-completion"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"

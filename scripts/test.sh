@@ -6,3 +6,4 @@ ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
 cd "$ROOT"
 ctest --preset release -j "$(nproc)"
 "$ROOT/scripts/check-format.sh"
+"$ROOT/scripts/check-layers.sh"

@@ -1,10 +1,8 @@
 #include "wizard/Main.h"
 
-#include "entry/SetupFromPartNumber.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderWindow.h"
 
-#include "app/About.h"
 #include "catalogue/RunHandler.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
@@ -18,8 +16,6 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "controls/StringGrid.h"
-#include "printing/PreviewWindow.h"
-#include "update/UpdateWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,7 +115,9 @@ void TfrmMain::FormActivate() {
         return;
     }
     Activating = true;
-    RunUpdateCheck(Services, AppPath, this);
+    if (RemindOfUpdate) {
+        RemindOfUpdate();
+    }
     Activating = false;
 }
 
@@ -127,7 +125,9 @@ void TfrmMain::SetupFromPartNumber(const std::string& partNumber) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     std::exception_ptr failure;
     try {
-        cvn::SetupFromPartNumber(FCore, partNumber, Services.Prompts);
+        if (SetUpCore) {
+            SetUpCore(FCore, partNumber);
+        }
     } catch (...) {
         failure = std::current_exception();
     }
@@ -469,9 +469,8 @@ void TfrmMain::btnAddOrderClick() {
 }
 
 void TfrmMain::btnViewSpecsClick() {
-    auto* preview = qobject_cast<TfrmPreview*>(frmPreview);
-    if (preview && RunHandler(Services.Prompts, [&] { preview->Core().ViewSpecs(FCore); })) {
-        preview->Open();
+    if (ViewSpecs) {
+        ViewSpecs(FCore);
     }
 }
 
@@ -483,12 +482,15 @@ void TfrmMain::mnuHelpClick() {
 }
 
 void TfrmMain::mnuUpdateClick() {
-    ShowUpdateWindow(Services, AppPath, std::string(), this);
+    if (ShowUpdate) {
+        ShowUpdate();
+    }
 }
 
 void TfrmMain::mnuAboutClick() {
-    TfrmAbout about(Services.Launcher, this);
-    about.exec();
+    if (ShowAbout) {
+        ShowAbout();
+    }
 }
 
 void TfrmMain::mnuResetSettingsClick() {

@@ -59,7 +59,17 @@ public:
     TfrmAddOrder* frmAddOrder = nullptr;
     QDialog* frmCreate = nullptr;
     QDialog* frmConvert = nullptr;
-    QDialog* frmPreview = nullptr;
+
+    // What the main window opens in the subsystems above it, handed in by the program
+    // entry (ConnectMainWindow); one left empty does nothing.
+    // Sets the configurator up from a part number (SetupFromPartNumber runs it).
+    std::function<void(TConfigurator&, const std::string&)> SetUpCore;
+    // View Specs: the preview of the composed part's spec sheet.
+    std::function<void(const TConfigurator&)> ViewSpecs;
+    // Help > Check for Updates, and the reminder at each activation while it is due.
+    std::function<void()> ShowUpdate;
+    std::function<void()> RemindOfUpdate;
+    std::function<void()> ShowAbout;
 
     // Draws one cell of grdSpecs: odd rows on light grey, one line, vertically centred,
     // cut with "..." when it does not fit.

@@ -1,4 +1,5 @@
 #include "cli/Cli.h"
+#include "catalogue/Version.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,16 @@ TEST_F(CommandLine, BadUsageExitsTwoWithTheUsageOnStderr) {
     const TRun help = RunCommand({"--help"});
     EXPECT_EQ(help.Exit, 0);
     EXPECT_NE(help.Out.find("check"), std::string::npos);
+}
+
+TEST_F(CommandLine, VersionPrintsTheProgramAndTheProjectVersion) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--version"}, {"--app-dir", "/nowhere", "--version"}}) {
+        const TRun r = RunCommand(args);
+        EXPECT_EQ(r.Exit, 0);
+        EXPECT_EQ(r.Out, "corvane38-cli " CORVANE_VERSION "\n");
+        EXPECT_EQ(r.Err, "");
+    }
 }
 
 TEST_F(CommandLine, DataErrorsEndTheCommandWithTheirTextInUtf8) {

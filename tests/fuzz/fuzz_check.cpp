@@ -1,8 +1,8 @@
 // The catalogue check over one fuzzed table of the sample catalogue: whatever a table
 // holds, the check reports problems and never fails itself, and each problem names a
 // row the file has.
-#include "catalogue/CatalogueCheck.h"
 #include "catalogue/TextUtils.h"
+#include "check/CatalogueCheck.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>

@@ -31,9 +31,15 @@ APP=$(echo "$WORK/another place"/corvane38-*)
 "$APP/corvane38-cli" configure family=8 waveguide=187 flangeA=B length=12.5 flangeB=A \
     band=S finish=G >"$WORK/configure.txt"
 grep -q "^part-number	R187PA0125BSG$" "$WORK/configure.txt" || fail "configure: $(cat "$WORK/configure.txt")"
-for file in Data/Family.tbl Images/NA.gif install-user.sh; do
+for file in Data/Family.tbl Images/NA.gif install-user.sh \
+    share/bash-completion/completions/corvane38-cli; do
     [ -e "$APP/$file" ] || fail "$file is missing from the archive"
 done
+# The manual page, where the build could make one, reads from the unpacked folder.
+if [ -f "$BUILD/bin/corvane38-cli.1" ]; then
+    MANWIDTH=80 man -l -P cat "$APP/corvane38-cli.1" 2>/dev/null | grep -q "corvane38-cli" ||
+        fail "the manual page corvane38-cli.1 is missing from the archive"
+fi
 if [ -x "$BUILD/bin/corvane38" ]; then
     for file in corvane38 corvane38.png; do
         [ -e "$APP/$file" ] || fail "$file is missing from the archive"

@@ -237,8 +237,7 @@ private slots:
         test::TSampleProgram program;
         TfrmMain& main = program.Main();
         const test::TMainWidgets ui(main);
-        TfrmPreview preview(program.Prompts);
-        main.frmPreview = &preview;
+        TfrmPreview& preview = program.Preview();
         main.show();
         program.Compose("R187PA0125BSG");
         QVERIFY(ui.btnViewSpecs->isEnabled());
@@ -287,8 +286,7 @@ private slots:
         test::TSampleProgram program;
         TfrmMain& main = program.Main();
         const test::TMainWidgets ui(main);
-        TfrmPreview preview(program.Prompts);
-        main.frmPreview = &preview;
+        TfrmPreview& preview = program.Preview();
         main.show();
         for (const char* part : {"R187PA0125BSG", "C187ANSG", "R187PA0130BSG"}) {
             program.Compose(part);

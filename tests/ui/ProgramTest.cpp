@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "app/QtServices.h"
 #include "entry/ConvertDialog.h"
+#include "printing/PreviewWindow.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/UiTest.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace cvn;
 
@@ -173,6 +175,36 @@ private slots:
         }
         QCOMPARE(test.Folder.Read("Data/OldParts.hst"), std::string("WT-90-4\r\n"));
         QVERIFY(!test.Folder.Exists("Data/Parts.hst"));
+    }
+
+    // The main window reaches the windows above its own layer through what the
+    // program hands it: the set-up from a part number, and View Specs' preview.
+    void theMainWindowSetsUpAndPreviewsThroughWhatTheProgramHandsIt() {
+        TProgramUnderTest test(false);
+        TProgram program(test.Services(), test.Options);
+        program.CreateWindows();
+        TfrmMain* main = program.MainWindow();
+        main->show();
+        main->SetupFromPartNumber("R187PA0125BSG");
+        main->btnNextClick();
+        main->btnCreateClick();
+        QCOMPARE(main->Core().PartNumber, std::string("R187PA0125BSG"));
+
+        TfrmPreview* preview = nullptr;
+        for (QWidget* window : program.Windows()) {
+            preview = preview ? preview : qobject_cast<TfrmPreview*>(window);
+        }
+        QVERIFY(preview);
+        bool shown = false;
+        QTimer::singleShot(0, preview, [&] {
+            shown = preview->isVisible();
+            preview->reject();
+        });
+        main->btnViewSpecsClick();
+        QVERIFY(shown);
+        QCOMPARE(preview->windowTitle(), QStringLiteral("Preview Part Number: R187PA0125BSG"));
+        QVERIFY(test.Prompts.Messages.empty());
+        main->close();
     }
 };
 

@@ -1,6 +1,8 @@
 #include "tests/ui/SampleProgram.h"
 
+#include "app/MainLinks.h"
 #include "controls/CoreText.h"
+#include "printing/PreviewWindow.h"
 #include "tests/ui/MainWidgets.h"
 #include "wizard/Main.h"
 
@@ -21,8 +23,16 @@ TSampleProgram::~TSampleProgram() = default;
 TfrmMain& TSampleProgram::Main() {
     if (!Window) {
         Window = std::make_unique<TfrmMain>(Services(), Folder.Path());
+        ConnectMainWindow(*Window, Services(), Preview());
     }
     return *Window;
+}
+
+TfrmPreview& TSampleProgram::Preview() {
+    if (!PreviewWindow) {
+        PreviewWindow = std::make_unique<TfrmPreview>(*UsePrompts);
+    }
+    return *PreviewWindow;
 }
 
 void TSampleProgram::Compose(const std::string& partNumber) {

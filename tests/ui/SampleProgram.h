@@ -11,6 +11,7 @@
 
 namespace cvn {
 class TfrmMain;
+class TfrmPreview;
 }
 
 namespace cvn::test {
@@ -29,8 +30,11 @@ public:
     // The services the windows get; a test points UsePrompts, UseFileDialogs or UseClock
     // elsewhere before it creates them.
     TServices Services() { return {*UsePrompts, Launcher, *UseFileDialogs, *UseClock}; }
-    // The main window, created at the first call with Services().
+    // The main window, created at the first call with Services() and linked to the
+    // windows above its layer as the program links it.
     TfrmMain& Main();
+    // The spec preview that View Specs opens.
+    TfrmPreview& Preview();
     // Sets the wizard up from the part number, then Next and Create as the user clicks
     // them; the part is composed.
     void Compose(const std::string& partNumber);
@@ -45,6 +49,8 @@ public:
     TClock* UseClock = &SystemClock;
 
 private:
+    // Declared first: the main window's links refer to it, so it goes last.
+    std::unique_ptr<TfrmPreview> PreviewWindow;
     std::unique_ptr<TfrmMain> Window;
 };
 

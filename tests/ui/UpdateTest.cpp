@@ -1,9 +1,11 @@
 #include "update/Update.h"
+#include "app/MainLinks.h"
 #include "app/QtServices.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
 #include "controls/SpinEdit.h"
+#include "printing/PreviewWindow.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -370,7 +372,9 @@ private slots:
     void theMainWindowRemindsAtEachActivationUntilAnswered() {
         TUpdateUnderTest test;
         test.Folder.CopySample("Data");
+        TfrmPreview preview(test.Prompts);
         TfrmMain main(test.Services(), test.Folder.Path());
+        ConnectMainWindow(main, test.Services(), preview);
         const test::TMainWidgets ui(main);
         QWidget elsewhere;
         main.show();
