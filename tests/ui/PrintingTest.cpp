@@ -286,7 +286,6 @@ private slots:
         test::TSampleProgram program;
         TfrmMain& main = program.Main();
         const test::TMainWidgets ui(main);
-        TfrmPreview& preview = program.Preview();
         main.show();
         for (const char* part : {"R187PA0125BSG", "C187ANSG", "R187PA0130BSG"}) {
             program.Compose(part);
