@@ -171,7 +171,8 @@ void TfrmMain::SetLengthListStyle(TCVNComboBox* list, bool editable) {
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
         connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, list](const QString& text) {
-            LengthChange(list, list->currentIndex(), text);
+            Handle(
+                [&] { FCore.LengthTyped(LengthBoxOf(list), list->currentIndex(), CoreStr(text)); });
         });
     }
     FlattenControl(list);

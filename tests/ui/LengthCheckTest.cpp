@@ -6,15 +6,14 @@
 #include "controls/CVNComboBox.h"
 #include "controls/MultiColumnCombo.h"
 #include "tests/support/TempFolder.h"
+#include "tests/ui/AnsweredPrompts.h"
 #include "tests/ui/MainWidgets.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 #include <memory>
 
@@ -23,36 +22,7 @@ using namespace cvn;
 namespace {
 
 using test::PickItem;
-
-// The program's own message boxes, each closed with Enter as soon as it is up. The
-// window gets its activation back a moment later, as a desktop gives it back: the
-// focus returns to the window with its activation, not by a move between controls.
-class TAnsweredPrompts : public TQtPrompts {
-public:
-    std::vector<std::string> Errors;
-    void Error(const std::string& text) override {
-        Errors.push_back(text);
-        CloseWhenShown(QApplication::activeWindow());
-        TQtPrompts::Error(text);
-    }
-
-private:
-    static void CloseWhenShown(QWidget* window) {
-        QTimer::singleShot(10, [owner = QPointer<QWidget>(window)] {
-            QWidget* box = QApplication::activeModalWidget();
-            if (!box) {
-                CloseWhenShown(owner);
-                return;
-            }
-            QTest::keyClick(box, Qt::Key_Return);
-            QTimer::singleShot(30, [owner] {
-                if (owner) {
-                    QApplication::setActiveWindow(owner);
-                }
-            });
-        });
-    }
-};
+using test::TAnsweredPrompts;
 
 struct TWindow {
     TWindow() {
@@ -123,6 +93,37 @@ private slots:
         QTRY_COMPARE(t.Prompts.Errors.size(), std::size_t{3});
         QCOMPARE(t.Prompts.Errors.back(), std::string("Length \"80\" is not available."));
         QTRY_COMPARE(ui.cbxLength->currentText(), QStringLiteral("72.0"));
+    }
+
+    // Every key typed stays in the box, with no message while typing; the one message
+    // comes on leaving, and says what was typed in full.
+    void typedLengthIsCheckedOnlyOnLeaving() {
+        struct TCase {
+            const char* Typed;
+            const char* Message;
+            const char* Shown;
+        };
+        const TCase cases[] = {
+            {"100000000000000000000000", "Length \"100000000000000000000000\" is not available.",
+             "72.0"},
+            {"1e400", "\"1e400\" is not a valid Length value.", "12.0"},
+            {"1e4", "Length \"1e4\" is not available.", "72.0"},
+            {"99999999999.5", "Length \"99999999999.5\" is not available.", "72.0"},
+        };
+        for (const TCase& c : cases) {
+            TWindow t;
+            t.StraightSection();
+            const test::TMainWidgets ui(*t.Window);
+            t.Type(QString::fromLatin1(c.Typed));
+            QCOMPARE(ui.cbxLength->currentText(), QString::fromLatin1(c.Typed));
+            QCOMPARE(t.Prompts.Informations, std::vector<std::string>{});
+            QCOMPARE(t.Prompts.Errors, std::vector<std::string>{});
+            QTest::keyClick(ui.cbxLength, Qt::Key_Tab);
+            QTRY_COMPARE(t.Prompts.Errors, std::vector<std::string>{c.Message});
+            QTRY_VERIFY(t.Window->isActiveWindow() && ui.cbxLength->hasFocus());
+            QCOMPARE(ui.cbxLength->currentText(), QString::fromLatin1(c.Shown));
+            QCOMPARE(t.Prompts.Informations, std::vector<std::string>{});
+        }
     }
 
     void checkedLengthReachesThePartNumber() {
