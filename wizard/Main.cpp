@@ -321,8 +321,11 @@ void TfrmMain::MirrorFrequencyChoices() {
             button->FreqRange = QStr(choices[i].FreqRange);
             button->FreqVSWR = QStr(choices[i].FreqVSWR);
             button->setText(QStr(choices[i].Caption()));
-            button->setGeometry(FrequencyLayout::ChoiceLeft, choices[i].Top,
-                                FrequencyLayout::ChoiceWidth, 17);
+            // Wider than usual when the caption needs it, as far as the box allows.
+            const int room = rgFrequency->width() - FrequencyLayout::ChoiceLeft - 3;
+            const int width =
+                std::max(FrequencyLayout::ChoiceWidth, std::min(button->sizeHint().width(), room));
+            button->setGeometry(FrequencyLayout::ChoiceLeft, choices[i].Top, width, 17);
             const int index = static_cast<int>(i);
             connect(button, &QRadioButton::clicked, this,
                     [this, index] { Handle([&] { FCore.FrequencyChoiceClick(index); }); });
