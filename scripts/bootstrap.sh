@@ -11,6 +11,8 @@ PACKAGES="$PACKAGES desktop-file-utils"
 PACKAGES="$PACKAGES python3-markdown"
 PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
+# The window manager of the tests that read back what reaches the screen.
+PACKAGES="$PACKAGES openbox"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"
