@@ -344,9 +344,11 @@ void TfrmMain::BuildScreenTwo() {
         PlaceGroup(page, "gbxDescription", QStringLiteral(" Description "), 224, 58, 361, 209);
     grdSpecs = new TStringGrid(4, 11, gbxDescription);
     grdSpecs->setObjectName(QStringLiteral("grdSpecs"));
-    grdSpecs->setGeometry(8, 23, 345, 170);
+    // The value column is 12 pixels wider than first drawn, for the longest frequency
+    // caption in bold (182 pixels; 174 cut its VSWR with "...").
+    grdSpecs->setGeometry(4, 23, 353, 170);
     grdSpecs->SetDefaultRowHeight(15);
-    const int widths[] = {10, 52, 105, 174};
+    const int widths[] = {10, 52, 105, 186};
     for (int col = 0; col < 4; ++col) {
         grdSpecs->SetColWidth(col, widths[col]);
     }

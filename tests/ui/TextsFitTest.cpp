@@ -7,6 +7,7 @@
 #include "controls/CoreText.h"
 #include "controls/ImpGrid.h"
 #include "controls/ProgramFonts.h"
+#include "controls/StringGrid.h"
 #include "orders/OrderWindow.h"
 #include "orders/PriceAndDelivery.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -75,10 +76,11 @@ private slots:
     }
 
     // Each frequency choice shows its whole caption, VSWR figure included, inside the
-    // frequency box.
+    // frequency box; so does the description grid.
     void frequencyCaptionsAreReadableInFull() {
         TWindow t;
         const test::TMainWidgets ui(*t.Main);
+        const TStringGrid* grdSpecs = test::Find<TStringGrid>(t.Main.get(), "grdSpecs");
         for (const char* part :
              {"C075ANAG", "T075ABG", "F075PA0240AA", "R137MA0302AAG", "R159PA0120AAG"}) {
             t.Main->SetupFromPartNumber(part);
@@ -95,6 +97,20 @@ private slots:
                 QVERIFY2(needed <= text.width(), Measured(button->text(), needed, text.width()));
                 QVERIFY2(button->geometry().right() < ui.rgFrequency->width() - 2, part);
             }
+            // The description grid beside them, frequency row included, shows each
+            // value whole (a cut one ends in "...").
+            const QFontMetrics metrics(grdSpecs->font());
+            bool frequencyRow = false;
+            for (int row = 0; row < grdSpecs->RowCount(); ++row) {
+                frequencyRow |= grdSpecs->Cell(2, row) == QStringLiteral("Frequency");
+                for (int col = 0; col < grdSpecs->ColCount(); ++col) {
+                    const QString text = grdSpecs->Cell(col, row);
+                    const int room = grdSpecs->columnWidth(col);
+                    QVERIFY2(metrics.horizontalAdvance(text) <= room,
+                             Measured(text, metrics.horizontalAdvance(text), room));
+                }
+            }
+            QVERIFY2(frequencyRow, part);
         }
         QVERIFY(t.Prompts.Messages.empty());
     }
