@@ -21,6 +21,7 @@
 #include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <QTextOption>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -230,6 +231,9 @@ void TfrmOrder::grdOrderSelectCell(int row) {
 bool TfrmOrder::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grdOrder->viewport() && event->type() == QEvent::Resize) {
         FitGrid();
+        // Once more when the grid's layout has settled: showing the scroll bar narrows
+        // the visible width again without always saying so here.
+        QTimer::singleShot(0, this, &TfrmOrder::FitGrid);
         return false;
     }
     if (watched == grdOrder && event->type() == QEvent::KeyPress &&

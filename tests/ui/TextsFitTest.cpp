@@ -137,6 +137,8 @@ private slots:
         QVERIFY(grid->verticalScrollBar()->isVisible());
         const int descriptionRight = grid->columnViewportPosition(OrderColumn::Description) +
                                      grid->columnWidth(OrderColumn::Description);
+        // Readable to its right edge, with no gap of more than a pixel or two beside it.
+        QVERIFY(descriptionRight >= grid->viewport()->width() - 2);
         QVERIFY2(
             descriptionRight <= grid->viewport()->width(),
             Measured(QStringLiteral("Description"), descriptionRight, grid->viewport()->width()));
