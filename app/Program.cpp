@@ -10,7 +10,6 @@
 #include "wizard/Main.h"
 
 #include <QApplication>
-#include <QThread>
 
 namespace cvn {
 
@@ -32,9 +31,8 @@ void TProgram::CreateWindows() {
     if (Options.ShowSplash) {
         splash = std::make_unique<TfrmSplash>(Options.ProgramFolder);
         Created(splash.get());
-        splash->show();
-        // Painted now: the catalogue loads before the message loop runs.
-        QApplication::processEvents();
+        // On screen and painted now: the catalogue loads before the message loop runs.
+        splash->ShowPainted();
     }
     QApplication::setApplicationName(QStringLiteral("Corvane 38"));
 
@@ -71,8 +69,7 @@ void TProgram::CreateWindows() {
     ConnectMainWindow(*main, Services, *preview);
 
     if (splash) {
-        // The wait blocks the one thread; the splash does not repaint meanwhile.
-        QThread::msleep(static_cast<unsigned long>(Options.SplashMilliseconds));
+        splash->Linger(Options.SplashMilliseconds);
         splash->hide();
     }
 }

@@ -4,8 +4,15 @@
 #include "controls/CoreText.h"
 #include "controls/Form.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
+#include <QThread>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace cvn {
 
@@ -30,6 +37,33 @@ void TfrmSplash::FormCreate(const std::string& programFolder) {
     Image->setGeometry(rect());
     Image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image->setPixmap(picture);
+}
+
+void TfrmSplash::ShowPainted() {
+    show();
+    // The window system maps the window (a window manager first frames it) and only
+    // then lets it be drawn; drawing before that is lost.
+    QElapsedTimer clock;
+    clock.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && clock.elapsed() < 1000) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(2);
+    }
+    repaint();
+    // The drawing has reached the screen before the thread is blocked.
+    QGuiApplication::sync();
+}
+
+void TfrmSplash::Linger(int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const qint64 left = milliseconds - clock.elapsed();
+        if (left > 0) {
+            QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 5)));
+        }
+    }
 }
 
 } // namespace cvn

@@ -22,6 +22,14 @@ public:
     // before the main window has set AppPath.
     explicit TfrmSplash(const std::string& programFolder, QWidget* parent = nullptr);
 
+    // Shows the splash and returns once the window system has it on screen with its
+    // picture drawn (a second at most): what follows blocks the thread, and a window
+    // first painted after that would stay black meanwhile.
+    void ShowPainted();
+    // Keeps the splash up for the time given, redrawing it whenever the window system
+    // asks; the user's input waits until the splash has gone.
+    void Linger(int milliseconds);
+
     // The picture, when there is one.
     QLabel* Image = nullptr;
 

@@ -11,6 +11,9 @@ class TCVNComboBox : public QComboBox {
     Q_OBJECT
 
 public:
+    // The least height of a row of the open list.
+    static constexpr int ItemHeight = 16;
+
     explicit TCVNComboBox(QWidget* parent = nullptr);
 
     QStringList& ImperialItems() { return FImperialItems; }

@@ -241,6 +241,9 @@ void TMultiColumnCombo::SetGridLines(bool value) {
 }
 
 void TMultiColumnCombo::SetItemIndex(int value) {
+    if (value >= 0) {
+        FRefused = -1;
+    }
     const QSignalBlocker block(this);
     setCurrentIndex(value >= 0 && value < count() ? value : -1);
     update();
@@ -275,6 +278,7 @@ void TMultiColumnCombo::ItemsChanged() {
 }
 
 void TMultiColumnCombo::RebuildLines() {
+    FRefused = -1;
     const QSignalBlocker block(this);
     const int held = currentIndex();
     const int items = FComboItems.Count();
@@ -403,6 +407,41 @@ void TMultiColumnCombo::SelectByUser(int index) {
     FDroppedDown = false;
     SetItemIndex(index);
     emit OnChange();
+    FRefused = currentIndex() < 0 && index < count() ? index : -1;
+}
+
+bool TMultiColumnCombo::MoveFromRefused(QKeyEvent* event) {
+    if (currentIndex() >= 0 || FRefused < 0 || FRefused >= count() ||
+        (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+        return false;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        break;
+    default:
+        return false;
+    }
+    // The box's own moves, counted from the refused item; where they lead nowhere (Down
+    // on the last item) the box stays without a selection.
+    const int from = FRefused;
+    {
+        const QSignalBlocker block(this);
+        setCurrentIndex(from);
+    }
+    TFlatCustomCombo::keyPressEvent(event);
+    if (currentIndex() == from) {
+        const QSignalBlocker block(this);
+        setCurrentIndex(-1);
+        update();
+    }
+    return true;
 }
 
 int TMultiColumnCombo::FindItem(int from, const QString& search, bool localeUpperCase) const {
@@ -468,7 +507,9 @@ TMultiColumnCombo::TKeyUse TMultiColumnCombo::SearchKey(const QKeyEvent* event) 
 void TMultiColumnCombo::keyPressEvent(QKeyEvent* event) {
     switch (SearchKey(event)) {
     case TKeyUse::Pass:
-        TFlatCustomCombo::keyPressEvent(event);
+        if (!MoveFromRefused(event)) {
+            TFlatCustomCombo::keyPressEvent(event);
+        }
         return;
     case TKeyUse::Consumed:
         event->accept();
@@ -478,7 +519,9 @@ void TMultiColumnCombo::keyPressEvent(QKeyEvent* event) {
     }
     // Qt's own search would match the item lines ("-1|..."); the lookup replaces it.
     for (const QChar ch : event->text()) {
-        const int found = LookupTarget(ch, currentIndex());
+        // A refused item is not found again while later ones match.
+        const int from = currentIndex() < 0 && FRefused >= 0 ? FRefused + 1 : currentIndex();
+        const int found = LookupTarget(ch, from);
         if (found >= 0 && found != currentIndex()) {
             SelectByUser(found);
         }

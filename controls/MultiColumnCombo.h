@@ -208,6 +208,9 @@ private:
     int LookupTarget(QChar ch, int selected);
     int FindItem(int from, const QString& search, bool localeUpperCase) const;
     void SelectByUser(int index);
+    // With no selection, the keys go on from the item the user chose last when its
+    // handler refused it; true when the key was handled that way.
+    bool MoveFromRefused(QKeyEvent* event);
 
     TColumnDefCollection FColumns;
     TRowItemCollection FComboItems;
@@ -218,6 +221,9 @@ private:
     bool FGridLines = false;
     bool FDroppedDown = false;
     QString FSearchText;
+    // The item the user chose and the OnChange handler took away again (-1: none): the
+    // next key moves on from it rather than back to it.
+    int FRefused = -1;
 };
 
 } // namespace cvn

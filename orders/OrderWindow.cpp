@@ -19,8 +19,12 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QTextOption>
+#include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace cvn {
 
@@ -28,6 +32,35 @@ namespace {
 
 constexpr int HeaderRowHeight = 20;
 constexpr int LineRowHeight = 45;
+// Wide enough for "$85,799,142.00" (99999 of the dearest part) on one line; the
+// catalogue's 76 pixels cut its "$" off.
+constexpr int PriceColumnWidth = 84;
+// The frame and inset around a line cell's text, on each side.
+constexpr int CellTextMargin = 3;
+// The description never narrows below this, whatever the scroll bar takes.
+constexpr int MinDescriptionWidth = 120;
+
+// Lines are broken between words, and inside a word only when it is wider than the
+// cell: no text is ever cut.
+QTextOption CellTextOption(Qt::Alignment alignment) {
+    QTextOption option(alignment);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
+
+// The height of text laid out as the cells lay it out, in lines at most width wide.
+int WrappedHeight(const QFont& font, const QString& text, int width) {
+    QTextLayout layout(text, font);
+    layout.setTextOption(CellTextOption(Qt::AlignLeft));
+    layout.beginLayout();
+    qreal height = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        height += line.height();
+    }
+    layout.endLayout();
+    return static_cast<int>(std::ceil(height));
+}
 
 // Hands the painting of every grid cell to the window's draw handler.
 class TOrderCellDelegate : public QStyledItemDelegate {
@@ -71,8 +104,9 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     grdOrder->SetHeaderCol({QString(), QStringLiteral(" Quantity"), QStringLiteral(" Price "),
                             QStringLiteral(" Delivery Time"), QStringLiteral(" Part Number"),
                             QStringLiteral(" Description")});
-    grdOrder->SetColWidth({QStringLiteral("20"), QStringLiteral("60"), QStringLiteral("76"),
-                           QStringLiteral("88"), QStringLiteral("108"), QStringLiteral("221")});
+    grdOrder->SetColWidth({QStringLiteral("20"), QStringLiteral("60"),
+                           QString::number(PriceColumnWidth), QStringLiteral("88"),
+                           QStringLiteral("108"), QStringLiteral("221")});
     grdOrder->SetDefaultRowHeight(LineRowHeight);
     grdOrder->setRowHeight(0, HeaderRowHeight);
     grdOrder->setShowGrid(false);
@@ -81,6 +115,7 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     grdOrder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grdOrder->setItemDelegate(new TOrderCellDelegate(this, grdOrder));
     grdOrder->installEventFilter(this);
+    grdOrder->viewport()->installEventFilter(this);
 
     const int x = 593;
     btnDeleteLineItem =
@@ -136,6 +171,33 @@ void TfrmOrder::FillGrid() {
         }
     }
     ShowSelection();
+    FitGrid();
+}
+
+void TfrmOrder::FitGrid() {
+    // The description takes what the other columns leave of the visible width, so that
+    // the vertical scroll bar, once there are more lines than fit, covers none of it.
+    int others = 0;
+    for (int col = 0; col < OrderColumn::Description; ++col) {
+        others += grdOrder->columnWidth(col);
+    }
+    const int description = std::max(MinDescriptionWidth, grdOrder->viewport()->width() - others);
+    if (grdOrder->columnWidth(OrderColumn::Description) != description) {
+        grdOrder->setColumnWidth(OrderColumn::Description, description);
+    }
+    // A line is as tall as its most wrapped cell needs, never lower than usual.
+    for (int row = 1; row < grdOrder->RowCount(); ++row) {
+        int height = LineRowHeight;
+        for (int col = OrderColumn::Quantity; col <= OrderColumn::Description; ++col) {
+            const int width = grdOrder->columnWidth(col) - 2 * CellTextMargin;
+            height =
+                std::max(height, WrappedHeight(grdOrder->font(), grdOrder->Cell(col, row), width) +
+                                     2 * CellTextMargin);
+        }
+        if (grdOrder->rowHeight(row) != height) {
+            grdOrder->setRowHeight(row, height);
+        }
+    }
 }
 
 void TfrmOrder::ShowSelection() {
@@ -167,6 +229,13 @@ void TfrmOrder::grdOrderSelectCell(int row) {
 }
 
 bool TfrmOrder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdOrder->viewport() && event->type() == QEvent::Resize) {
+        FitGrid();
+        // Once more when the grid's layout has settled: showing the scroll bar narrows
+        // the visible width again without always saying so here.
+        QTimer::singleShot(0, this, &TfrmOrder::FitGrid);
+        return false;
+    }
     if (watched == grdOrder && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         btnDeleteLineItemClick();
@@ -272,18 +341,17 @@ void TfrmOrder::grdOrderDrawCell(QPainter* painter, int col, int row, const QRec
     }
     inner.adjust(2, 2, -2, -2);
     QFont font = grdOrder->font();
-    int flags = 0;
-    if (row == 0) {
-        font.setBold(true);
-        flags = Qt::AlignCenter | Qt::TextSingleLine;
-    } else if (col == OrderColumn::Quantity || col == OrderColumn::Price) {
-        flags = Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap;
-    } else {
-        flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    }
+    font.setBold(row == 0);
     painter->setFont(font);
     painter->setPen(text);
-    painter->drawText(inner, flags, grdOrder->Cell(col, row));
+    const QString cell = grdOrder->Cell(col, row);
+    if (row == 0) {
+        painter->drawText(inner, Qt::AlignCenter | Qt::TextSingleLine, cell);
+        return;
+    }
+    const bool number = col == OrderColumn::Quantity || col == OrderColumn::Price;
+    painter->drawText(QRectF(inner), cell,
+                      CellTextOption((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop));
 }
 
 } // namespace cvn

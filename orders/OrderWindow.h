@@ -58,7 +58,8 @@ public:
     int SelectedRow() const { return FSelectedRow; }
 
     // Draws one cell: its colour, a 3-D frame for data cells, bold centred headers,
-    // quantity and price on the right, word-wrapped.
+    // quantity and price on the right, word-wrapped (inside a word only when it is wider
+    // than the cell).
     void grdOrderDrawCell(QPainter* painter, int col, int row, const QRect& rect,
                           const QStyleOptionViewItem& option) const;
 
@@ -74,11 +75,13 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // The Delete key in the grid.
+    // The Delete key in the grid; the grid's visible width changing.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FillGrid();
+    // The description column to the visible width, each line as tall as its texts.
+    void FitGrid();
     void ShowSelection();
     void ShowCountAndEditState();
     bool Handle(const std::function<void()>& handler);

@@ -13,6 +13,8 @@ PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
 # The manual page of corvane38-cli, and its bash completion.
 PACKAGES="$PACKAGES help2man man-db bash-completion"
+# The window manager of the tests that read back what reaches the screen.
+PACKAGES="$PACKAGES openbox"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"

@@ -195,6 +195,10 @@ public:
     void cbxLegBLengthChange(int index, const std::string& text);
     // The change handler of whichever of the three length lists box names.
     void LengthChange(TLengthBox box, int index, const std::string& text);
+    // A keystroke in an editable length list: the grid follows the text, but nothing is
+    // said about it until the list is left (cbxLengthExit); a message box in the middle
+    // of typing would take the keys that follow.
+    void LengthTyped(TLengthBox box, int index, const std::string& text);
     void chkFlangeAdaptorClick(bool checked);
     void cbxFinishChange(int index);
     // A click on frequency choice index: it alone is selected.
@@ -271,6 +275,8 @@ private:
                             int vswrColumn, int top);
 
     TUserPrompts& Prompts;
+    // While a length is being typed: its code, when it has none, is not reported.
+    bool TypingLength = false;
 };
 
 } // namespace cvn

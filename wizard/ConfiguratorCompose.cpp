@@ -213,7 +213,9 @@ void TConfigurator::ComposeFromSelections(int family) {
 std::string TConfigurator::LengthCode(const std::string& text, int family) {
     std::string code;
     if (!TryLengthCode(text, HasOneLength(family) ? 4 : 3, code)) {
-        Prompts.Information("Please enter a valid Length value.");
+        if (!TypingLength) {
+            Prompts.Information("Please enter a valid Length value.");
+        }
         return {};
     }
     return code;

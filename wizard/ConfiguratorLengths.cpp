@@ -221,6 +221,15 @@ void TConfigurator::LengthChange(TLengthBox box, int index, const std::string& t
     }
 }
 
+void TConfigurator::LengthTyped(TLengthBox box, int index, const std::string& text) {
+    struct TTyping {
+        bool& Flag;
+        explicit TTyping(bool& flag) : Flag(flag) { Flag = true; }
+        ~TTyping() { Flag = false; }
+    } typing(TypingLength);
+    LengthChange(box, index, text);
+}
+
 void TConfigurator::chkFlangeAdaptorClick(bool checked) {
     const TTableReadScope tables;
     FlangeAdaptorChecked = checked;

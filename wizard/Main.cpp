@@ -171,7 +171,8 @@ void TfrmMain::SetLengthListStyle(TCVNComboBox* list, bool editable) {
         list->setInsertPolicy(QComboBox::NoInsert);
         list->setCompleter(nullptr);
         connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, list](const QString& text) {
-            LengthChange(list, list->currentIndex(), text);
+            Handle(
+                [&] { FCore.LengthTyped(LengthBoxOf(list), list->currentIndex(), CoreStr(text)); });
         });
     }
     FlattenControl(list);
@@ -320,8 +321,11 @@ void TfrmMain::MirrorFrequencyChoices() {
             button->FreqRange = QStr(choices[i].FreqRange);
             button->FreqVSWR = QStr(choices[i].FreqVSWR);
             button->setText(QStr(choices[i].Caption()));
-            button->setGeometry(FrequencyLayout::ChoiceLeft, choices[i].Top,
-                                FrequencyLayout::ChoiceWidth, 17);
+            // Wider than usual when the caption needs it, as far as the box allows.
+            const int room = rgFrequency->width() - FrequencyLayout::ChoiceLeft - 3;
+            const int width =
+                std::max(FrequencyLayout::ChoiceWidth, std::min(button->sizeHint().width(), room));
+            button->setGeometry(FrequencyLayout::ChoiceLeft, choices[i].Top, width, 17);
             const int index = static_cast<int>(i);
             connect(button, &QRadioButton::clicked, this,
                     [this, index] { Handle([&] { FCore.FrequencyChoiceClick(index); }); });

@@ -322,13 +322,16 @@ void TfrmMain::BuildScreenTwo() {
     btnViewSpecs = PlaceButton(gbxCreate, "btnViewSpecs", QStringLiteral("View &Specs"), 492, 19);
     btnViewSpecs->setEnabled(false);
 
-    gbxFinish = PlaceGroup(page, "gbxFinish", QStringLiteral(" Finish "), 12, 58, 193, 106);
+    // The left column and the description beside it are 12 pixels wider and narrower than
+    // first drawn: the longest frequency caption, "5.925-6.425 GHz / VSWR: 1.25:1", needs
+    // 186 pixels beside its radio circle, and 170 cut it.
+    gbxFinish = PlaceGroup(page, "gbxFinish", QStringLiteral(" Finish "), 12, 58, 205, 106);
     lblFinishCode = PlaceCaption(gbxFinish, "lblFinishCode", QStringLiteral(" Code"), 10, 22, 30);
     lblFinishColor =
         PlaceCaption(gbxFinish, "lblFinishColor", QStringLiteral(" Color"), 40, 22, 130);
     cbxFinish = PlaceList(gbxFinish, "cbxFinish", 10, 38, 170, {30, 140}, 170);
 
-    rgFrequency = PlaceGroup(page, "rgFrequency", QStringLiteral(" Frequency "), 12, 170, 193, 201);
+    rgFrequency = PlaceGroup(page, "rgFrequency", QStringLiteral(" Frequency "), 12, 170, 205, 201);
     pnlOtherRangesDock = Place<QFrame>(page, "pnlOtherRangesDock", 20, 346, 177, 23);
     btnOtherFreqRanges = PlaceButton(pnlOtherRangesDock, "btnOtherFreqRanges",
                                      QStringLiteral("Other Frequency Ranges"), 0, 0, 177, 23);
@@ -338,12 +341,14 @@ void TfrmMain::BuildScreenTwo() {
     btnOtherFreqRanges->setPalette(otherPal);
 
     gbxDescription =
-        PlaceGroup(page, "gbxDescription", QStringLiteral(" Description "), 212, 58, 369, 209);
+        PlaceGroup(page, "gbxDescription", QStringLiteral(" Description "), 224, 58, 361, 209);
     grdSpecs = new TStringGrid(4, 11, gbxDescription);
     grdSpecs->setObjectName(QStringLiteral("grdSpecs"));
-    grdSpecs->setGeometry(12, 23, 345, 170);
+    // The value column is 12 pixels wider than first drawn, for the longest frequency
+    // caption in bold (182 pixels; 174 cut its VSWR with "...").
+    grdSpecs->setGeometry(4, 23, 353, 170);
     grdSpecs->SetDefaultRowHeight(15);
-    const int widths[] = {10, 52, 105, 174};
+    const int widths[] = {10, 52, 105, 186};
     for (int col = 0; col < 4; ++col) {
         grdSpecs->SetColWidth(col, widths[col]);
     }

@@ -5,6 +5,7 @@
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/MultiColumnCombo.h"
+#include "tests/ui/AnsweredPrompts.h"
 #include "tests/ui/MainWidgets.h"
 #include "tests/ui/NextModal.h"
 #include "tests/ui/SampleProgram.h"
@@ -13,37 +14,14 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace cvn;
 
 namespace {
 
 using test::PickItem;
-
-// The program's own message boxes, each closed with Enter as soon as it is up. The
-// window gets its activation back a moment later, as a desktop gives it back: the
-// focus returns to the window with its activation, not by a move between controls.
-class TAnsweredPrompts : public TQtPrompts {
-public:
-    std::vector<std::string> Errors;
-    void Error(const std::string& text) override {
-        Errors.push_back(text);
-        test::AnswerNextModal<QMessageBox>(
-            [owner = QPointer<QWidget>(QApplication::activeWindow())](QMessageBox& box) {
-                QTest::keyClick(&box, Qt::Key_Return);
-                QTimer::singleShot(30, [owner] {
-                    if (owner) {
-                        QApplication::setActiveWindow(owner);
-                    }
-                });
-            });
-        TQtPrompts::Error(text);
-    }
-};
+using test::TAnsweredPrompts;
 
 struct TWindow {
     TWindow() {
@@ -110,6 +88,37 @@ private slots:
         QTRY_COMPARE(t.Prompts.Errors.size(), std::size_t{3});
         QCOMPARE(t.Prompts.Errors.back(), std::string("Length \"80\" is not available."));
         QTRY_COMPARE(ui.cbxLength->currentText(), QStringLiteral("72.0"));
+    }
+
+    // Every key typed stays in the box, with no message while typing; the one message
+    // comes on leaving, and says what was typed in full.
+    void typedLengthIsCheckedOnlyOnLeaving() {
+        struct TCase {
+            const char* Typed;
+            const char* Message;
+            const char* Shown;
+        };
+        const TCase cases[] = {
+            {"100000000000000000000000", "Length \"100000000000000000000000\" is not available.",
+             "72.0"},
+            {"1e400", "\"1e400\" is not a valid Length value.", "12.0"},
+            {"1e4", "Length \"1e4\" is not available.", "72.0"},
+            {"99999999999.5", "Length \"99999999999.5\" is not available.", "72.0"},
+        };
+        for (const TCase& c : cases) {
+            TWindow t;
+            t.StraightSection();
+            const test::TMainWidgets ui(*t.Window);
+            t.Type(QString::fromLatin1(c.Typed));
+            QCOMPARE(ui.cbxLength->currentText(), QString::fromLatin1(c.Typed));
+            QCOMPARE(t.Prompts.Informations, std::vector<std::string>{});
+            QCOMPARE(t.Prompts.Errors, std::vector<std::string>{});
+            QTest::keyClick(ui.cbxLength, Qt::Key_Tab);
+            QTRY_COMPARE(t.Prompts.Errors, std::vector<std::string>{c.Message});
+            QTRY_VERIFY(t.Window->isActiveWindow() && ui.cbxLength->hasFocus());
+            QCOMPARE(ui.cbxLength->currentText(), QString::fromLatin1(c.Shown));
+            QCOMPARE(t.Prompts.Informations, std::vector<std::string>{});
+        }
     }
 
     void checkedLengthReachesThePartNumber() {
