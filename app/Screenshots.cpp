@@ -21,6 +21,7 @@
 #include "printing/PreviewWindow.h"
 #include "printing/QtPrintPages.h"
 #include "update/DateText.h"
+#include "update/DownloadWindow.h"
 #include "update/OptionsWindow.h"
 #include "update/Update.h"
 #include "update/UpdateWindow.h"
@@ -466,6 +467,13 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
         updateOptions.hide();
+        cvn::TfrmDownload download;
+        download.ShowFile(QStringLiteral("corvane.exe"));
+        download.ShowProgress(12 * 1024 * 1024, 34 * 1024 * 1024);
+        download.show();
+        QApplication::processEvents();
+        ok &= Save(&download, folder, QStringLiteral("update-download"));
+        download.hide();
     }
     return ok ? 0 : 1;
 }

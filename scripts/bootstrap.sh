@@ -11,6 +11,8 @@ PACKAGES="$PACKAGES desktop-file-utils"
 PACKAGES="$PACKAGES python3-markdown"
 PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
+# The installer's signature (OpenSSL's Ed25519) and scripts/sign-update.
+PACKAGES="$PACKAGES libssl-dev openssl"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"
