@@ -15,6 +15,8 @@ PACKAGES="$PACKAGES poppler-utils"
 PACKAGES="$PACKAGES help2man man-db bash-completion"
 # The window manager of the tests that read back what reaches the screen.
 PACKAGES="$PACKAGES openbox"
+# The installer's signature (OpenSSL's Ed25519) and scripts/sign-update.
+PACKAGES="$PACKAGES libssl-dev openssl"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"

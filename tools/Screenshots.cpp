@@ -22,6 +22,7 @@
 #include "printing/PreviewWindow.h"
 #include "printing/QtPrintPages.h"
 #include "tools/ScreenshotKit.h"
+#include "update/DownloadWindow.h"
 #include "update/OptionsWindow.h"
 #include "update/Update.h"
 #include "update/UpdateWindow.h"
@@ -331,6 +332,13 @@ bool ShootUpdateWindows(const cvn::TServices& services, TLoggedPrompts& prompts,
     QApplication::processEvents();
     ok &= Save(&updateOptions, folder, QStringLiteral("update-options-no-auto"));
     updateOptions.hide();
+    cvn::TfrmDownload download;
+    download.ShowFile(QStringLiteral("corvane.exe"));
+    download.ShowProgress(12 * 1024 * 1024, 34 * 1024 * 1024);
+    download.show();
+    QApplication::processEvents();
+    ok &= Save(&download, folder, QStringLiteral("update-download"));
+    download.hide();
     return ok;
 }
 

@@ -1,23 +1,35 @@
 #pragma once
 
-#include "update/Update.h"
+#include "update/SignedDownload.h"
+
+class QWidget;
 
 namespace cvn {
 
-// Downloads with Qt Network while the program waits in a local event loop that takes
-// no user input, under the hourglass. The file arrives in a temporary file beside the
-// target and replaces it only once complete, so a broken download never destroys an
-// installer that was already there.
+// A server that sends nothing for this long has stopped.
+constexpr int DownloadStallMilliseconds = 60 * 1000;
+// However steadily a server trickles, the whole download ends after this.
+constexpr int DownloadDeadlineMilliseconds = 10 * 60 * 1000;
+
+struct TDownloadTimes {
+    int StallMilliseconds = DownloadStallMilliseconds;
+    int DeadlineMilliseconds = DownloadDeadlineMilliseconds;
+};
+
+// Downloads with Qt Network under the hourglass, with a progress window whose Cancel
+// (or close box) stops it at once; the window blocks the rest of the program while
+// the event loop keeps running. Each file arrives in a temporary file beside its
+// target and replaces it only once complete. Addresses and every redirect must pass
+// AllowedDownloadAddress and AllowedRedirect before anything is requested from them.
 class TQtDownloader : public TDownloader {
 public:
-    // A server that sends nothing for this long counts as a failure, rather than
-    // leaving the user waiting under the hourglass for ever.
-    explicit TQtDownloader(int stallMilliseconds = 60000);
+    explicit TQtDownloader(TDownloadTimes times = {}, QWidget* owner = nullptr);
 
-    bool Download(const std::string& address, const std::string& target) override;
+    bool Download(const std::vector<TDownloadItem>& items) override;
 
 private:
-    int StallMilliseconds;
+    TDownloadTimes Times;
+    QWidget* Owner;
 };
 
 } // namespace cvn

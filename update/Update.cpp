@@ -4,6 +4,8 @@
 #include "catalogue/IniFile.h"
 #include "catalogue/TextUtils.h"
 
+#include <algorithm>
+
 namespace cvn {
 
 const char* const UpdateSection = "UPDATE";
@@ -36,13 +38,18 @@ std::string InstallerAddress(const std::string& programFolder) {
     return address.empty() ? DefaultInstallerAddress : address;
 }
 
-int ReadReminderDays(const std::string& programFolder) {
-    return ReadIniInteger(UpdateIniFile(programFolder), UpdateSection, "days", DefaultReminderDays);
+int HeldReminderDays(int days) {
+    return std::clamp(days, MinReminderDays, MaxReminderDays);
 }
 
-void DownloadAndLaunch(TDownloader& downloader, TUserPrompts& prompts, TLauncher& launcher,
-                       const std::string& address, const std::string& target) {
-    if (downloader.Download(address, target)) {
+int ReadReminderDays(const std::string& programFolder) {
+    return HeldReminderDays(
+        ReadIniInteger(UpdateIniFile(programFolder), UpdateSection, "days", DefaultReminderDays));
+}
+
+void DownloadAndLaunch(TDownloader& downloader, const TPublicKey& key, TUserPrompts& prompts,
+                       TLauncher& launcher, const std::string& address, const std::string& target) {
+    if (DownloadSignedInstaller(downloader, key, address, target)) {
         prompts.Information(DownloadedText);
         // Whether the desktop could open it is not reported.
         launcher.Open(target);
@@ -87,9 +94,9 @@ void TUpdateSchedule::ScheduleNextReminder() const {
     WriteNextReminder(ReadReminderDays(Folder));
 }
 
-void UpdateNow(const TUpdateSchedule& schedule, TDownloader& downloader, TUserPrompts& prompts,
-               TLauncher& launcher, const std::string& programFolder) {
-    DownloadAndLaunch(downloader, prompts, launcher, InstallerAddress(programFolder),
+void UpdateNow(const TUpdateSchedule& schedule, TDownloader& downloader, const TPublicKey& key,
+               TUserPrompts& prompts, TLauncher& launcher, const std::string& programFolder) {
+    DownloadAndLaunch(downloader, key, prompts, launcher, InstallerAddress(programFolder),
                       InstallerFile(programFolder));
     schedule.ScheduleNextReminder();
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/Services.h"
 #include "update/DateText.h"
+#include "update/SignedDownload.h"
 
 #include <string>
 
@@ -20,6 +21,10 @@ extern const char* const DownloadedText;
 extern const char* const DownloadFailedText;
 
 constexpr int DefaultReminderDays = 30;
+// The days between reminders are held within these wherever they are read or set: a
+// negative number would date the next reminder in the past, due again at once.
+constexpr int MinReminderDays = 10;
+constexpr int MaxReminderDays = 100;
 
 std::string UpdateIniFile(const std::string& programFolder);
 // Where the installer is saved: the program folder + "corvane.exe".
@@ -27,22 +32,16 @@ std::string InstallerFile(const std::string& programFolder);
 // The "url" setting, or the vendor's address when there is none.
 std::string InstallerAddress(const std::string& programFolder);
 
-// "days", 30 when missing or not a number.
+// The nearest of 10 to 100.
+int HeldReminderDays(int days);
+// "days", 30 when missing or not a number, held within 10 to 100.
 int ReadReminderDays(const std::string& programFolder);
 
-// A blocking download to a file; the program's one is Qt's, tests may bring their own.
-class TDownloader {
-public:
-    virtual ~TDownloader() = default;
-    // True only when the whole file arrived and now stands at target. A failed
-    // download leaves whatever was at target untouched.
-    virtual bool Download(const std::string& address, const std::string& target) = 0;
-};
-
-// Downloads the installer and, when it arrived, tells the user and opens it with the
-// desktop's handler, without waiting for it; otherwise reports the failure.
-void DownloadAndLaunch(TDownloader& downloader, TUserPrompts& prompts, TLauncher& launcher,
-                       const std::string& address, const std::string& target);
+// Downloads the installer and, when it arrived with key's signature, tells the user
+// and opens it with the desktop's handler, without waiting for it; otherwise reports
+// the failure.
+void DownloadAndLaunch(TDownloader& downloader, const TPublicKey& key, TUserPrompts& prompts,
+                       TLauncher& launcher, const std::string& address, const std::string& target);
 
 // The reminder's schedule, with today from the clock and dates in the desktop's short
 // date pattern (see NumericDatePattern).
@@ -68,7 +67,7 @@ private:
 
 // The update window's Update button: download and launch the installer, then schedule
 // the next reminder whether or not the download worked.
-void UpdateNow(const TUpdateSchedule& schedule, TDownloader& downloader, TUserPrompts& prompts,
-               TLauncher& launcher, const std::string& programFolder);
+void UpdateNow(const TUpdateSchedule& schedule, TDownloader& downloader, const TPublicKey& key,
+               TUserPrompts& prompts, TLauncher& launcher, const std::string& programFolder);
 
 } // namespace cvn

@@ -2,16 +2,13 @@
 
 #include "catalogue/IniFile.h"
 #include "catalogue/TextUtils.h"
-#include "update/Update.h"
-
-#include <algorithm>
 
 namespace cvn {
 
 TUpdateOptions::TUpdateOptions(std::string programFolder) : Folder(std::move(programFolder)) {}
 
 void TUpdateOptions::FormCreate() {
-    Days = std::clamp(ReadReminderDays(Folder), MinDays, MaxDays);
+    Days = ReadReminderDays(Folder);
     cbxAutoUpdateClick(ReadIniInteger(UpdateIniFile(Folder), UpdateSection, "autoupdate", 0) != 0);
 }
 
@@ -23,7 +20,7 @@ void TUpdateOptions::cbxAutoUpdateClick(bool checked) {
 void TUpdateOptions::txtDaysChange(const std::string& text) {
     int value = 0;
     if (TryStrToInt(Trim(text), value)) {
-        Days = std::clamp(value, MinDays, MaxDays);
+        Days = HeldReminderDays(value);
     }
 }
 

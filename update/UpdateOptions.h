@@ -1,5 +1,7 @@
 #pragma once
 
+#include "update/Update.h"
+
 #include <string>
 
 namespace cvn {
@@ -8,8 +10,8 @@ namespace cvn {
 // within 10 to 100, and "Do not use Auto Update", which greys the days out.
 class TUpdateOptions {
 public:
-    static constexpr int MinDays = 10;
-    static constexpr int MaxDays = 100;
+    static constexpr int MinDays = MinReminderDays;
+    static constexpr int MaxDays = MaxReminderDays;
 
     explicit TUpdateOptions(std::string programFolder);
 

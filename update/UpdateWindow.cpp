@@ -6,6 +6,7 @@
 #include "controls/Place.h"
 #include "controls/ProgramFonts.h"
 #include "update/OptionsWindow.h"
+#include "update/VendorKey.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -36,8 +37,9 @@ void FitHeight(QLabel* label, int minimum) {
 } // namespace
 
 TfrmUpdate::TfrmUpdate(TServices services, std::string programFolder, QWidget* parent)
-    : TForm(QStringLiteral("Quick Update"), ClientWidth, ClientHeight, parent), Services(services),
-      Folder(std::move(programFolder)) {
+    : TForm(QStringLiteral("Quick Update"), ClientWidth, ClientHeight, parent),
+      InstallerKey(VendorPublicKey()), Services(services), Folder(std::move(programFolder)),
+      Downloader(TDownloadTimes{}, this) {
     setObjectName(QStringLiteral("frmUpdate"));
     Image1 = Place<QLabel>(this, "Image1", 8, 13, 64, 64);
     Image1->setPixmap(ProgramIconPixmap(64));
@@ -75,7 +77,7 @@ void TfrmUpdate::btnOptionsClick() {
 void TfrmUpdate::btnUpdateClick() {
     RunHandler(Services.Prompts, [&] {
         const TUpdateSchedule schedule(Folder, Services.Clock, SystemShortDatePattern());
-        UpdateNow(schedule, Downloader, Services.Prompts, Services.Launcher, Folder);
+        UpdateNow(schedule, Downloader, InstallerKey, Services.Prompts, Services.Launcher, Folder);
     });
     accept();
 }

@@ -3,6 +3,7 @@
 #include "catalogue/Services.h"
 #include "controls/Form.h"
 #include "update/QtDownloader.h"
+#include "update/Signature.h"
 
 #include <string>
 
@@ -33,6 +34,9 @@ public:
     QPushButton* btnOptions;
     QPushButton* btnUpdate;
     QPushButton* btnCancel;
+
+    // The installer is launched only when signed with this key; tests bring their own.
+    TPublicKey InstallerKey;
 
 public slots:
     void btnOptionsClick();

@@ -9,11 +9,13 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "tests/support/SigningKey.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/LocalHttpServer.h"
 #include "tests/ui/MainWidgets.h"
 #include "tests/ui/NextModal.h"
 #include "tests/ui/UiTest.h"
+#include "update/DownloadWindow.h"
 #include "update/OptionsWindow.h"
 #include "update/QtDownloader.h"
 #include "update/UpdateWindow.h"
@@ -109,42 +111,109 @@ class UpdateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A download replaces the old installer only when it arrived whole, and leaves no
-    // temporary file behind either way; the hourglass shows meanwhile and goes after.
-    void downloadReplacesTheInstallerOnlyWhenComplete() {
+    // A file replaces its target only when it came whole, within its limit and the
+    // deadline, from an allowed address by allowed redirects; a refused address is never
+    // asked. No temporary file is left behind; the hourglass shows meanwhile.
+    void downloadReplacesTheTargetOnlyWhenWholeAllowedAndWithinLimits() {
+        using R = TLocalHttpServer::TReply;
+        enum class TAt { Server, Refused, Elsewhere, File, Ftp, UserInfo };
+        constexpr qint64 MiB = 1024 * 1024;
         const struct {
             const char* Name;
-            TLocalHttpServer::TReply Reply;
-            bool Refused;
+            R Reply;
+            const char* Location;
+            TAt At;
+            qint64 MaxBytes;
+            TDownloadTimes Times;
             bool Ok;
+            qsizetype Requests;
         } cases[] = {
-            {"success", TLocalHttpServer::TReply::Ok, false, true},
-            {"404", TLocalHttpServer::TReply::NotFound, false, false},
-            {"cut short", TLocalHttpServer::TReply::Truncated, false, false},
-            {"refused", TLocalHttpServer::TReply::Ok, true, false},
+            {"success", R::Ok, "", TAt::Server, MiB, {}, true, 1},
+            {"exactly the limit", R::Ok, "", TAt::Server, 200003, {}, true, 1},
+            {"404", R::NotFound, "", TAt::Server, MiB, {}, false, 1},
+            {"cut short", R::Truncated, "", TAt::Server, MiB, {}, false, 1},
+            {"refused", R::Ok, "", TAt::Refused, MiB, {}, false, 0},
+            {"larger than the limit", R::Ok, "", TAt::Server, 200002, {}, false, 1},
+            // Its deadline comes after the time every row must end in.
+            {"endless body", R::Endless, "", TAt::Server, 4 * MiB, {60000, 4000}, false, 1},
+            {"stalled", R::Silent, "", TAt::Server, MiB, {300, 60000}, false, 1},
+            {"trickle past the deadline",
+             R::Trickle,
+             "",
+             TAt::Server,
+             MiB,
+             {60000, 1000},
+             false,
+             1},
+            {"redirect on this machine", R::Redirect, "mirror", TAt::Server, MiB, {}, true, 2},
+            {"redirect to http elsewhere",
+             R::Redirect,
+             "elsewhere",
+             TAt::Server,
+             MiB,
+             {},
+             false,
+             1},
+            {"redirect to a file",
+             R::Redirect,
+             "file:///etc/hostname",
+             TAt::Server,
+             MiB,
+             {},
+             false,
+             1},
+            {"http elsewhere", R::Ok, "", TAt::Elsewhere, MiB, {}, false, 0},
+            {"a file", R::Ok, "", TAt::File, MiB, {}, false, 0},
+            {"ftp", R::Ok, "", TAt::Ftp, MiB, {}, false, 0},
+            {"this machine as a user name", R::Ok, "", TAt::UserInfo, MiB, {}, false, 0},
         };
         for (const auto& c : cases) {
             test::TTempFolder folder;
             folder.Write("corvane.exe", "old installer");
             TLocalHttpServer server;
+            // Another loopback address that the rules do not count as this machine.
+            TLocalHttpServer elsewhere(QHostAddress(QStringLiteral("127.0.0.2")));
             server.Body = QByteArray(200000, 'x') + "end";
             server.Reply = c.Reply;
+            if (c.Reply == R::Trickle) {
+                // Six seconds in all: past the deadline, yet it ends should that not.
+                server.Body = QByteArray(60, 't');
+                server.TrickleMilliseconds = 100;
+            }
+            const QString location = QString::fromLatin1(c.Location);
+            server.Location = (location == "mirror"      ? server.Url("/mirror/corvane.exe")
+                               : location == "elsewhere" ? elsewhere.Url("/corvane.exe")
+                                                         : location)
+                                  .toLatin1();
+            server.Answers["/mirror/corvane.exe"] = {R::Ok, server.Body, {}};
             bool hourglass = false;
             server.OnRequest = [&] {
                 hourglass = QApplication::overrideCursor() &&
                             QApplication::overrideCursor()->shape() == Qt::WaitCursor;
             };
             const QString url =
-                c.Refused ? TLocalHttpServer::RefusedUrl() : server.Url("/setup/corvane.exe");
-            TQtDownloader downloader;
-            const bool ok = downloader.Download(CoreStr(url), folder.Path() + "corvane.exe");
+                c.At == TAt::Refused     ? TLocalHttpServer::RefusedUrl()
+                : c.At == TAt::Elsewhere ? elsewhere.Url("/corvane.exe")
+                : c.At == TAt::File      ? QStringLiteral("file:///etc/hostname")
+                : c.At == TAt::Ftp       ? server.Url("/corvane.exe").replace("http:", "ftp:")
+                : c.At == TAt::UserInfo
+                    ? elsewhere.Url("/corvane.exe").replace("http://", "http://127.0.0.1@")
+                    : server.Url("/setup/corvane.exe");
+            TQtDownloader downloader(c.Times);
+            QElapsedTimer clock;
+            clock.start();
+            const bool ok =
+                downloader.Download({{CoreStr(url), folder.Path() + "corvane.exe", c.MaxBytes}});
             QVERIFY2(ok == c.Ok, c.Name);
+            QVERIFY2(clock.elapsed() < 3000, c.Name);
             QCOMPARE(folder.Read("corvane.exe"),
                      c.Ok ? server.Body.toStdString() : std::string("old installer"));
             QCOMPARE(FilesIn(folder.Path()), QStringList{"corvane.exe"});
             QVERIFY2(!QApplication::overrideCursor(), c.Name);
-            if (!c.Refused) {
-                QCOMPARE(server.Requests, QList<QByteArray>{"GET /setup/corvane.exe HTTP/1.1"});
+            QVERIFY2(server.Requests.size() == c.Requests, c.Name);
+            QVERIFY2(elsewhere.Requests.isEmpty(), c.Name);
+            if (c.At == TAt::Server) {
+                QCOMPARE(server.Requests.first(), QByteArray("GET /setup/corvane.exe HTTP/1.1"));
                 QVERIFY2(hourglass, c.Name);
             }
         }
@@ -161,53 +230,57 @@ private slots:
                                                             std::filesystem::perms::owner_exec);
         }
         TQtDownloader downloader;
-        QVERIFY(!downloader.Download(CoreStr(server.Url("/corvane.exe")), target));
+        QVERIFY(!downloader.Download({{CoreStr(server.Url("/corvane.exe")), target, 1000}}));
         std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
         QVERIFY(!folder.Exists("corvane.exe"));
+        QVERIFY(server.Requests.isEmpty());
         QVERIFY(!QApplication::overrideCursor());
     }
 
-    void aServerThatStopsSendingCountsAsAFailure() {
-        test::TTempFolder folder;
-        TLocalHttpServer server;
-        server.Reply = TLocalHttpServer::TReply::Silent;
-        TQtDownloader downloader(300);
-        QElapsedTimer clock;
-        clock.start();
-        QVERIFY(!downloader.Download(CoreStr(server.Url("/corvane.exe")),
-                                     folder.Path() + "corvane.exe"));
-        QVERIFY(clock.elapsed() < 10000);
-        QVERIFY(!folder.Exists("corvane.exe"));
-    }
-
-    // Update through the window: the message, the file, the launch and the next
-    // reminder, for a download that works and for each way one fails.
+    // Update through the window: the message, the installer, its launch and the next
+    // reminder, for a signed installer and for each way the download fails.
     void updateButtonDownloadsLaunchesAndSchedulesTheNextReminder() {
+        using R = TLocalHttpServer::TReply;
+        enum class TSignature { Good, Wrong, Missing };
         const struct {
             const char* Name;
-            TLocalHttpServer::TReply Reply;
+            R Reply;
+            TSignature Signature;
             bool Refused;
+            bool Ok;
         } cases[] = {
-            {"success", TLocalHttpServer::TReply::Ok, false},
-            {"404", TLocalHttpServer::TReply::NotFound, false},
-            {"refused", TLocalHttpServer::TReply::Ok, true},
+            {"signed", R::Ok, TSignature::Good, false, true},
+            {"wrong signature", R::Ok, TSignature::Wrong, false, false},
+            {"no signature", R::Ok, TSignature::Missing, false, false},
+            {"404", R::NotFound, TSignature::Good, false, false},
+            {"refused", R::Ok, TSignature::Good, true, false},
         };
+        const test::TSigningKey vendor;
+        const test::TSigningKey other;
         for (const auto& c : cases) {
             TUpdateUnderTest test;
+            test.Folder.Write("corvane.exe", "old installer");
             TLocalHttpServer server;
             server.Reply = c.Reply;
-            const bool ok = c.Reply == TLocalHttpServer::TReply::Ok && !c.Refused;
+            server.Body = QByteArray(300000, 'i');
+            const test::TSigningKey& signer = c.Signature == TSignature::Wrong ? other : vendor;
+            server.Answers["/corvane.exe.sig"] = {
+                c.Signature == TSignature::Missing ? R::NotFound : R::Ok,
+                QByteArray::fromStdString(signer.Sign(server.Body.toStdString())),
+                {}};
             test.Write("url", CoreStr(c.Refused ? TLocalHttpServer::RefusedUrl()
                                                 : server.Url("/corvane.exe")));
             test.Write("days", "45");
             TfrmUpdate window(test.Services(), test.Folder.Path());
+            window.InstallerKey = vendor.Public();
             window.show();
             QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
 
             QVERIFY2(window.isHidden(), c.Name);
             QCOMPARE(window.result(), int(QDialog::Accepted));
             QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
-            if (ok) {
+            QCOMPARE(FilesIn(test.Folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
+            if (c.Ok) {
                 QCOMPARE(test.Prompts.Texts("information"),
                          std::vector<std::string>{DownloadedText});
                 QCOMPARE(test.Installer(), server.Body.toStdString());
@@ -215,10 +288,84 @@ private slots:
                          std::vector<std::string>{test.Folder.Path() + "corvane.exe"});
             } else {
                 QCOMPARE(test.Prompts.Texts("error"), std::vector<std::string>{DownloadFailedText});
-                QVERIFY2(!test.Folder.Exists("corvane.exe"), c.Name);
+                QCOMPARE(test.Installer(), std::string("old installer"));
                 QVERIFY2(test.Launcher.Opened.empty(), c.Name);
             }
             QCOMPARE(test.Read("date"), test.DateText(2027y / January / 20));
+        }
+    }
+
+    // While the download runs, its progress window blocks the program under the
+    // hourglass; Cancel (a real click), Escape and the close box end it within a second
+    // with the failure message, the earlier installer kept and nothing else written.
+    void cancelEndsTheDownloadWithinASecond() {
+        using R = TLocalHttpServer::TReply;
+        enum class TWay { Button, CloseBox, Escape };
+        const struct {
+            const char* Name;
+            R Reply;
+            TWay Way;
+        } cases[] = {
+            {"trickle, Cancel", R::Trickle, TWay::Button},
+            {"trickle, close box", R::Trickle, TWay::CloseBox},
+            {"trickle, Escape", R::Trickle, TWay::Escape},
+            {"endless, Cancel", R::Endless, TWay::Button},
+        };
+        const test::TSigningKey vendor;
+        for (const auto& c : cases) {
+            TUpdateUnderTest test;
+            test.Folder.Write("corvane.exe", "old installer");
+            TLocalHttpServer server;
+            server.Reply = c.Reply;
+            // Twenty seconds in all: unstopped, it ends late rather than never.
+            server.Body = QByteArray(8, 'i');
+            server.TrickleMilliseconds = 2500;
+            server.Answers["/corvane.exe.sig"] = {
+                R::Ok, QByteArray::fromStdString(vendor.Sign(server.Body.toStdString())), {}};
+            test.Write("url", CoreStr(server.Url("/corvane.exe")));
+            TfrmUpdate window(test.Services(), test.Folder.Path());
+            window.InstallerKey = vendor.Public();
+            window.show();
+
+            QElapsedTimer clock;
+            clock.start();
+            qint64 pressedAt = -1;
+            bool blocking = false;
+            bool hourglass = false;
+            OnNextModal<TfrmDownload>([&](TfrmDownload* progress) {
+                // Until the installer itself is on its way, after its signature; pressed
+                // whatever happens, so that a failure cannot hang the test.
+                for (int wait = 0; wait < 300 && server.Requests.size() < 2; ++wait) {
+                    QTest::qWait(10);
+                }
+                QTest::qWait(300);
+                blocking = progress->isModal() && QApplication::activeModalWidget() == progress &&
+                           progress->windowModality() == Qt::ApplicationModal;
+                hourglass = QApplication::overrideCursor() &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+                pressedAt = clock.elapsed();
+                if (c.Way == TWay::Button) {
+                    QTest::mouseClick(progress->btnCancel, Qt::LeftButton);
+                } else if (c.Way == TWay::Escape) {
+                    QTest::keyClick(progress, Qt::Key_Escape);
+                } else {
+                    progress->close();
+                }
+            });
+            QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
+            const qint64 took = clock.elapsed() - pressedAt;
+
+            QVERIFY2(pressedAt >= 0, c.Name);
+            qInfo("%s: ended %lld ms after it was pressed", c.Name, took);
+            QVERIFY2(took < 1000, c.Name);
+            QVERIFY2(blocking, c.Name);
+            QVERIFY2(hourglass, c.Name);
+            QVERIFY2(!QApplication::overrideCursor(), c.Name);
+            QVERIFY2(!qobject_cast<TfrmDownload*>(QApplication::activeModalWidget()), c.Name);
+            QCOMPARE(test.Prompts.Texts("error"), std::vector<std::string>{DownloadFailedText});
+            QCOMPARE(test.Installer(), std::string("old installer"));
+            QCOMPARE(FilesIn(test.Folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
+            QVERIFY2(test.Launcher.Opened.empty(), c.Name);
         }
     }
 

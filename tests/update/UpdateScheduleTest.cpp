@@ -90,10 +90,7 @@ TEST(NextReminder, UpdateAndCancelScheduleTodayPlusTheStoredDays) {
     const struct {
         const char* Days;
         const char* Date;
-    } cases[] = {
-        {nullptr, "1/5/2027"}, {"45", "1/20/2027"}, {"5", "12/11/2026"},
-        {"x", "1/5/2027"},     {"-3", "12/3/2026"},
-    };
+    } cases[] = {{nullptr, "1/5/2027"}, {"45", "1/20/2027"}, {"x", "1/5/2027"}};
     for (const auto& c : cases) {
         TUpdateFolder f;
         f.Write("date", "1/1/2020");
@@ -102,6 +99,35 @@ TEST(NextReminder, UpdateAndCancelScheduleTodayPlusTheStoredDays) {
         }
         f.Schedule().ScheduleNextReminder();
         EXPECT_EQ(f.Read("date"), c.Date) << (c.Days ? c.Days : "none");
+    }
+}
+
+// "days" outside 10 to 100 counts as the nearest of them for the schedule as for the
+// options dialog: a negative one once dated the next reminder in the past.
+TEST(ReminderDays, OutsideTenToHundredCountAsTheNearestEverywhere) {
+    const struct {
+        const char* Days;
+        int Held;
+        const char* Date;
+    } cases[] = {
+        {"-1", 10, "12/16/2026"},          {"0", 10, "12/16/2026"},
+        {"9", 10, "12/16/2026"},           {"10", 10, "12/16/2026"},
+        {"100", 100, "3/16/2027"},         {"101", 100, "3/16/2027"},
+        {"-2147483648", 10, "12/16/2026"}, {"2147483647", 100, "3/16/2027"},
+        {"soon", 30, "1/5/2027"},          {"", 30, "1/5/2027"},
+    };
+    for (const auto& c : cases) {
+        TUpdateFolder f;
+        f.Write("date", "1/1/2020");
+        f.Write("days", c.Days);
+        EXPECT_EQ(ReadReminderDays(f.Folder.Path()), c.Held) << c.Days;
+        TUpdateOptions options(f.Folder.Path());
+        options.FormCreate();
+        EXPECT_EQ(options.Days, c.Held) << c.Days;
+
+        f.Schedule().ScheduleNextReminder();
+        EXPECT_EQ(f.Read("date"), c.Date) << c.Days;
+        EXPECT_FALSE(f.Schedule().ReminderDue()) << c.Days;
     }
 }
 
