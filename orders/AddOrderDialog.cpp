@@ -76,6 +76,12 @@ TfrmAddOrder::TfrmAddOrder(TUserPrompts& prompts, QWidget* parent)
     btnAdd->setDefault(true);
     btnCancel = PlaceButton(this, "btnCancel", QStringLiteral("&Cancel"), 315, 296);
 
+    lblQuantity->setBuddy(txtQuantity);
+    lblPrice->setBuddy(txtPrice);
+    lblDelivery->setBuddy(txtDelivery);
+    lblPartNumber->setBuddy(txtPartNumber);
+    lblDescription->setBuddy(txtDescription);
+
     connect(txtQuantity, &QSpinBox::valueChanged, this, &TfrmAddOrder::txtQuantityChange);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmAddOrder::btnAddClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
