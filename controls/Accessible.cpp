@@ -1,5 +1,6 @@
 #include "controls/Accessible.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -20,6 +21,9 @@ constexpr char DerivedName[] = "cvnDerivedName";
 
 void SetDerivedName(QWidget* widget, const QString& name) {
     if (!widget->accessibleName().isEmpty() && !widget->property(DerivedName).toBool()) {
+        return;
+    }
+    if (name.isEmpty() && widget->accessibleName().isEmpty()) {
         return;
     }
     widget->setProperty(DerivedName, true);
@@ -82,23 +86,35 @@ QString SpokenCaption(const QString& caption) {
 void NameAfter(QWidget* control, const QString& caption) {
     control->setProperty(DerivedName, false);
     control->setAccessibleName(SpokenCaption(caption));
+    // On Linux a drop-down list is named by what it shows and captioned by the labels
+    // that have it as buddy; one that has no label on screen gets a hidden one.
+    if (qobject_cast<QComboBox*>(control) && control->parentWidget()) {
+        auto* label = new QLabel(SpokenCaption(caption), control->parentWidget());
+        label->setObjectName(control->objectName() + QStringLiteral("Caption"));
+        label->setBuddy(control);
+        label->hide();
+    }
 }
 
 void NameByCaptions(QWidget* window) {
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (auto* group = qobject_cast<QGroupBox*>(widget)) {
             SetDerivedName(group, SpokenCaption(group->title()));
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            continue;
+        }
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (label && !label->text().isEmpty()) {
             // Labels whose text changes as the window runs are read as they are.
             const QString text = label->text();
-            if (!text.isEmpty() && text != SpokenCaption(text)) {
-                SetDerivedName(label, SpokenCaption(text));
+            if (text != SpokenCaption(text)) {
+                SetDerivedName(widget, SpokenCaption(text));
             }
-        } else if (IsInput(widget)) {
-            const QString caption = SpokenCaption(CaptionOf(widget));
-            if (!caption.isEmpty()) {
-                SetDerivedName(widget, caption);
-            }
+            continue;
+        }
+        // Qt names a group's pictures and panels after its title, blanks and all.
+        if (IsInput(widget) || (qobject_cast<QGroupBox*>(widget->parentWidget()) &&
+                                !qobject_cast<QAbstractButton*>(widget))) {
+            SetDerivedName(widget, SpokenCaption(CaptionOf(widget)));
         }
     }
 }

@@ -10,7 +10,8 @@ namespace cvn {
 // ("&&" stays one '&') and the blanks that space it out on screen trimmed.
 QString SpokenCaption(const QString& caption);
 
-// Names a control after a caption that stands for it but is no label of its own.
+// Names a control after a caption that stands for it but is no label of its own; a
+// drop-down list also gets it as an unseen buddy label, which is what names it on Linux.
 void NameAfter(QWidget* control, const QString& caption);
 
 // Names the window's labels and group boxes by their spoken captions, and every input

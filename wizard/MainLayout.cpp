@@ -261,6 +261,7 @@ void TfrmMain::BuildScreenOne() {
     multi->setObjectName(QStringLiteral("MultiLength"));
     cbxLength = PlaceLengthList(multi, "cbxLength", 4, 18, 90);
     lblLength1 = PlaceLabel(multi, "lblLength1", QStringLiteral("inches"), 100, 22);
+    NameAfter(cbxLength, QStringLiteral("Length"));
     chkFlangeAdaptor = Place<QCheckBox>(multi, "chkFlangeAdaptor", 4, 48, 160, 17);
     chkFlangeAdaptor->setText(QStringLiteral("For Flange Adaptor"));
 

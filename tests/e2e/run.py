@@ -46,6 +46,9 @@ def main():
                 if not isinstance(error, StepFailed):
                     traceback.print_exc()
                 print("  screenshot: %s" % shot)
+                tree = world.dump_tree(scenario.__name__)
+                if tree:
+                    print("  accessibility tree: %s" % tree)
                 world.recover()
             for note in world.take_expected_failures():
                 expected.append("%s: %s" % (scenario.__name__, note))

@@ -58,8 +58,8 @@ class Session:
         self.procs.append(subprocess.Popen(
             ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        wait_until(lambda: _bus_ready(), 10, "the accessibility bus starts")
-        wait_until(lambda: _window_manager_ready(), 10, "the window manager starts")
+        wait_until(lambda: _bus_ready(), 30, "the accessibility bus starts")
+        wait_until(lambda: _window_manager_ready(), 30, "the window manager starts")
 
     def stop(self):
         self.kill_program()
@@ -199,6 +199,26 @@ def walk(acc, only_showing=True):
         stack.extend(reversed(kids))
 
 
+def labels(acc):
+    """The names of the labels the widget is labelled by (its buddy label, its group box):
+    on Linux a drop-down list's own name is the text it shows, its caption is here."""
+    pyatspi = _atspi()
+    out = []
+    for relation in acc.getRelationSet():
+        if relation.getRelationType() != pyatspi.RELATION_LABELLED_BY:
+            continue
+        for i in range(relation.getNTargets()):
+            target = relation.getTarget(i)
+            if target is not None:
+                out.append(name(target))
+    return out
+
+
+def called(acc, acc_name):
+    """A widget is called by its own name or by the caption that labels it."""
+    return name(acc) == acc_name or acc_name in labels(acc)
+
+
 def find_all(root, role_name, acc_name=None, only_showing=True):
     out = []
     for node in walk(root, only_showing):
@@ -206,7 +226,7 @@ def find_all(root, role_name, acc_name=None, only_showing=True):
             continue
         if only_showing and not showing(node):
             continue
-        if acc_name is None or name(node) == acc_name:
+        if acc_name is None or called(node, acc_name):
             out.append(node)
     return out
 
@@ -262,6 +282,9 @@ def dump(acc, depth=0, out=None):
             extra = " text=%r" % text_of(acc) if role(acc) in ("text", "spin button") else ""
         except Exception:
             pass
+        caption = labels(acc)
+        if caption:
+            extra += " labelled-by=%r" % caption
         out.append("%s%s %r%s" % ("  " * depth, role(acc), name(acc), extra))
         if depth == 0 or showing(acc):
             for child in children(acc):
@@ -284,7 +307,7 @@ def centre(acc):
 def click(acc, button=1, at=None):
     """A mouse click at the middle of the widget (or at a point of its own extents)."""
     x, y = centre(acc) if at is None else at
-    subprocess.run(["xdotool", "mousemove", "--sync", str(x), str(y), "click", str(button)],
+    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)],
                    check=True)
 
 
@@ -312,7 +335,7 @@ def focused(app):
 def wait_focus(app, role_name, acc_name=None, timeout=5):
     def probe():
         node = focused(app)
-        if node and role(node) == role_name and (acc_name is None or name(node) == acc_name):
+        if node and role(node) == role_name and (acc_name is None or called(node, acc_name)):
             return node
         return None
 
