@@ -318,9 +318,12 @@ def configure_each_family(world):
         # A part number enables the order and spec buttons.
         world.at("%s: Add to Order and View Specs are enabled" % letter)
         win = world.main()
-        for caption in ("Add to Order / Check Pricing", "View Specs"):
-            if not s.has_state(button(win, caption), "enabled"):
-                raise StepFailed("%r is disabled after Create" % caption)
+        # Pressure windows and step-twists have no spec sheet.
+        for caption, enabled in (("Add to Order / Check Pricing", True),
+                                 ("View Specs", letter not in "PS")):
+            if s.has_state(button(win, caption), "enabled") != enabled:
+                raise StepFailed("%r is %s after Create" %
+                                 (caption, "disabled" if enabled else "enabled"))
 
 
 # Product bugs mended on other branches. While a bug is listed here, the step that meets
@@ -361,8 +364,7 @@ def order_rows(win):
 
 
 def view_order(world):
-    win = world.main()
-    press(button(win, "View Order"))
+    menu(world, "Options", "View Order")
     return s.window(world.app, ORDER)
 
 
@@ -405,11 +407,13 @@ def retype(text):
 
 def specs_and_zoom(world):
     world.at("configure a straight section")
-    configure(world, *FAMILIES[8])
+    world.spec_part, _ = configure(world, *FAMILIES[8])
     world.at("View Specs")
     win = world.main()
     press(button(win, "View Specs"))
-    preview = s.window(world.app, "Preview")
+    preview = s.window(world.app, "Preview Part Number: ", prefix=True)
+    if not s.name(preview).endswith(world.spec_part):
+        raise StepFailed("the preview is titled %r" % s.name(preview))
     world.at("zoom to 40 %")
     choose(world, preview, "Preview Size", "40 %")
     world.at("zoom to fit 85 %")
@@ -418,7 +422,7 @@ def specs_and_zoom(world):
                  "the zoom reads 85 %")
     world.at("close the preview")
     press(button(preview, "Close"))
-    s.window_gone(world.app, "Preview")
+    s.window_gone(world.app, "Preview Part Number: ", prefix=True)
 
 
 def order_workflow(world):
@@ -653,7 +657,8 @@ def units_exit_restart(world):
     if "type=M" not in ini:
         raise StepFailed("Corvane.ini reads %r" % ini)
     lom = open(world.file("corvane38.lom"), "rb").read().decode("cp1252")
-    if part not in lom or not lom.startswith("1=2|meter|"):
+    # The line was added in inches: its unit is feet whatever the units at close.
+    if "\r\n1=2|feet|R-000|%s|" % part not in lom:
         raise StepFailed("corvane38.lom reads %r" % lom)
     history = open(os.path.join(world.program_dir, "Data", "Parts.hst"), "rb").read()
     if b"H187PA080A080SG\r\n" not in history:

@@ -239,21 +239,24 @@ def find(root, role_name, acc_name=None, timeout=5, only_showing=True):
     return wait_until(probe, timeout, "a %s named %r shows" % (role_name, acc_name))
 
 
-def window(app, title, timeout=5):
-    """The top-level window (frame or dialog) of the program with this title."""
+def window(app, title, timeout=5, prefix=False):
+    """The top-level window (frame or dialog) of the program with this title (or one
+    that begins with it)."""
 
     def probe():
         for top in children(app):
-            if name(top) == title and showing(top):
+            shown = name(top)
+            if (shown == title or prefix and shown.startswith(title)) and showing(top):
                 return top
         return None
 
     return wait_until(probe, timeout, "the window %r shows" % title)
 
 
-def window_gone(app, title, timeout=5):
+def window_gone(app, title, timeout=5, prefix=False):
     def probe():
-        return not any(name(top) == title and showing(top) for top in children(app))
+        return not any((name(top) == title or prefix and name(top).startswith(title)) and
+                       showing(top) for top in children(app))
 
     wait_until(probe, timeout, "the window %r closes" % title)
 
