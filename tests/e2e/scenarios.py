@@ -426,6 +426,8 @@ def specs_and_zoom(world):
 
 
 def order_workflow(world):
+    world.at("an empty order")
+    clear_order(world)
     world.at("configure a straight section")
     first, _ = configure(world, *FAMILIES[8])
     world.at("Add to Order: quantity typed, then one arrow up")
@@ -521,17 +523,22 @@ def save_as_each_format(world):
     close_order(world, order)
 
 
+def clear_order(world):
+    """Starts from an empty order: Clear Order in the order window, Yes."""
+    order = view_order(world)
+    if order_rows(order):
+        press(button(order, "Clear Order"))
+        answer(world, "Confirm", "Yes", "Doing this will clear you entire order. Continue?")
+        s.wait_until(lambda: count_label(order) == "Orders - 0 of 0", 3,
+                     "the label reads Orders - 0 of 0")
+    close_order(world, order)
+
+
 def build_order(world):
     """Two lines through the wizard, and the same order built by the CLI as the file the
     exports are compared with; leaves the order window open."""
     world.order_file = os.path.join(world.work, "order.lines")
-    if os.path.exists(world.order_file):
-        os.remove(world.order_file)
-    order = view_order(world)
-    if order_rows(order):
-        press(button(order, "Clear Order"))
-        answer(world, "Confirm", "Yes")
-    close_order(world, order)
+    clear_order(world)
     for index, quantity in ((8, 3), (0, 1)):
         part, _ = configure(world, *FAMILIES[index])
         add_to_order(world, retype(str(quantity)), "Add", quantity)
@@ -653,6 +660,7 @@ def quick_builder_and_convert(world):
 
 def units_exit_restart(world):
     world.at("an order of one line")
+    clear_order(world)
     part, _ = configure(world, *FAMILIES[8])
     add_to_order(world, retype("2"), "Add", 2)
     world.at("Units > Metric")
