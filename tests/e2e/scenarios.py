@@ -275,7 +275,8 @@ def configure(world, letter, size, steps, confirm):
     choose(world, win, "Select Product Type", letter)
     world.at("%s: choose waveguide %s" % (letter, size))
     choose(world, win, "Select Waveguide", size)
-    cli = ["family=%d" % family_row, "waveguide=" + size]
+    # The scenarios configure in inches; the CLI is told so whatever Corvane.ini says.
+    cli = ["units=P", "family=%d" % family_row, "waveguide=" + size]
     for step in steps:
         if step[0] == "type":
             _, list_name, text = step
@@ -681,9 +682,10 @@ def units_exit_restart(world):
     # The line was added in inches: its unit is feet whatever the units at close.
     if "\r\n1=2|feet|R-000|%s|" % part not in lom:
         raise StepFailed("corvane38.lom reads %r" % lom)
-    history = open(os.path.join(world.program_dir, "Data", "Parts.hst"), "rb").read()
-    if b"H187PA080A080SG\r\n" not in history:
-        raise StepFailed("Parts.hst reads %r" % history)
+    if getattr(world, "remembered", None):
+        history = open(os.path.join(world.program_dir, "Data", "Parts.hst"), "rb").read()
+        if b"H187PA080A080SG\r\n" not in history:
+            raise StepFailed("Parts.hst reads %r" % history)
     world.at("restart: metric kept, the order empty, the history offered")
     win = world.main()
     bar = s.find(win, "menu bar", None)
@@ -699,7 +701,7 @@ def units_exit_restart(world):
     menu(world, "Options", "Create From Part Number")
     builder = s.window(world.app, "Corvane Quick Builder")
     items = combo_items(s.find(builder, "combo box", "Enter Part Number"))
-    if "H187PA080A080SG" not in items:
+    if getattr(world, "remembered", None) and "H187PA080A080SG" not in items:
         raise StepFailed("the history offers %r" % items)
     press(button(builder, "Close"))
     s.window_gone(world.app, "Corvane Quick Builder")

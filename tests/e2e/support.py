@@ -337,9 +337,11 @@ def focused(app):
 
 def wait_focus(app, role_name, acc_name=None, timeout=5):
     def probe():
-        node = focused(app)
-        if node and role(node) == role_name and (acc_name is None or called(node, acc_name)):
-            return node
+        # A window under a modal one may still report its own focused control.
+        for node in walk(app):
+            if has_state(node, "focused") and role(node) == role_name and \
+                    (acc_name is None or called(node, acc_name)):
+                return node
         return None
 
     return wait_until(probe, timeout, "the focus is on a %s named %r" % (role_name, acc_name))
