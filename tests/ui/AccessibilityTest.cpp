@@ -40,13 +40,18 @@ private slots:
     void captionsAreSpokenWithoutMarksOrSpacing_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("leading blank") << " Family" << "Family";
-        QTest::newRow("group title") << " Select Product Type " << "Select Product Type";
+        QTest::newRow("leading blank") << " Family"
+                                       << "Family";
+        QTest::newRow("group title") << " Select Product Type "
+                                     << "Select Product Type";
         QTest::newRow("access key") << "&Add to Order / Check Pricing"
                                     << "Add to Order / Check Pricing";
-        QTest::newRow("doubled ampersand") << "Fish && &Chips" << "Fish & Chips";
-        QTest::newRow("line break") << "first\nsecond" << "first second";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("doubled ampersand") << "Fish && &Chips"
+                                           << "Fish & Chips";
+        QTest::newRow("line break") << "first\nsecond"
+                                    << "first second";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void captionsAreSpokenWithoutMarksOrSpacing() {
