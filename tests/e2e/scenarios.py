@@ -835,9 +835,12 @@ def keyboard_only(world):
         s.key("alt+b")
         s.find(win, "label", "Wizard - Screen 1 of 2")
         wg = combo(win, "Select Waveguide")
-        s.click(wg)
-        time.sleep(0.2)
-        s.key("Escape", "Home")
+        for _ in range(6):
+            node = s.focused(world.app)
+            if node and s.called(node, "Select Waveguide"):
+                break
+            s.key("Tab")
+        s.key("Home")
         for _ in range(len(combo_items(wg))):
             s.key("Down")
             try:
