@@ -1,5 +1,6 @@
 #include "controls/Form.h"
 
+#include "controls/Accessible.h"
 #include "controls/ProgramFonts.h"
 
 #include <QGuiApplication>
@@ -16,6 +17,7 @@ TForm::TForm(const QString& caption, int clientWidth, int clientHeight, QWidget*
 
 void TForm::showEvent(QShowEvent* event) {
     CentreOnScreen(this);
+    NameByCaptions(this);
     QDialog::showEvent(event);
 }
 

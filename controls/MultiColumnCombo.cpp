@@ -253,7 +253,7 @@ QString TMultiColumnCombo::ItemLine(int item) const {
     if (item < 0 || item >= count()) {
         RaiseItemIndex();
     }
-    return itemText(item);
+    return itemData(item, LineRole).toString();
 }
 
 QString TMultiColumnCombo::ColumnText(int item, int column) const {
@@ -288,16 +288,24 @@ void TMultiColumnCombo::RebuildLines() {
     for (int i = 0; i < items; ++i) {
         const TRowItem& item = *FComboItems.Items[static_cast<std::size_t>(i)];
         QString line = QString::number(item.ImageIndex());
+        QStringList shown;
         for (int c = 0; c < FColumns.Count(); ++c) {
             line += QLatin1Char('|');
             if (c < item.Strings().Count()) {
                 line += item.Strings().List()[c];
+                const QString text = item.Strings().List()[c].trimmed();
+                if (!text.isEmpty() && FColumns[c].ColumnType() == TColumnType::ctText) {
+                    shown << text;
+                }
             }
         }
+        // Screen readers and Qt's own item views read the display text: the row as seen.
+        const QString visible = shown.join(QLatin1Char(' '));
         if (i < count()) {
-            setItemText(i, line);
+            setItemText(i, visible);
+            setItemData(i, line, LineRole);
         } else {
-            addItem(line);
+            addItem(visible, line);
         }
     }
     // Adding the first line makes the combo box select it; the selection stays as it was.
@@ -320,7 +328,7 @@ void TMultiColumnCombo::DrawItem(QPainter& painter, int index, const QRect& rect
     } else if (oneColumn) {
         painter.fillRect(rect, controlColor);
     }
-    const QString line = itemText(index);
+    const QString line = itemData(index, LineRole).toString();
     const int imageIndex = LineField(line, 0).toInt();
     int x = rect.left();
     int field = 1;

@@ -129,14 +129,15 @@ private:
 
 // A drop-down list whose items have several text columns, drawn side by side in the
 // open list and in the closed box (or only column EditColumn there). The combo box
-// holds one line per item: the image index, then "|" and the text of each column
-// ("-1|G|Gray"). Typing selects the first item whose LookupColumn text starts with
-// what was typed.
+// holds one line per item in LineRole: the image index, then "|" and the text of each
+// column ("-1|G|Gray"); its display text is what the row shows ("G Gray"). Typing selects the first
+// item whose LookupColumn text starts with what was typed.
 class TMultiColumnCombo : public TFlatCustomCombo {
     Q_OBJECT
 
 public:
     static constexpr int ItemHeight = 16;
+    static constexpr int LineRole = Qt::UserRole;
 
     explicit TMultiColumnCombo(QWidget* parent = nullptr);
     ~TMultiColumnCombo() override;

@@ -38,6 +38,9 @@ void TStringGrid::SetCell(int col, int row, const QString& text) {
         setItem(row, col, cell);
     }
     cell->setText(text);
+    // Headers such as " Quantity" are spaced for the eye; a screen reader reads the words.
+    const QString spoken = text.simplified();
+    cell->setData(Qt::AccessibleTextRole, spoken == text ? QVariant() : QVariant(spoken));
 }
 
 void TStringGrid::SetDefaultRowHeight(int height) {

@@ -47,6 +47,9 @@ TfrmConvert::TfrmConvert(TUserPrompts& prompts, QWidget* parent)
     txtComments->setGeometry(10, 70, 341, 62);
     txtComments->setReadOnly(true);
     txtComments->setTabChangesFocus(true);
+    lblOldPartNumber->setBuddy(cbxOldPartNumber);
+    lblNewPartNumber->setBuddy(txtNewPartNumber);
+    lblComments->setBuddy(txtComments);
 
     btnContinue = PlaceButton(this, "btnContinue", QStringLiteral("&Continue"), 213, 224);
     btnCancel = PlaceButton(this, "btnCancel", QStringLiteral("C&ancel"), 294, 224);

@@ -23,6 +23,7 @@ TfrmCreate::TfrmCreate(TUserPrompts& prompts, QWidget* parent)
     auto* panel = PlacePanel(this, "pnlPartNumber", 8, 8, 281, 56);
     lblPartNumber = PlaceLabel(panel, "lblPartNumber", QStringLiteral("Enter Part Number"), 10, 7);
     cbxPartNumber = PlaceHistoryBox(panel, "cbxPartNumber", 10, 24, 261);
+    lblPartNumber->setBuddy(cbxPartNumber);
     cbxPartNumber->setFont(TahomaFont(Points8, true));
     QPalette pal = cbxPartNumber->palette();
     pal.setColor(QPalette::Text, Navy());

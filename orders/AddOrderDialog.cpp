@@ -77,6 +77,12 @@ TfrmAddOrder::TfrmAddOrder(TUserPrompts& prompts, QWidget* parent)
     btnAdd->setDefault(true);
     btnCancel = PlaceButton(this, "btnCancel", QStringLiteral("&Cancel"), 315, 296);
 
+    lblQuantity->setBuddy(txtQuantity);
+    lblPrice->setBuddy(txtPrice);
+    lblDelivery->setBuddy(txtDelivery);
+    lblPartNumber->setBuddy(txtPartNumber);
+    lblDescription->setBuddy(txtDescription);
+
     connect(txtQuantity, &TSpinEdit::Changed, this, &TfrmAddOrder::txtQuantityChange);
     txtQuantity->installEventFilter(this);
     connect(btnAdd, &QPushButton::clicked, this, &TfrmAddOrder::btnAddClick);

@@ -2,6 +2,7 @@
 
 #include "catalogue/RunHandler.h"
 #include "catalogue/TxtTable.h"
+#include "controls/Accessible.h"
 #include "controls/CoreText.h"
 #include "controls/ImpGrid.h"
 #include "controls/Pictures.h"
@@ -116,6 +117,7 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     grdOrder->setItemDelegate(new TOrderCellDelegate(this, grdOrder));
     grdOrder->installEventFilter(this);
     grdOrder->viewport()->installEventFilter(this);
+    NameAfter(grdOrder, QStringLiteral("Order"));
 
     const int x = 593;
     btnDeleteLineItem =

@@ -20,6 +20,10 @@ PACKAGES="$PACKAGES libssl-dev openssl"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"
+# The end-to-end suite (scripts/e2e.sh): a window manager, the session and accessibility
+# buses, the accessibility tree from Python, real input, and screenshots of failures.
+PACKAGES="$PACKAGES openbox dbus at-spi2-core python3-pyatspi xdotool x11-utils \
+imagemagick"
 
 missing=""
 for p in $PACKAGES; do

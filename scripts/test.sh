@@ -5,5 +5,7 @@ ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
 "$ROOT/scripts/bootstrap.sh"
 cd "$ROOT"
 ctest --preset release -j "$(nproc)"
+# The installed program, used as a user does.
+"$ROOT/scripts/e2e.sh"
 "$ROOT/scripts/check-format.sh"
 "$ROOT/scripts/check-layers.sh"

@@ -27,6 +27,7 @@ TfrmOptions::TfrmOptions(TUserPrompts& prompts, const std::string& programFolder
     txtDays->setRange(TUpdateOptions::MinDays, TUpdateOptions::MaxDays);
     txtDays->setValue(30);
     txtDays->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    Label1->setBuddy(txtDays);
     cbxAutoUpdate = Place<QCheckBox>(Panel1, "cbxAutoUpdate", 8, 72, 160, 17);
     cbxAutoUpdate->setText(QStringLiteral("Do not use Auto Update"));
     btnOK = PlaceButton(this, "btnOK", QStringLiteral("&OK"), 174, 120);

@@ -5,6 +5,7 @@
 
 #include "catalogue/RunHandler.h"
 #include "catalogue/cvnLib.h"
+#include "controls/Accessible.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"
 #include "controls/CoreText.h"
@@ -414,6 +415,8 @@ void TfrmMain::MirrorState() {
     mnuImperial->setChecked(FCore.ImperialChecked);
     mnuMetric->setChecked(FCore.MetricChecked);
     mnuHelp->setEnabled(FCore.HelpEnabled);
+    // Group titles and column captions change with the family.
+    NameByCaptions(this);
 }
 
 void TfrmMain::ShowModalWindow(QDialog* window) {

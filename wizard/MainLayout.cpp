@@ -1,5 +1,6 @@
 #include "wizard/Main.h"
 
+#include "controls/Accessible.h"
 #include "controls/CVNComboBox.h"
 #include "controls/MPLabel.h"
 #include "controls/MultiColumnCombo.h"
@@ -260,6 +261,7 @@ void TfrmMain::BuildScreenOne() {
     multi->setObjectName(QStringLiteral("MultiLength"));
     cbxLength = PlaceLengthList(multi, "cbxLength", 4, 18, 90);
     lblLength1 = PlaceLabel(multi, "lblLength1", QStringLiteral("inches"), 100, 22);
+    NameAfter(cbxLength, QStringLiteral("Length"));
     chkFlangeAdaptor = Place<QCheckBox>(multi, "chkFlangeAdaptor", 4, 48, 160, 17);
     chkFlangeAdaptor->setText(QStringLiteral("For Flange Adaptor"));
 
@@ -269,6 +271,7 @@ void TfrmMain::BuildScreenOne() {
     txtLength = Place<QLineEdit>(single, "txtLength", 4, 18, 90, 21);
     txtLength->setReadOnly(true);
     lblLength2 = PlaceLabel(single, "lblLength2", QStringLiteral("inches"), 100, 22);
+    lblPresetLength->setBuddy(txtLength);
 
     auto* dual = new QWidget;
     dual->setObjectName(QStringLiteral("DualLength"));
@@ -278,6 +281,8 @@ void TfrmMain::BuildScreenOne() {
     lblLegBLength = PlaceLabel(dual, "lblLegBLength", QStringLiteral("Leg B Length"), 128, 2);
     cbxLegBLength = PlaceLengthList(dual, "cbxLegBLength", 128, 18, 70);
     lblLength4 = PlaceLabel(dual, "lblLength4", QStringLiteral("inches"), 202, 22);
+    lblLegALength->setBuddy(cbxLegALength);
+    lblLegBLength->setBuddy(cbxLegBLength);
 
     nbLengthPages->addWidget(multi);
     nbLengthPages->addWidget(single);
@@ -311,6 +316,7 @@ void TfrmMain::BuildScreenTwo() {
     btnCreate = PlaceButton(gbxCreate, "btnCreate", QStringLiteral("&Create"), 10, 19);
     txtPartNumber = Place<QLineEdit>(gbxCreate, "txtPartNumber", 91, 20, 150, 23);
     txtPartNumber->setReadOnly(true);
+    NameAfter(txtPartNumber, QStringLiteral("Part Number"));
     txtPartNumber->setFont(TahomaFont(Points10, true));
     QPalette partPal = txtPartNumber->palette();
     partPal.setColor(QPalette::Text, Navy());

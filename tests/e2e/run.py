@@ -1,0 +1,69 @@
+"""Runs the end-to-end scenarios against an installed program folder; run inside
+dbus-run-session (scripts/e2e.sh does). Prints each scenario's time; a failure names
+its step and leaves a screenshot in the printed folder."""
+
+import argparse
+import os
+import sys
+import time
+import traceback
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+import scenarios  # noqa: E402
+from support import Session, StepFailed  # noqa: E402
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--program", required=True, help="the installed program folder")
+    parser.add_argument("--cli", required=True, help="corvane38-cli of the same build")
+    parser.add_argument("--work", required=True, help="a scratch folder for files and shots")
+    parser.add_argument("only", nargs="*", help="names of the scenarios to run")
+    args = parser.parse_args()
+
+    shots = os.path.join(args.work, "screenshots")
+    session = Session(args.program, shots)
+    world = scenarios.World(session, args.program, args.cli, args.work)
+    failed = []
+    expected = []
+    started = time.monotonic()
+    try:
+        session.start()
+        for scenario in scenarios.ALL:
+            if args.only and scenario.__name__ not in args.only:
+                continue
+            began = time.monotonic()
+            world.step = "start"
+            outcome = "ok"
+            try:
+                scenario(world)
+            except Exception as error:  # noqa: BLE001 -- report every kind of failure
+                outcome = "FAILED"
+                shot = session.screenshot(scenario.__name__)
+                failed.append(scenario.__name__)
+                print("%s FAILED at step %r: %s" % (scenario.__name__, world.step, error))
+                if not isinstance(error, StepFailed):
+                    traceback.print_exc()
+                print("  screenshot: %s" % shot)
+                tree = world.dump_tree(scenario.__name__)
+                if tree:
+                    print("  accessibility tree: %s" % tree)
+                world.recover()
+            for note in world.take_expected_failures():
+                expected.append("%s: %s" % (scenario.__name__, note))
+            print("%-28s %-6s %5.1f s" % (scenario.__name__, outcome, time.monotonic() - began),
+                  flush=True)
+    finally:
+        session.stop()
+    print("e2e: %d failed, %.1f s in all" % (len(failed), time.monotonic() - started))
+    for note in expected:
+        print("  expected to fail (known bug): " + note)
+    if failed:
+        print("screenshots of the failures: " + shots)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

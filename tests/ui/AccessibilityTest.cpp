@@ -1,0 +1,150 @@
+#include "controls/Accessible.h"
+#include "controls/MultiColumnCombo.h"
+#include "controls/StringGrid.h"
+#include "tests/ui/UiTest.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+
+using namespace cvn;
+
+namespace {
+
+QString Spoken(QWidget* widget, QAccessible::Text text = QAccessible::Name) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return face ? face->text(text) : QStringLiteral("<no interface>");
+}
+
+// The captions a screen reader announces a control with: the labels it is labelled by.
+QStringList Captions(QWidget* widget) {
+    QStringList out;
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    for (const auto& relation : face->relations(QAccessible::Label)) {
+        out << relation.first->text(QAccessible::Name);
+    }
+    return out;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsAreSpokenWithoutMarksOrSpacing_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("leading blank") << " Family"
+                                       << "Family";
+        QTest::newRow("group title") << " Select Product Type "
+                                     << "Select Product Type";
+        QTest::newRow("access key") << "&Add to Order / Check Pricing"
+                                    << "Add to Order / Check Pricing";
+        QTest::newRow("doubled ampersand") << "Fish && &Chips"
+                                           << "Fish & Chips";
+        QTest::newRow("line break") << "first\nsecond"
+                                    << "first second";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+
+    void captionsAreSpokenWithoutMarksOrSpacing() {
+        QFETCH(QString, caption);
+        QFETCH(QString, spoken);
+        QCOMPARE(SpokenCaption(caption), spoken);
+    }
+
+    // The finish list announced "-1|G|Gray": its rows now read as they are shown.
+    void multiColumnRowsReadAsShown() {
+        TMultiColumnCombo list;
+        list.Columns().Add().SetWidth(30);
+        list.Columns().Add().SetWidth(100);
+        for (const QStringList& texts :
+             {QStringList{"G", "Gray"}, QStringList{"N", " Unpainted "}, QStringList{"X"}}) {
+            list.ComboItems().Add().Strings().Assign(texts);
+        }
+        QCOMPARE(list.itemText(0), QStringLiteral("G Gray"));
+        QCOMPARE(list.itemText(1), QStringLiteral("N Unpainted"));
+        QCOMPARE(list.itemText(2), QStringLiteral("X"));
+        // The line the list's rules read is kept beside it.
+        QCOMPARE(list.ItemLine(1), QStringLiteral("-1|N| Unpainted "));
+        QCOMPARE(list.ColumnText(1, 1), QStringLiteral(" Unpainted "));
+        list.SetItemIndex(1);
+        QCOMPARE(Spoken(&list, QAccessible::Value), QStringLiteral("N Unpainted"));
+        list.ComboItems()[1].Strings().Set(1, QStringLiteral("Bare"));
+        QCOMPARE(Spoken(&list, QAccessible::Value), QStringLiteral("N Bare"));
+    }
+
+    void controlsAreNamedByTheirCaptions() {
+        QWidget window;
+        auto* group = new QGroupBox(QStringLiteral(" Flange A "), &window);
+        auto* flange = new QComboBox(group);
+        auto* column = new QLabel(QStringLiteral(" Code"), group);
+        auto* picture = new QLabel(group);
+        auto* quantityLabel = new QLabel(QStringLiteral("&Quantity"), &window);
+        auto* quantity = new QSpinBox(&window);
+        quantityLabel->setBuddy(quantity);
+        auto* named = new QSpinBox(&window);
+        named->setAccessibleName(QStringLiteral("Own name"));
+        auto* note = new QLabel(QStringLiteral("Orders - 0 of 0"), &window);
+
+        NameByCaptions(&window);
+        QCOMPARE(Spoken(group), QStringLiteral("Flange A"));
+        QCOMPARE(Captions(flange), QStringList{QStringLiteral("Flange A")});
+        QCOMPARE(Spoken(column), QStringLiteral("Code"));
+        QCOMPARE(Spoken(picture), QStringLiteral("Flange A"));
+        QCOMPARE(Spoken(quantity), QStringLiteral("Quantity"));
+        QCOMPARE(Spoken(named), QStringLiteral("Own name"));
+        QCOMPARE(note->accessibleName(), QString());
+
+        // A title that changes with the family renames what it captions.
+        group->setTitle(QStringLiteral(" Coax Type "));
+        NameByCaptions(&window);
+        QCOMPARE(Captions(flange), QStringList{QStringLiteral("Coax Type")});
+        QCOMPARE(Spoken(picture), QStringLiteral("Coax Type"));
+        QCOMPARE(Spoken(named), QStringLiteral("Own name"));
+    }
+
+    void gridCellsReadTheirWords() {
+        TStringGrid grid(2, 2);
+        grid.SetCell(0, 0, QStringLiteral(" Quantity"));
+        grid.SetCell(1, 0, QStringLiteral(" Price "));
+        grid.SetCell(0, 1, QStringLiteral("2"));
+        grid.SetCell(1, 1, QStringLiteral("$456.00"));
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(&grid)->tableInterface();
+        QVERIFY(table);
+        QStringList cells;
+        for (int row = 0; row < 2; ++row) {
+            for (int col = 0; col < 2; ++col) {
+                cells << table->cellAt(row, col)->text(QAccessible::Name);
+            }
+        }
+        QCOMPARE(cells, (QStringList{"Quantity", "Price", "2", "$456.00"}));
+        // The cell itself keeps what is drawn.
+        QCOMPARE(grid.Cell(0, 0), QStringLiteral(" Quantity"));
+    }
+
+    // On Linux a drop-down list speaks its value as its name; its caption is a label.
+    void aListWithoutALabelGetsAnUnseenOne() {
+        QWidget window;
+        auto* list = new QComboBox(&window);
+        list->addItems({QStringLiteral("12.0"), QStringLiteral("24.0")});
+        NameAfter(list, QStringLiteral(" Length "));
+        QCOMPARE(list->accessibleName(), QStringLiteral("Length"));
+        QCOMPARE(Captions(list), QStringList{QStringLiteral("Length")});
+        window.show();
+        const auto* caption = window.findChild<QLabel*>();
+        QVERIFY(caption && !caption->isVisible());
+    }
+};
+
+CORVANE_UI_TEST(AccessibilityTest)
+
+#include "AccessibilityTest.moc"
