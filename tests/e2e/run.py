@@ -26,7 +26,6 @@ def main():
     session = Session(args.program, shots)
     world = scenarios.World(session, args.program, args.cli, args.work)
     failed = []
-    expected = []
     started = time.monotonic()
     try:
         session.start()
@@ -50,15 +49,11 @@ def main():
                 if tree:
                     print("  accessibility tree: %s" % tree)
                 world.recover()
-            for note in world.take_expected_failures():
-                expected.append("%s: %s" % (scenario.__name__, note))
             print("%-28s %-6s %5.1f s" % (scenario.__name__, outcome, time.monotonic() - began),
                   flush=True)
     finally:
         session.stop()
     print("e2e: %d failed, %.1f s in all" % (len(failed), time.monotonic() - started))
-    for note in expected:
-        print("  expected to fail (known bug): " + note)
     if failed:
         print("screenshots of the failures: " + shots)
         return 1

@@ -25,7 +25,6 @@ class World:
         self.step = ""
         self.step_began = time.monotonic()
         self.app = None
-        self.expected = []
 
     # --- bookkeeping ---------------------------------------------------------------------
 
@@ -36,22 +35,6 @@ class World:
             print("    %5.2f s  %s" % (now - self.step_began, self.step), flush=True)
         self.step = step
         self.step_began = now
-
-    def expected_failure(self, bug, check):
-        """A step that a known product bug makes fail: it runs, and its failure is reported
-        as expected; once it passes it says so, so that it can be switched on."""
-        try:
-            check()
-        except Exception as error:  # noqa: BLE001
-            self.expected.append("%s -- %s (%s)" % (self.step, bug, error))
-            return False
-        self.expected.append("%s -- PASSES now: %s is mended, make the step strict" %
-                             (self.step, bug))
-        return True
-
-    def take_expected_failures(self):
-        out, self.expected = self.expected, []
-        return out
 
     def dump_tree(self, name):
         if self.app is None:
@@ -330,24 +313,6 @@ def configure_each_family(world):
 # Product bugs mended on other branches. While a bug is listed here, the step that meets
 # it is reported as expected to fail; take the entry out once the mend is merged, and the
 # step is strict again.
-KNOWN_BUGS = {
-    "save-as": "savefix: Save As writes no file (Qt hands back the filter text with one "
-               "blank where the catalogue has three)",
-    "days-arrows": "savefix: Update Options loses days changed with the spin arrows",
-    "quantity-zero": "savefix/screens: Add to Order stores the old quantity after 0 is typed",
-    "special-quote-keys": "screens: the keyboard cannot pass the special-quote size 028",
-    "length-typing": "screens: a message interrupts typing a long length",
-}
-
-
-def known_bug(world, bug, check):
-    # CORVANE_E2E_STRICT=1 holds every step to account, known bugs or not.
-    if bug in KNOWN_BUGS and not os.environ.get("CORVANE_E2E_STRICT"):
-        world.expected_failure(KNOWN_BUGS[bug], check)
-    else:
-        check()
-
-
 def cell(table, row, col):
     acc = table.queryTable().getAccessibleAt(row, col)
     return s.name(acc).strip() if acc else ""
@@ -450,7 +415,7 @@ def typed_length_checked_on_leaving(world):
         if value(box) != "1e400":
             raise StepFailed("the box holds %r" % value(box))
 
-    known_bug(world, "length-typing", all_keys_kept)
+    all_keys_kept()
     world.at("leaving the box: the length check")
     s.key("Tab")
     box_up = wait_any_window(world, ("Information", "Error"))
@@ -462,7 +427,7 @@ def typed_length_checked_on_leaving(world):
         if "Please enter a valid Length value." not in said:
             raise StepFailed("leaving the box says %r" % said)
 
-    known_bug(world, "length-typing", checked_as_typed)
+    checked_as_typed()
 
 
 def order_workflow(world):
@@ -501,7 +466,7 @@ def order_workflow(world):
                     raise StepFailed("the box shows %r but the price is of another quantity"
                                      % shown)
 
-        known_bug(world, "quantity-zero", zero_never_differs)
+        zero_never_differs()
         world.at("the same part again: the stored quantity, Continue, replaced")
         retype("2")(spin)
 
@@ -574,7 +539,7 @@ def save_as_each_format(world):
                 if got.read() != want.read():
                     raise StepFailed("%s differs from corvane38-cli export %s" % (target, fmt))
 
-        known_bug(world, "save-as", same_bytes)
+        same_bytes()
     world.at("Delete the last line with the button")
     table = s.find(order, "table", "Order")
     s.click(table.queryTable().getAccessibleAt(2, 4))
@@ -684,7 +649,7 @@ def update_options_by_arrows(world):
         if "days=47" not in text:
             raise StepFailed("update.ini reads %r" % text)
 
-    known_bug(world, "days-arrows", days_kept)
+    days_kept()
 
 
 def quick_builder_and_convert(world):
@@ -910,7 +875,7 @@ def keyboard_only(world):
         if not value(wg).startswith(combo_items(wg)[-1].split(" ")[0]):
             raise StepFailed("Down stops at %r" % value(wg))
 
-    known_bug(world, "special-quote-keys", passes_028)
+    passes_028()
 
 
 ALL = [accessible_names, keyboard_only, configure_each_family, typed_length_checked_on_leaving, specs_and_zoom, order_workflow, save_as_each_format,
