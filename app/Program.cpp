@@ -1,7 +1,9 @@
 #include "app/Program.h"
 
 #include "app/Splash.h"
+#include "catalogue/TxtTable.h"
 #include "entry/ConvertDialog.h"
+#include "entry/ListQuote.h"
 #include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderWindow.h"
@@ -50,6 +52,9 @@ void TProgram::CreateWindows() {
         main->SetupFromPartNumber(part);
     };
     add(order);
+    order->QuoteListFile = [this](TTxtTable& lines, const std::string& file, std::string& report) {
+        return cvn::QuoteListFile(lines, file, Services.Prompts, report);
+    };
     main->frmOrder = order;
     auto* addOrder = new TfrmAddOrder(Services.Prompts);
     add(addOrder);

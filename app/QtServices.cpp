@@ -65,9 +65,10 @@ bool TDesktopLauncher::Open(const std::string& fileOrAddress) {
     return QDesktopServices::openUrl(url);
 }
 
-bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
-                                  std::string& fileName, int& filterIndex) {
-    // "Text file|*.txt|XML file|*.xml" becomes "Text file (*.txt);;XML file (*.xml)".
+namespace {
+
+// "Text file|*.txt|XML file|*.xml" becomes "Text file (*.txt)", "XML file (*.xml)".
+QStringList QtFilters(const std::string& filter) {
     const QStringList parts = QStr(filter).split(QLatin1Char('|'));
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -75,6 +76,26 @@ bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& f
                         ? parts[i]
                         : parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
     }
+    return filters;
+}
+
+} // namespace
+
+bool TQtFileDialogs::OpenFileName(const std::string& title, const std::string& filter,
+                                  std::string& fileName) {
+    const QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QStr(title), QStr(fileName),
+                                     QtFilters(filter).join(QStringLiteral(";;")));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    fileName = CoreStr(chosen);
+    return true;
+}
+
+bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
+                                  std::string& fileName, int& filterIndex) {
+    const QStringList filters = QtFilters(filter);
     QString selected = filters.value(filterIndex - 1);
     const QString chosen =
         QFileDialog::getSaveFileName(QApplication::activeWindow(), QStr(title), QStr(fileName),

@@ -10,10 +10,10 @@
 #include "cli/Commands.h"
 #include "cli/ConfigureOutput.h"
 #include "cli/StderrPrompts.h"
+#include "entry/AddToOrder.h"
 #include "entry/QuickBuilder.h"
 #include "entry/SetupFromPartNumber.h"
 #include "orders/OrderLines.h"
-#include "orders/PriceAndDelivery.h"
 #include "wizard/Configurator.h"
 
 #include <ostream>
@@ -26,31 +26,20 @@ const char* const kOrderUsage =
     "usage: corvane38-cli order [--answer continue|swap|cancel] ORDERFILE QTY PART [CHOICE...]\n"
     "  QTY a whole number from 1 to 99999; CHOICE as for configure\n";
 
-// The quantity as the dialog's box accepts it: digits only, 1 to 99999.
-bool ParseQuantity(const std::string& text, int& quantity) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
-           TryStrToInt(text, quantity) && quantity >= MinOrderQuantity &&
-           quantity <= MaxOrderQuantity;
-}
-
 } // namespace
 
 int CmdOrder(TCliContext& ctx) {
     TChoices choices;
     int quantity = 0;
     if (!ParseChoices(ctx.Args, 3, choices, ctx.Err) ||
-        !ParseQuantity(choices.Operands[1], quantity)) {
+        !ParseOrderQuantity(choices.Operands[1], quantity)) {
         ctx.Err << kOrderUsage;
         return CliExit::Usage;
     }
     const std::string& orderFile = choices.Operands[0];
 
-    // A missing file is an empty order; one that is there but cannot be read is not.
     TTxtTable orderLines;
-    std::string errorText;
-    if ((FileExists(orderFile) || DirectoryExists(orderFile)) &&
-        !ReadOrderFile(orderFile, orderLines, errorText)) {
-        ctx.Prompts.Error(LoadErrorMessage(orderFile, errorText));
+    if (!LoadOrderArgument(ctx, orderFile, orderLines)) {
         return CliExit::Usage;
     }
 
@@ -63,17 +52,10 @@ int CmdOrder(TCliContext& ctx) {
         return CliExit::Usage;
     }
     PressNextAndCreate(wizard, prompts);
-    if (wizard.PartNumber.empty() || !wizard.AddOrderEnabled) {
+    if (!HasComposedPart(wizard)) {
         return CliExit::No;
     }
-
-    // What Add to Order / Check Pricing and the dialog's Add do.
-    TOrder order;
-    order.Quantity = quantity;
-    order.PartNumber = wizard.PartNumber;
-    order.Description = wizard.DescribeConfiguration();
-    const TPriceTexts texts = PriceAndDeliveryTexts(order.PartNumber, quantity, prompts);
-    const int line = AddOrderLine(orderLines, order, std::to_string(quantity), texts);
+    const int line = AddComposedPart(orderLines, wizard, quantity, prompts);
     WriteOrderFile(orderLines, orderFile);
 
     std::string fields = orderLines.GetField(line, OrderColumn::Quantity);

@@ -62,6 +62,16 @@ public:
         Answers.erase(Answers.begin());
         return true;
     }
+    // The open dialog answers with the next scripted name; none left: Cancel.
+    std::vector<std::string> OpenAnswers;
+    bool OpenFileName(const std::string&, const std::string&, std::string& fileName) override {
+        if (OpenAnswers.empty()) {
+            return false;
+        }
+        fileName = OpenAnswers.front();
+        OpenAnswers.erase(OpenAnswers.begin());
+        return true;
+    }
 };
 
 // Runs act as soon as window is the modal window the user sees, then makes sure it
