@@ -11,11 +11,13 @@
 #include "bench/TableProbe.h"
 
 #include "catalogue/CatalogueCheck.h"
+#include "catalogue/FieldTable.h"
 #include "catalogue/Files.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
+#include "entry/ListQuote.h"
 #include "entry/SetupFromPartNumber.h"
 #include "orders/OrderExport.h"
 #include "orders/PriceAndDelivery.h"
@@ -239,6 +241,34 @@ void RegisterExports() {
     }
 }
 
+// A customer's list of 1,000 lines: the families' parts and the conversion table's old
+// numbers in turn, so that lines are added, replaced and converted.
+std::string ThousandLineList() {
+    TQuietPrompts prompts;
+    const TFieldTable conversions = LoadFieldTable("Conversion.tbl", prompts);
+    std::vector<std::string> parts;
+    for (const TFamilyCase& f : kFamilies) {
+        parts.emplace_back(f.PartNumber);
+    }
+    for (int r = 0; r < conversions.RowCount(); ++r) {
+        parts.emplace_back(conversions.GetField(r, 1));
+    }
+    std::string list = "Qty,Part\r\n";
+    for (std::size_t i = 0; i < 1000; ++i) {
+        list += std::to_string(i % 50 + 1) + "," + parts[i % parts.size()] + "\r\n";
+    }
+    return list;
+}
+
+void RegisterQuote() {
+    const auto lines = std::make_shared<std::vector<TListLine>>(ParseQuoteList(ThousandLineList()));
+    auto prompts = std::make_shared<TQuietPrompts>();
+    Register("quote/list-1000/lines", [lines, prompts] {
+        TTxtTable order;
+        benchmark::DoNotOptimize(QuoteList(order, *lines, *prompts));
+    });
+}
+
 } // namespace
 
 } // namespace cvn::bench
@@ -262,6 +292,7 @@ int main(int argc, char** argv) {
     RegisterSetupsAndPrices();
     RegisterCheck();
     RegisterExports();
+    RegisterQuote();
     int count = static_cast<int>(rest.size());
     benchmark::Initialize(&count, rest.data());
     benchmark::RunSpecifiedBenchmarks();
