@@ -24,7 +24,8 @@ class TTxtTable;
 
 // Writes the printed order to a PDF file; the command line has one when it is built
 // with the printouts.
-using TOrderPdfWriter = std::function<void(const std::string& fileName, const TTxtTable& orderLines)>;
+using TOrderPdfWriter =
+    std::function<void(const std::string& fileName, const TTxtTable& orderLines)>;
 // quote, printing the order with writePdf when a PDFFILE is given.
 int CmdQuoteWith(TCliContext& ctx, const TOrderPdfWriter& writePdf);
 

@@ -73,7 +73,8 @@ bool IsBlank(char c) {
 // A whole number, signed or not: the test that tells a header from a line.
 bool IsWholeNumber(const std::string& text) {
     const std::size_t digits = !text.empty() && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    return text.size() > digits && text.find_first_not_of("0123456789", digits) == std::string::npos;
+    return text.size() > digits &&
+           text.find_first_not_of("0123456789", digits) == std::string::npos;
 }
 
 TListLine SplitListLine(int number, const std::string& text) {

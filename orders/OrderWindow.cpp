@@ -95,8 +95,8 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     btnSave = PlaceButton(this, "btnSave", QStringLiteral("&Save As..."), x, 187, 99);
     btnEditPartNumber =
         PlaceButton(this, "btnEditPartNumber", QStringLiteral("&Edit Part Number"), x, 233, 99);
-    btnAddFromList = PlaceButton(this, "btnAddFromList",
-                                 QStringLiteral("Add from &List\u2026"), x, 264, 99);
+    btnAddFromList =
+        PlaceButton(this, "btnAddFromList", QStringLiteral("Add from &List\u2026"), x, 264, 99);
     btnReturn = PlaceButton(this, "btnReturn", QStringLiteral("C&lose"), x, 384, 99);
     lblTotal = Place<QLabel>(this, "lblTotal", 8, 391, 283, 18);
     lblToQuote = Place<QLabel>(this, "lblToQuote", 302, 391, 283, 18);

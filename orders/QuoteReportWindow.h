@@ -10,8 +10,7 @@ class QPushButton;
 namespace cvn {
 
 // The file types Add from List offers.
-inline constexpr const char* QuoteListFilter =
-    "Lists (*.txt, *.csv)|*.txt *.csv *.tsv|All files|*";
+inline constexpr const char* QuoteListFilter = "Lists (*.txt, *.csv)|*.txt *.csv *.tsv|All files|*";
 
 // What Add from List did with each line of the list, read-only, with the order's
 // total and the messages the lines gave.

@@ -22,7 +22,8 @@ enum Column { WR, Range, Vswr, Status, ColumnCount };
 std::string FamilyName(const TConfigurator& wizard) {
     const std::vector<TStrings> families = wizard.ProductTypeItems();
     const int index = wizard.ProductTypeIndex;
-    if (index < 0 || index >= static_cast<int>(families.size()) || families[static_cast<std::size_t>(index)].size() < 2) {
+    if (index < 0 || index >= static_cast<int>(families.size()) ||
+        families[static_cast<std::size_t>(index)].size() < 2) {
         return {};
     }
     return families[static_cast<std::size_t>(index)][1];
@@ -74,8 +75,9 @@ void TfrmFindSize::txtFrequencyChange() {
     const std::string text = CoreStr(txtFrequency->text());
     const auto span = ParseFrequencyQuery(text);
     if (!span) {
-        lblNote->setText(text.empty() ? QStringLiteral("Type a frequency in GHz, or a range such as 8.5-9.6.")
-                                      : QStringLiteral("Not a frequency in GHz."));
+        lblNote->setText(
+            text.empty() ? QStringLiteral("Type a frequency in GHz, or a range such as 8.5-9.6.")
+                         : QStringLiteral("Not a frequency in GHz."));
         btnSelect->setEnabled(false);
         return;
     }
@@ -90,8 +92,9 @@ void TfrmFindSize::txtFrequencyChange() {
         item->setText(Range, QStr(match.Range) + QStringLiteral(" (") + QStr(match.Band) +
                                  QLatin1Char(')'));
         item->setText(Vswr, QStr(match.Vswr.empty() ? "-" : match.Vswr));
-        item->setText(Status, QStr(match.Status == TSizeStatus::None ? std::string()
-                                                                     : SizeStatusText(match.Status)));
+        item->setText(
+            Status,
+            QStr(match.Status == TSizeStatus::None ? std::string() : SizeStatusText(match.Status)));
         if (match.Status == TSizeStatus::NotOffered) {
             // Not in the waveguide list: nothing to choose.
             item->setFlags(Qt::NoItemFlags);
@@ -109,8 +112,9 @@ void TfrmFindSize::txtFrequencyChange() {
     }
     const bool family = Wizard.ProductTypeIndex >= 0;
     lblNote->setText(Matches.empty() ? QStringLiteral("No size covers this frequency.")
-                     : family        ? QStringLiteral("Double-click a size, or press Enter, to choose it.")
-                                     : QStringLiteral("Choose a family to see its VSWR and choose a size."));
+                     : family
+                         ? QStringLiteral("Double-click a size, or press Enter, to choose it.")
+                         : QStringLiteral("Choose a family to see its VSWR and choose a size."));
     btnSelect->setEnabled(family && first != nullptr);
 }
 

@@ -163,8 +163,8 @@ void TfrmMain::BuildMenu() {
     mnuHelpMenu->addSeparator();
     mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"), this, &TfrmMain::mnuAboutClick);
 
-    for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuFindSize, mnuResetSettings, mnuViewOrder,
-                            mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
+    for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuFindSize, mnuResetSettings,
+                            mnuViewOrder, mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
         action->setMenuRole(QAction::NoRole);
     }
     mnuExit->setObjectName(QStringLiteral("mnuExit"));

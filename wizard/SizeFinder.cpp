@@ -174,8 +174,8 @@ std::vector<TSizeMatch> FindSizes(const TFrequencySpan& span, int family,
         for (TSizeMatch& match : matches) {
             auto it = tried.find(match.Code);
             if (it == tried.end()) {
-                it = tried.emplace(match.Code, TrySize(wizard, family, match.Code, preferred))
-                         .first;
+                it =
+                    tried.emplace(match.Code, TrySize(wizard, family, match.Code, preferred)).first;
             }
             match.Status = it->second.Status;
             for (const TFrequencyChoice& choice : it->second.Choices) {

@@ -26,8 +26,7 @@ struct TRun {
 class FindQuoteCli : public ::testing::Test {
 protected:
     void SetUp() override { Folder.CopySample("Data"); }
-    TRun Run(std::vector<std::string> args,
-             const std::map<std::string, TCliCommand>& extra = {}) {
+    TRun Run(std::vector<std::string> args, const std::map<std::string, TCliCommand>& extra = {}) {
         args.insert(args.begin(), {"--app-dir", Folder.Path()});
         std::ostringstream out, err;
         TRun r;
@@ -65,31 +64,38 @@ TEST_P(FindCli, PrintsOneTabSeparatedLinePerMatchAndExitsByTheAnswer) {
 
 INSTANTIATE_TEST_SUITE_P(
     Args, FindCli,
-    ::testing::Values(
-        TFindCliCase{"NoFamilyDashes", {"9"}, 0,
-                     "090\tWR-90\tS\t8.2-12.4 GHz\t-\t-\n"
-                     "090\tWR-90\tA\t8.5-9.6 GHz\t-\t-\n"
-                     "112\tWR-112\tS\t7.05-10.0 GHz\t-\t-\n"},
-        TFindCliCase{"FamilyVswrAndStatus", {"9", "family=8"}, 0,
-                     "090\tWR-90\tA\t8.5-9.6 GHz\t1.02:1\toffered\n"
-                     "090\tWR-90\tS\t8.2-12.4 GHz\t1.05:1\toffered\n"
-                     "112\tWR-112\tS\t7.05-10.0 GHz\t1.05:1\toffered\n"},
-        TFindCliCase{"CommaAndRange", {"8,5-9,6", "family=8"}, 0,
-                     "090\tWR-90\tA\t8.5-9.6 GHz\t1.02:1\toffered\n"
-                     "090\tWR-90\tS\t8.2-12.4 GHz\t1.05:1\toffered\n"
-                     "112\tWR-112\tS\t7.05-10.0 GHz\t1.05:1\toffered\n"},
-        TFindCliCase{"SpecialQuote", {"30", "family=8"}, 0,
-                     "028\tWR-28\tS\t26.5-40.0 GHz\t-\tspecial quote\n"
-                     "028\tWR-28\tA\t27.5-31.0 GHz\t-\tspecial quote\n"},
-        TFindCliCase{"NoMatch", {"500"}, 1, ""},
-        TFindCliCase{"NoMatchWithFamily", {"0.5", "family=0"}, 1, ""},
-        TFindCliCase{"ZeroIsNoFrequency", {"0"}, 2, ""},
-        TFindCliCase{"TextIsNoFrequency", {"ten"}, 2, ""},
-        TFindCliCase{"NegativeIsNoFrequency", {"-9"}, 2, ""},
-        TFindCliCase{"FamilyOutOfRange", {"9", "family=11"}, 2, ""},
-        TFindCliCase{"FamilyNotANumber", {"9", "family=x"}, 2, ""},
-        TFindCliCase{"UnknownChoice", {"9", "waveguide=090"}, 2, ""},
-        TFindCliCase{"NoFrequency", {}, 2, ""}),
+    ::testing::Values(TFindCliCase{"NoFamilyDashes",
+                                   {"9"},
+                                   0,
+                                   "090\tWR-90\tS\t8.2-12.4 GHz\t-\t-\n"
+                                   "090\tWR-90\tA\t8.5-9.6 GHz\t-\t-\n"
+                                   "112\tWR-112\tS\t7.05-10.0 GHz\t-\t-\n"},
+                      TFindCliCase{"FamilyVswrAndStatus",
+                                   {"9", "family=8"},
+                                   0,
+                                   "090\tWR-90\tA\t8.5-9.6 GHz\t1.02:1\toffered\n"
+                                   "090\tWR-90\tS\t8.2-12.4 GHz\t1.05:1\toffered\n"
+                                   "112\tWR-112\tS\t7.05-10.0 GHz\t1.05:1\toffered\n"},
+                      TFindCliCase{"CommaAndRange",
+                                   {"8,5-9,6", "family=8"},
+                                   0,
+                                   "090\tWR-90\tA\t8.5-9.6 GHz\t1.02:1\toffered\n"
+                                   "090\tWR-90\tS\t8.2-12.4 GHz\t1.05:1\toffered\n"
+                                   "112\tWR-112\tS\t7.05-10.0 GHz\t1.05:1\toffered\n"},
+                      TFindCliCase{"SpecialQuote",
+                                   {"30", "family=8"},
+                                   0,
+                                   "028\tWR-28\tS\t26.5-40.0 GHz\t-\tspecial quote\n"
+                                   "028\tWR-28\tA\t27.5-31.0 GHz\t-\tspecial quote\n"},
+                      TFindCliCase{"NoMatch", {"500"}, 1, ""},
+                      TFindCliCase{"NoMatchWithFamily", {"0.5", "family=0"}, 1, ""},
+                      TFindCliCase{"ZeroIsNoFrequency", {"0"}, 2, ""},
+                      TFindCliCase{"TextIsNoFrequency", {"ten"}, 2, ""},
+                      TFindCliCase{"NegativeIsNoFrequency", {"-9"}, 2, ""},
+                      TFindCliCase{"FamilyOutOfRange", {"9", "family=11"}, 2, ""},
+                      TFindCliCase{"FamilyNotANumber", {"9", "family=x"}, 2, ""},
+                      TFindCliCase{"UnknownChoice", {"9", "waveguide=090"}, 2, ""},
+                      TFindCliCase{"NoFrequency", {}, 2, ""}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(FindQuoteCli, FindEndsWithExitOneWhenATableCannotBeRead) {

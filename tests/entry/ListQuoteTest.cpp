@@ -137,7 +137,8 @@ TEST_F(ListQuoteTest, TheReportEndsWithTheTotalAndTheMessagesOfTheLines) {
                           "\r\ninformation: Please fill all options to continue.\r\n"),
               std::string::npos)
         << report;
-    EXPECT_EQ(QuoteTotalLine(total), "total\t1 lines\t" + Order.GetField(0, 2) + "\t0 lines to quote");
+    EXPECT_EQ(QuoteTotalLine(total),
+              "total\t1 lines\t" + Order.GetField(0, 2) + "\t0 lines to quote");
     // The lines' messages went to the report, not to the user.
     EXPECT_TRUE(Prompts.Messages.empty());
 }

@@ -134,12 +134,12 @@ private slots:
             QCOMPARE(Column(d.lvSizes, 1), (QStringList{QStringLiteral("8.5-9.6 GHz (A)"),
                                                         QStringLiteral("8.2-12.4 GHz (S)"),
                                                         QStringLiteral("7.05-10.0 GHz (S)")}));
-            QCOMPARE(Column(d.lvSizes, 2), (QStringList{QStringLiteral("1.02:1"),
-                                                        QStringLiteral("1.05:1"),
-                                                        QStringLiteral("-")}));
-            QCOMPARE(Column(d.lvSizes, 3), (QStringList{QStringLiteral("offered"),
-                                                        QStringLiteral("offered"),
-                                                        QStringLiteral("not offered")}));
+            QCOMPARE(Column(d.lvSizes, 2),
+                     (QStringList{QStringLiteral("1.02:1"), QStringLiteral("1.05:1"),
+                                  QStringLiteral("-")}));
+            QCOMPARE(Column(d.lvSizes, 3),
+                     (QStringList{QStringLiteral("offered"), QStringLiteral("offered"),
+                                  QStringLiteral("not offered")}));
             // Not offered: greyed and out of reach.
             QVERIFY(!(d.lvSizes->topLevelItem(2)->flags() & Qt::ItemIsEnabled));
             QCOMPARE(d.lvSizes->currentItem(), d.lvSizes->topLevelItem(0));
@@ -151,8 +151,8 @@ private slots:
         // As a click in the waveguide list: screen 1, WR-90 chosen, its choices filled.
         QCOMPARE(t.Main->Core().Screen, 1);
         QCOMPARE(ui.cbxWaveguide->ItemIndex(), t.Main->Core().WaveguideIndex);
-        QCOMPARE(t.Main->Core().WaveguideItems()[static_cast<std::size_t>(
-                     t.Main->Core().WaveguideIndex)][0],
+        QCOMPARE(t.Main->Core()
+                     .WaveguideItems()[static_cast<std::size_t>(t.Main->Core().WaveguideIndex)][0],
                  std::string("090"));
         QVERIFY(ui.cbxFlangeA->count() > 0);
         QVERIFY(t.Prompts.Messages.empty());
@@ -168,15 +168,13 @@ private slots:
             QCOMPARE(row->foreground(0).color(),
                      d.palette().color(QPalette::Disabled, QPalette::Text));
             const QRect cell = d.lvSizes->visualItemRect(row);
-            QTest::mouseClick(d.lvSizes->viewport(), Qt::LeftButton, Qt::NoModifier,
-                              cell.center());
+            QTest::mouseClick(d.lvSizes->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
             QTest::mouseDClick(d.lvSizes->viewport(), Qt::LeftButton, Qt::NoModifier,
                                cell.center());
         });
         menu->trigger();
         QCOMPARE(t.Prompts.Texts("information").size(), std::size_t{1});
-        QVERIFY(t.Prompts.Texts("information")[0].rfind("Waveguide size 028 is available", 0) ==
-                0);
+        QVERIFY(t.Prompts.Texts("information")[0].rfind("Waveguide size 028 is available", 0) == 0);
         QCOMPARE(t.Main->Core().WaveguideIndex, -1);
 
         // Closed without a choice: nothing changes.

@@ -123,7 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "3",
                   FamilyType::PressureWindow,
                   {"284 WR-284 S 2.6-3.95 GHz 1.05:1 offered",
-                   "340 WR-340 S 2.2-3.3 GHz 1.05:1 offered", "284 WR-284 B 2.9-3.1 GHz - offered"}},
+                   "340 WR-340 S 2.2-3.3 GHz 1.05:1 offered",
+                   "284 WR-284 B 2.9-3.1 GHz - offered"}},
         // The shortest length's breakpoint (12 in.), not the preset length's.
         TFindCase{"FlexibleTwistAtItsShortestLength",
                   "10,5",
