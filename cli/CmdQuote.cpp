@@ -4,6 +4,7 @@
 #include "catalogue/Files.h"
 #include "catalogue/TxtTable.h"
 #include "cli/Commands.h"
+#include "cli/CountingPrompts.h"
 #include "entry/ListQuote.h"
 #include "orders/OrderLines.h"
 #include "orders/OrderTotal.h"
@@ -54,8 +55,9 @@ int CmdQuoteWith(TCliContext& ctx, const TOrderPdfWriter& writePdf) {
         return CliExit::Usage;
     }
 
-    const std::vector<TQuoteResult> results =
-        QuoteList(orderLines, ParseQuoteList(bytes), ctx.Prompts);
+    // A table that could not be read ends the run with exit 1, after the good lines.
+    TCountingPrompts prompts(ctx.Prompts);
+    const std::vector<TQuoteResult> results = QuoteList(orderLines, ParseQuoteList(bytes), prompts);
     for (const TQuoteResult& result : results) {
         WriteLine(ctx.Out, QuoteReportLine(result));
     }
@@ -72,7 +74,7 @@ int CmdQuoteWith(TCliContext& ctx, const TOrderPdfWriter& writePdf) {
         writePdf(ctx.Args[2], orderLines);
     }
     WriteLine(ctx.Out, QuoteTotalLine(total));
-    return allAdded ? CliExit::Ok : CliExit::No;
+    return allAdded && prompts.Errors == 0 ? CliExit::Ok : CliExit::No;
 }
 
 int CmdQuote(TCliContext& ctx) {

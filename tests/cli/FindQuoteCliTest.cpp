@@ -189,6 +189,17 @@ TEST_F(FindQuoteCli, QuoteBadUsageAndUnreadableFilesExitTwoAndWriteNothing) {
     }
 }
 
+TEST_F(FindQuoteCli, QuoteEndsWithExitOneWhenAPriceTableCannotBeRead) {
+    ASSERT_EQ(std::remove(Path("Data/StraightSectionPrice.tbl").c_str()), 0);
+    Folder.Write("list.txt", "1 R187PA0125BSG\n");
+    const TRun r = Run({"quote", Path("list.txt"), Path("order.txt")});
+    EXPECT_EQ(r.Exit, 1);
+    EXPECT_EQ(r.Out.rfind("1\tadded\t1\tR187PA0125BSG\tN/A\tContact Brenmoor Rep.\n", 0), 0u)
+        << r.Out;
+    EXPECT_NE(r.Err.find("StraightSectionPrice.tbl"), std::string::npos) << r.Err;
+    EXPECT_TRUE(Folder.Exists("order.txt"));
+}
+
 TEST_F(FindQuoteCli, QuotePrintsTheFinalOrderThroughThePdfWriter) {
     Folder.Write("list.txt", "1 R187PA0125BSG\n");
     std::string printedTo;
