@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TFindCliCase{"FamilyNotANumber", {"9", "family=x"}, 2, ""},
                       TFindCliCase{"UnknownChoice", {"9", "waveguide=090"}, 2, ""},
                       TFindCliCase{"NoFrequency", {}, 2, ""}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 TEST_F(FindQuoteCli, FindEndsWithExitOneWhenATableCannotBeRead) {
     std::remove(Path("Data/WGVSWR.tbl").c_str());

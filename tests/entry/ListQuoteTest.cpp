@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"2|1|\xB5X"}},
         TListCase{"Windows1252StaysAsItIs", "1,\xB5X\n", {"1|1|\xB5X"}},
         TListCase{"NothingButAHeader", "Quantity Part\n", {}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 class ListQuoteTest : public ::testing::Test {
 protected:

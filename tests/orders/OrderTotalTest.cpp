@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1|$0.0050|Stock|A|a", "1|$0.0050|Stock|B|b"},
                    "Total: $0.01",
                    "0 lines to quote"}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 TEST(OrderTotalOverflow, ASumBeyondWhatMoneyHoldsIsRefused) {
     // Each price fits; their sum does not.
