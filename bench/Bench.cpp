@@ -242,13 +242,16 @@ void RegisterExports() {
 }
 
 // A customer's list of 1,000 lines: the families' parts and the conversion table's old
-// numbers in turn, so that lines are added, replaced and converted.
+// numbers in turn, so that lines are added, replaced and converted, every one quoted.
 std::string ThousandLineList() {
     TQuietPrompts prompts;
     const TFieldTable conversions = LoadFieldTable("Conversion.tbl", prompts);
     std::vector<std::string> parts;
     for (const TFamilyCase& f : kFamilies) {
-        parts.emplace_back(f.PartNumber);
+        // A pressure window's number is not one a list can name: it would not be quoted.
+        if (FamilyTypeOf(f.PartNumber, prompts) != FamilyType::Unknown) {
+            parts.emplace_back(f.PartNumber);
+        }
     }
     for (int r = 0; r < conversions.RowCount(); ++r) {
         parts.emplace_back(conversions.GetField(r, 1));

@@ -158,7 +158,8 @@ bool TQuoteResult::Added() const {
            Status == TQuoteStatus::Converted;
 }
 
-TQuoteResult QuoteListLine(TTxtTable& orderLines, const TListLine& line, TUserPrompts& prompts) {
+TQuoteResult QuoteListLine(TTxtTable& orderLines, const TListLine& line, TUserPrompts& prompts,
+                           const TConfigurator& started) {
     TQuoteResult result;
     result.Line = line.Line;
     result.Quantity = line.Quantity;
@@ -178,8 +179,7 @@ TQuoteResult QuoteListLine(TTxtTable& orderLines, const TListLine& line, TUserPr
         return result;
     }
 
-    TConfigurator wizard(prompts);
-    wizard.FormCreate(AppPath);
+    TConfigurator wizard(started);
     RunHandler(prompts, [&] { SetupFromPartNumber(wizard, part, prompts); });
     PressNextAndCreate(wizard, prompts);
     if (!HasComposedPart(wizard)) {
@@ -202,10 +202,16 @@ std::vector<TQuoteResult> QuoteList(TTxtTable& orderLines, const std::vector<TLi
                                     TUserPrompts& prompts) {
     const TUnitsKept units;
     const TTableReadScope tables;
+    // Started once: the program's tables are the same for every line of one event.
+    TConfigurator started(prompts);
+    started.FormCreate(AppPath);
+    const bool imperial = IsImperial;
     std::vector<TQuoteResult> results;
     results.reserve(lines.size());
     for (const TListLine& line : lines) {
-        results.push_back(QuoteListLine(orderLines, line, prompts));
+        // Each line's set-up switches units as its part number says; the next starts afresh.
+        IsImperial = imperial;
+        results.push_back(QuoteListLine(orderLines, line, prompts, started));
     }
     return results;
 }

@@ -8,6 +8,7 @@
 
 namespace cvn {
 
+class TConfigurator;
 class TTxtTable;
 class TUserPrompts;
 struct TOrderTotal;
@@ -47,13 +48,16 @@ struct TQuoteResult {
 
 // Adds one list line to the order as the order command does with a part number and a
 // quantity: an old part number that Conversion.tbl knows is replaced by its new one
-// first, then a fresh wizard is set up from it, Next and Create are pressed
-// (confirmations answered by prompts) and the composed part is added at the quantity.
-// A price table that holds text where a number belongs raises EConvertError.
-TQuoteResult QuoteListLine(TTxtTable& orderLines, const TListLine& line, TUserPrompts& prompts);
+// first, then a copy of started (a wizard just started, as the program starts it) is
+// set up from it, Next and Create are pressed (confirmations answered by prompts) and
+// the composed part is added at the quantity. A price table that holds text where a
+// number belongs raises EConvertError.
+TQuoteResult QuoteListLine(TTxtTable& orderLines, const TListLine& line, TUserPrompts& prompts,
+                           const TConfigurator& started);
 
-// Every line in turn, as one event: each table is read once for the whole list. The
-// unit system is left as it was.
+// Every line in turn, as one event: each table is read once for the whole list, and
+// each line starts from the wizard as the program starts it, in the unit system of its
+// settings. The unit system is left as it was.
 std::vector<TQuoteResult> QuoteList(TTxtTable& orderLines, const std::vector<TListLine>& lines,
                                     TUserPrompts& prompts);
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cvn {
@@ -155,6 +156,23 @@ TEST_F(FindQuoteCli, QuoteReportsEveryLineThenTheTotalAndWritesTheOrderOnce) {
     EXPECT_EQ(again.Out.rfind("1\treplaced\t3\tR187PA0125BSG\t$", 0), 0u) << again.Out;
     EXPECT_EQ(QtyPricePart(Folder.Read("order.txt")),
               (std::vector<std::string>{"3|R187PA0125BSG", "1|R090PA0120ASG"}));
+}
+
+TEST_F(FindQuoteCli, QuoteWritesTheOrderThatOrderCommandsOneByOneWrite) {
+    // Metric and inch parts in turn: each line starts from the program's own units.
+    const std::vector<std::pair<std::string, std::string>> parts = {
+        {"2", "R187MA0318BSG"},   {"1", "F090PA0120AS"},  {"3", "C090AASG"},
+        {"1", "E090MA100B100SG"}, {"4", "R187PA0125BSG"}, {"2", "R187MA0318BSG"}};
+    std::string list;
+    for (const auto& [qty, part] : parts) {
+        list += qty + ";" + part + "\n";
+        Run({"order", Path("one-by-one.txt"), qty, part});
+    }
+    Folder.Write("list.txt", list);
+    const TRun r = Run({"quote", Path("list.txt"), Path("quoted.txt")});
+    EXPECT_EQ(r.Exit, 0) << r.Err;
+    EXPECT_EQ(Folder.Read("quoted.txt"), Folder.Read("one-by-one.txt"));
+    EXPECT_GE(QtyPricePart(Folder.Read("quoted.txt")).size(), 4u);
 }
 
 TEST_F(FindQuoteCli, QuoteLeavesTheOrderFileAloneWhenNoLineWasAdded) {
