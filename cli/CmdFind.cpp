@@ -1,7 +1,6 @@
 // find: the sizes and bands whose frequency range covers a frequency, with what one
 // family says of them.
 
-#include "catalogue/Encoding.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/cvnLib.h"
 #include "cli/Commands.h"
