@@ -2,7 +2,9 @@
 
 #include "app/MainLinks.h"
 #include "app/Splash.h"
+#include "catalogue/TxtTable.h"
 #include "entry/ConvertDialog.h"
+#include "entry/ListQuote.h"
 #include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderWindow.h"
@@ -49,6 +51,9 @@ void TProgram::CreateWindows() {
         main->SetupFromPartNumber(part);
     };
     add(order);
+    order->QuoteListFile = [this](TTxtTable& lines, const std::string& file, std::string& report) {
+        return cvn::QuoteListFile(lines, file, Services.Prompts, report);
+    };
     main->frmOrder = order;
     auto* addOrder = new TfrmAddOrder(Services.Prompts);
     add(addOrder);

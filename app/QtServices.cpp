@@ -67,6 +67,18 @@ bool TDesktopLauncher::Open(const std::string& fileOrAddress) {
 
 namespace {
 
+// "Text file|*.txt|XML file|*.xml" becomes "Text file (*.txt)", "XML file (*.xml)".
+QStringList QtFilters(const std::string& filter) {
+    const QStringList parts = QStr(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        filters << (parts[i].contains(QLatin1Char('('))
+                        ? parts[i]
+                        : parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
+    }
+    return filters;
+}
+
 // The patterns of a filter entry, "Text File   (*.txt)" giving "*.txt".
 QString PatternsOf(const QString& filter) {
     const qsizetype open = filter.lastIndexOf(QLatin1Char('('));
@@ -96,16 +108,21 @@ int EntryOfFilter(const QStringList& filters, const QString& selected, int start
 
 } // namespace
 
+bool TQtFileDialogs::OpenFileName(const std::string& title, const std::string& filter,
+                                  std::string& fileName) {
+    const QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), QStr(title), QStr(fileName),
+                                     QtFilters(filter).join(QStringLiteral(";;")));
+    if (chosen.isEmpty()) {
+        return false;
+    }
+    fileName = CoreStr(chosen);
+    return true;
+}
+
 bool TQtFileDialogs::SaveFileName(const std::string& title, const std::string& filter,
                                   std::string& fileName, int& filterIndex) {
-    // "Text file|*.txt|XML file|*.xml" becomes "Text file (*.txt);;XML file (*.xml)".
-    const QStringList parts = QStr(filter).split(QLatin1Char('|'));
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        filters << (parts[i].contains(QLatin1Char('('))
-                        ? parts[i]
-                        : parts[i] + QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')'));
-    }
+    const QStringList filters = QtFilters(filter);
     const int startEntry = filterIndex;
     QString selected = filters.value(startEntry - 1);
     const QString chosen =

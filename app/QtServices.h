@@ -24,6 +24,8 @@ class TQtFileDialogs : public TFileDialogs {
 public:
     bool SaveFileName(const std::string& title, const std::string& filter, std::string& fileName,
                       int& filterIndex) override;
+    bool OpenFileName(const std::string& title, const std::string& filter,
+                      std::string& fileName) override;
 };
 
 class TSystemClock : public TClock {

@@ -11,12 +11,14 @@
 #include "bench/Floor.h"
 #include "bench/TableProbe.h"
 
+#include "catalogue/FieldTable.h"
 #include "catalogue/Files.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
 #include "catalogue/cvnLib.h"
 #include "check/CatalogueCheck.h"
+#include "entry/ListQuote.h"
 #include "entry/SetupFromPartNumber.h"
 #include "orders/OrderExport.h"
 #include "orders/PriceAndDelivery.h"
@@ -240,6 +242,37 @@ void RegisterExports() {
     }
 }
 
+// A customer's list of 1,000 lines: the families' parts and the conversion table's old
+// numbers in turn, so that lines are added, replaced and converted, every one quoted.
+std::string ThousandLineList() {
+    TQuietPrompts prompts;
+    const TFieldTable conversions = LoadFieldTable("Conversion.tbl", prompts);
+    std::vector<std::string> parts;
+    for (const TFamilyCase& f : kFamilies) {
+        // A pressure window's number is not one a list can name: it would not be quoted.
+        if (FamilyTypeOf(f.PartNumber, prompts) != FamilyType::Unknown) {
+            parts.emplace_back(f.PartNumber);
+        }
+    }
+    for (int r = 0; r < conversions.RowCount(); ++r) {
+        parts.emplace_back(conversions.GetField(r, 1));
+    }
+    std::string list = "Qty,Part\r\n";
+    for (std::size_t i = 0; i < 1000; ++i) {
+        list += std::to_string(i % 50 + 1) + "," + parts[i % parts.size()] + "\r\n";
+    }
+    return list;
+}
+
+void RegisterQuote() {
+    const auto lines = std::make_shared<std::vector<TListLine>>(ParseQuoteList(ThousandLineList()));
+    auto prompts = std::make_shared<TQuietPrompts>();
+    Register("quote/list-1000/lines", [lines, prompts] {
+        TTxtTable order;
+        benchmark::DoNotOptimize(QuoteList(order, *lines, *prompts));
+    });
+}
+
 } // namespace
 
 } // namespace cvn::bench
@@ -255,5 +288,6 @@ int main(int argc, char** argv) {
     RegisterSetupsAndPrices();
     RegisterCheck();
     RegisterExports();
+    RegisterQuote();
     return RunBenchmarks(*args);
 }

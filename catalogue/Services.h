@@ -15,7 +15,7 @@ public:
     virtual bool Open(const std::string& fileOrAddress) = 0;
 };
 
-// The platform's save-file dialog.
+// The platform's save-file and open-file dialogs.
 class TFileDialogs {
 public:
     virtual ~TFileDialogs() = default;
@@ -23,6 +23,9 @@ public:
     // when the user cancelled; otherwise fileName holds the chosen name.
     virtual bool SaveFileName(const std::string& title, const std::string& filter,
                               std::string& fileName, int& filterIndex) = 0;
+    // The open-file dialog, with a filter as above. False when the user cancelled.
+    virtual bool OpenFileName(const std::string& title, const std::string& filter,
+                              std::string& fileName) = 0;
 };
 
 class TClock {

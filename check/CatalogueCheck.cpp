@@ -5,6 +5,7 @@
 #include "catalogue/FieldTable.h"
 #include "catalogue/Files.h"
 #include "catalogue/Fixed.h"
+#include "catalogue/FrequencyRange.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TableColumns.h"
@@ -311,6 +312,9 @@ private:
                      " fields; the VSWR is appended as the fourth");
             Need(freq.GetField(r, FrequencyColumn::Band).size() == 1, "Frequency.tbl", r,
                  "band is not one character");
+            const std::string range = freq.GetField(r, FrequencyColumn::Range);
+            Need(ParseFrequencyRange(range).has_value(), "Frequency.tbl", r,
+                 "range '" + range + "' cannot be read as \"a-b GHz\"");
         }
         const TTxtTable& wgvswr = T("WGVSWR.tbl");
         for (int r = 0; r < wgvswr.RowCount(); ++r) {

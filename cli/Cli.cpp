@@ -30,6 +30,9 @@ const char* const kUsage =
     "  export FORMAT ORDERFILE OUTFILE  FORMAT sheet, text, xml or sitelist\n"
     "  order [--answer continue|swap|cancel] ORDERFILE QTY PART [CHOICE...]\n"
     "                                   set up from PART, Next, Create, add QTY to ORDERFILE\n"
+    "  find FREQ [family=N]             sizes and bands whose range covers FREQ GHz\n"
+    "  quote LISTFILE ORDERFILE [PDFFILE]\n"
+    "                                   add a list of QTY PART lines to ORDERFILE\n"
     "  check                            check the catalogue as a whole\n"
     "  pdf specs PART OUTFILE           the spec sheet of PART as a PDF file\n"
     "  pdf order ORDERFILE OUTFILE      the printed order as a PDF file\n"
@@ -47,6 +50,7 @@ const std::map<std::string, TCommand>& Commands() {
         {"family", CmdFamily},       {"fields", CmdFields}, {"check", CmdCheck},
         {"price", CmdPrice},         {"export", CmdExport}, {"convert", CmdConvert},
         {"configure", CmdConfigure}, {"setup", CmdSetup},   {"order", CmdOrder},
+        {"find", CmdFind},           {"quote", CmdQuote},
     };
     return commands;
 }
@@ -84,10 +88,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << kUsage;
         return CliExit::Usage;
     }
-    auto found = Commands().find(args[i]);
-    if (found == Commands().end()) {
-        found = extraCommands.find(args[i]);
-        if (found == extraCommands.end()) {
+    // The program's own version of a command (one with the printouts) comes first.
+    auto found = extraCommands.find(args[i]);
+    if (found == extraCommands.end()) {
+        found = Commands().find(args[i]);
+        if (found == Commands().end()) {
             err << "unknown command: " << args[i] << '\n' << kUsage;
             return CliExit::Usage;
         }

@@ -10,10 +10,10 @@
 #include "cli/Commands.h"
 #include "cli/ConfigureOutput.h"
 #include "cli/StderrPrompts.h"
+#include "entry/AddToOrder.h"
 #include "entry/QuickBuilder.h"
 #include "entry/SetupFromPartNumber.h"
 #include "orders/OrderLines.h"
-#include "orders/PriceAndDelivery.h"
 #include "wizard/Configurator.h"
 
 #include <ostream>
@@ -38,12 +38,8 @@ int CmdOrder(TCliContext& ctx) {
     }
     const std::string& orderFile = choices.Operands[0];
 
-    // A missing file is an empty order; one that is there but cannot be read is not.
     TTxtTable orderLines;
-    std::string errorText;
-    if ((FileExists(orderFile) || DirectoryExists(orderFile)) &&
-        !ReadOrderFile(orderFile, orderLines, errorText)) {
-        ctx.Prompts.Error(LoadErrorMessage(orderFile, errorText));
+    if (!LoadOrderArgument(ctx, orderFile, orderLines)) {
         return CliExit::Usage;
     }
 
@@ -56,17 +52,10 @@ int CmdOrder(TCliContext& ctx) {
         return CliExit::Usage;
     }
     PressNextAndCreate(wizard, prompts);
-    if (wizard.PartNumber.empty() || !wizard.AddOrderEnabled) {
+    if (!HasComposedPart(wizard)) {
         return CliExit::No;
     }
-
-    // What Add to Order / Check Pricing and the dialog's Add do.
-    TOrder order;
-    order.Quantity = quantity;
-    order.PartNumber = wizard.PartNumber;
-    order.Description = wizard.DescribeConfiguration();
-    const TPriceTexts texts = PriceAndDeliveryTexts(order.PartNumber, quantity, prompts);
-    const int line = AddOrderLine(orderLines, order, std::to_string(quantity), texts);
+    const int line = AddComposedPart(orderLines, wizard, quantity, prompts);
     WriteOrderFile(orderLines, orderFile);
 
     std::string fields = orderLines.GetField(line, OrderColumn::Quantity);

@@ -7,6 +7,7 @@
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/UserPrompts.h"
+#include "cli/Commands.h"
 #include "cli/ConfigureOutput.h"
 #include "entry/QuickBuilder.h"
 #include "entry/SetupFromPartNumber.h"
@@ -89,6 +90,13 @@ int CmdPdf(TCliContext& ctx) {
         ctx.Prompts.Error(e.what());
         return CliExit::Usage;
     }
+}
+
+int CmdQuotePdf(TCliContext& ctx) {
+    return CmdQuoteWith(ctx, [](const std::string& fileName, const TTxtTable& orderLines) {
+        const auto gui = StartGui();
+        WriteOrderPdf(fileName, orderLines);
+    });
 }
 
 } // namespace cvn

@@ -8,4 +8,7 @@ namespace cvn {
 // drawn with Qt on its offscreen platform, so no display is needed.
 int CmdPdf(TCliContext& ctx);
 
+// quote LISTFILE ORDERFILE [PDFFILE], with the printed order written as pdf order does.
+int CmdQuotePdf(TCliContext& ctx);
+
 } // namespace cvn

@@ -10,13 +10,6 @@ void StartConfigurator(TConfigurator& wizard) {
     wizard.FormCreate(AppPath);
 }
 
-void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts) {
-    RunHandler(prompts, [&] { wizard.btnNextClick(); });
-    if (wizard.Screen == 2) {
-        RunHandler(prompts, [&] { wizard.btnCreateClick(); });
-    }
-}
-
 int PressNextCreateAndPrint(TConfigurator& wizard, TCliContext& ctx) {
     PressNextAndCreate(wizard, ctx.Prompts);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/Cli.h"
+#include "entry/AddToOrder.h"
 
 namespace cvn {
 
@@ -11,10 +12,6 @@ class TConfigurator;
 // line never closes it: closing writes Corvane.ini and the site list, which only the
 // program itself writes, at its end.
 void StartConfigurator(TConfigurator& wizard);
-
-// Presses Next and, when screen 2 is reached, Create; the wizard's prompts answer
-// any confirmation.
-void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts);
 
 // Presses Next and, when screen 2 is reached, Create (the wizard's prompts answer any
 // confirmation); then prints the part-number, frequency, spec and description lines.

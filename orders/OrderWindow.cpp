@@ -11,8 +11,11 @@
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderExport.h"
 #include "orders/OrderLines.h"
+#include "orders/OrderTotal.h"
+#include "orders/QuoteReportWindow.h"
 #include "printing/QtPrintJobs.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -101,7 +104,7 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
 
     grdOrder = new TImpGrid(6, 2, this);
     grdOrder->setObjectName(QStringLiteral("grdOrder"));
-    grdOrder->setGeometry(8, 48, 577, 361);
+    grdOrder->setGeometry(8, 48, 577, 337);
     grdOrder->SetHeaderCol({QString(), QStringLiteral(" Quantity"), QStringLiteral(" Price "),
                             QStringLiteral(" Delivery Time"), QStringLiteral(" Part Number"),
                             QStringLiteral(" Description")});
@@ -129,7 +132,12 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     btnSave = PlaceButton(this, "btnSave", QStringLiteral("&Save As..."), x, 187, 99);
     btnEditPartNumber =
         PlaceButton(this, "btnEditPartNumber", QStringLiteral("&Edit Part Number"), x, 233, 99);
+    btnAddFromList =
+        PlaceButton(this, "btnAddFromList", QStringLiteral("Add from &List\u2026"), x, 264, 99);
     btnReturn = PlaceButton(this, "btnReturn", QStringLiteral("C&lose"), x, 384, 99);
+    lblTotal = Place<QLabel>(this, "lblTotal", 8, 391, 283, 18);
+    lblToQuote = Place<QLabel>(this, "lblToQuote", 302, 391, 283, 18);
+    lblToQuote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     connect(grdOrder, &QTableWidget::currentCellChanged, this,
             [this](int row) { grdOrderSelectCell(row); });
@@ -139,6 +147,7 @@ TfrmOrder::TfrmOrder(TServices services, QWidget* parent)
     connect(btnSave, &QPushButton::clicked, this, &TfrmOrder::btnSaveClick);
     connect(btnPrint, &QPushButton::clicked, this, &TfrmOrder::btnPrintClick);
     connect(btnEditPartNumber, &QPushButton::clicked, this, &TfrmOrder::btnEditPartNumberClick);
+    connect(btnAddFromList, &QPushButton::clicked, this, &TfrmOrder::btnAddFromListClick);
     connect(btnReturn, &QPushButton::clicked, this, &TfrmOrder::btnReturnClick);
 }
 
@@ -174,6 +183,7 @@ void TfrmOrder::FillGrid() {
     }
     ShowSelection();
     FitGrid();
+    ShowTotal();
 }
 
 void TfrmOrder::FitGrid() {
@@ -200,6 +210,18 @@ void TfrmOrder::FitGrid() {
             grdOrder->setRowHeight(row, height);
         }
     }
+}
+
+void TfrmOrder::ShowTotal() {
+    lblTotal->clear();
+    lblToQuote->clear();
+    Handle([&] {
+        const TOrderTotal total = OrderTotal(*OrderLines);
+        lblTotal->setText(QStr(TotalText(total)));
+        if (total.ToQuote > 0) {
+            lblToQuote->setText(QStr(ToQuoteText(total)));
+        }
+    });
 }
 
 void TfrmOrder::ShowSelection() {
@@ -309,6 +331,27 @@ void TfrmOrder::btnEditPartNumberClick() {
         SetupFromPartNumber(order.PartNumber);
     }
     accept();
+}
+
+void TfrmOrder::btnAddFromListClick() {
+    if (!OrderLines || !QuoteListFile) {
+        return;
+    }
+    std::string fileName;
+    if (!Services.FileDialogs.OpenFileName("Add from List", QuoteListFilter, fileName)) {
+        return;
+    }
+    std::string report;
+    bool quoted = false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Handle([&] { quoted = QuoteListFile(*OrderLines, fileName, report); });
+    QApplication::restoreOverrideCursor();
+    if (quoted) {
+        TfrmQuoteReport window(report, this);
+        window.exec();
+    }
+    FillGrid();
+    ShowCountAndEditState();
 }
 
 void TfrmOrder::btnReturnClick() {

@@ -38,6 +38,10 @@ public:
     // Set by the program entry.
     TfrmAddOrder* frmAddOrder = nullptr;
     std::function<void(const std::string&)> SetupFromPartNumber;
+    // Add from List: quotes a list file onto the order and gives the report; false when
+    // the file could not be read (the user was told).
+    std::function<bool(TTxtTable& orderLines, const std::string& listFile, std::string& report)>
+        QuoteListFile;
 
     QLabel* imgIcon;
     QLabel* lblHeading;
@@ -49,6 +53,9 @@ public:
     QPushButton* btnPrint;
     QPushButton* btnSave;
     QPushButton* btnEditPartNumber;
+    QPushButton* btnAddFromList;
+    QLabel* lblTotal;   // "Total: $SUM" of the priced lines
+    QLabel* lblToQuote; // "N lines to quote", when there are any
     QPushButton* btnReturn;
 
     // Asked before printing; tests answer it themselves.
@@ -71,6 +78,7 @@ public slots:
     void btnPrintClick();
     void btnSaveClick();
     void btnEditPartNumberClick();
+    void btnAddFromListClick();
     void btnReturnClick();
 
 protected:
@@ -84,6 +92,7 @@ private:
     void FitGrid();
     void ShowSelection();
     void ShowCountAndEditState();
+    void ShowTotal();
     bool Handle(const std::function<void()>& handler);
 
     TServices Services;

@@ -14,9 +14,6 @@ namespace cvn {
 
 namespace {
 
-const char* const kContactRep = "Contact Brenmoor Rep.";
-const char* const kNotAvailable = "N/A";
-
 // Sums and products of money are taken wide and narrowed once, so that a table or a
 // quantity too large for the money type is reported instead of wrapping around.
 // (__extension__: the 128-bit type is the compiler's own.)

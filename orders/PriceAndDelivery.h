@@ -23,6 +23,10 @@ struct TPriceAndDelivery {
 // raises EConvertError.
 TPriceAndDelivery LookupPrice(const std::string& partNumber, int familyType, TUserPrompts& prompts);
 
+// The texts that stand where the tables give no price or no delivery.
+inline constexpr const char* kNotAvailable = "N/A";
+inline constexpr const char* kContactRep = "Contact Brenmoor Rep.";
+
 // The texts the Add to Order dialog shows.
 struct TPriceTexts {
     std::string Price;    // the line total ("$1,234.50") or "N/A"

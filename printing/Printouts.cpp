@@ -5,6 +5,7 @@
 #include "catalogue/TextUtils.h"
 #include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
+#include "orders/OrderTotal.h"
 #include "printing/NullSurface.h"
 
 #include <stdexcept>
@@ -127,7 +128,19 @@ int PrintOrder(TCVPrint& printer, const TTxtTable& orderLines, int pageCount) {
             y = 175;
         }
     }
+    PrintOrderTotal(printer, y, OrderTotal(orderLines));
     return page;
+}
+
+void PrintOrderTotal(TCVPrint& printer, int top, const TOrderTotal& total) {
+    // One line in the font of the page's lines: the sum under the prices, what is left
+    // to quote under the delivery times. Ten lines leave room for it above the footer.
+    const int bottom = top + 20;
+    using namespace DrawTextFlags;
+    printer.DrawTextBox({50, top, 225, bottom}, TotalText(total), Right | SingleLine);
+    if (total.ToQuote > 0) {
+        printer.DrawTextBox({250, top, 525, bottom}, ToQuoteText(total), Left | SingleLine);
+    }
 }
 
 int PrintOrderLine(TCVPrint& printer, int top, const std::string& orderLine) {

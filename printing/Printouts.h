@@ -8,6 +8,8 @@
 
 namespace cvn {
 
+struct TOrderTotal;
+
 // The two printed documents, laid out on a page 850 layout units wide (1100 tall on
 // letter paper) and drawn through printer, which must have its surface and scales
 // set. Fonts, pen and style carry from one step to the next on the surface.
@@ -25,9 +27,12 @@ void DrawOrderHeader(TCVPrint& printer, const std::string& title, const std::str
 // The one-page spec sheet; any number of rows, never a page break.
 void PrintSpecs(TCVPrint& printer, const TSpecs& specs, const TTxtTable& specRows);
 
-// The order, ten lines a page; a new page is asked of the surface only when pageCount
-// is not 0 (0 is the counting pass). Returns the number of pages drawn.
+// The order, ten lines a page, ending with its total after the last line; a new page
+// is asked of the surface only when pageCount is not 0 (0 is the counting pass).
+// Returns the number of pages drawn.
 int PrintOrder(TCVPrint& printer, const TTxtTable& orderLines, int pageCount);
+// The order's total as one line whose top is top, in the current font.
+void PrintOrderTotal(TCVPrint& printer, int top, const TOrderTotal& total);
 // One order line in its five boxes, each clipped 75 units below top; returns the
 // boxes' bottom.
 int PrintOrderLine(TCVPrint& printer, int top, const std::string& orderLine);

@@ -86,3 +86,8 @@ json.dump(runs[0], open(sys.argv[1], "w"))' "$BUILD/$cat.json" "$BUILD/$cat-core
 done
 echo
 python3 "$ROOT/scripts/bench_table.py" "$BUILD/cat1.json" "$BUILD/cat20.json"
+echo
+for cat in cat1 cat20; do
+    echo "A 1,000-line list on $cat:"
+    python3 "$ROOT/bench/quote_list.py" "$CLI" "$BUILD/$cat"
+done

@@ -41,7 +41,7 @@ def target(name, large):
         return ("<=150 ms", lambda t, r: t <= 150 * MS)
     if kind == "preview":
         return ("<=40 ms", lambda t, r: t <= 40 * MS)
-    if name == "print/order-1000/pdf":
+    if name in ("print/order-1000/pdf", "quote/list-1000/lines"):
         return ("<=2 s", lambda t, r: t <= 2000 * MS)
     return ("-", None)
 

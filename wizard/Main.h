@@ -87,6 +87,7 @@ public slots:
     void mnuExitClick();
     void mnuCreateClick();
     void mnuConvertClick();
+    void mnuFindSizeClick();
     void btnViewOrderClick();
     void btnAddOrderClick();
     void btnViewSpecsClick();
@@ -126,6 +127,7 @@ private:
     QMenu* mnuOptions;
     QAction* mnuConvert;
     QAction* mnuCreate;
+    QAction* mnuFindSize;
     QAction* mnuResetSettings;
     QAction* mnuViewOrder;
     QAction* mnuUpdate;

@@ -138,6 +138,8 @@ void TfrmMain::BuildMenu() {
                                        &TfrmMain::mnuConvertClick);
     mnuCreate = mnuOptions->addAction(QStringLiteral("C&reate From Part Number"), this,
                                       &TfrmMain::mnuCreateClick);
+    mnuFindSize = mnuOptions->addAction(QStringLiteral("Find Size by &Frequency\u2026"), this,
+                                        &TfrmMain::mnuFindSizeClick);
     mnuOptions->addSeparator();
     mnuResetSettings = mnuOptions->addAction(QStringLiteral("Reset &Settings"), this,
                                              &TfrmMain::mnuResetSettingsClick);
@@ -162,13 +164,14 @@ void TfrmMain::BuildMenu() {
     mnuHelpMenu->addSeparator();
     mnuAbout = mnuHelpMenu->addAction(QStringLiteral("&About"), this, &TfrmMain::mnuAboutClick);
 
-    for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuResetSettings, mnuViewOrder,
-                            mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
+    for (QAction* action : {mnuExit, mnuConvert, mnuCreate, mnuFindSize, mnuResetSettings,
+                            mnuViewOrder, mnuUpdate, mnuImperial, mnuMetric, mnuHelp, mnuAbout}) {
         action->setMenuRole(QAction::NoRole);
     }
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuConvert->setObjectName(QStringLiteral("mnuConvert"));
     mnuCreate->setObjectName(QStringLiteral("mnuCreate"));
+    mnuFindSize->setObjectName(QStringLiteral("mnuFindSize"));
     mnuResetSettings->setObjectName(QStringLiteral("mnuResetSettings"));
     mnuViewOrder->setObjectName(QStringLiteral("mnuViewOrder"));
     mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));

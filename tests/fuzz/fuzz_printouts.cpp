@@ -2,14 +2,17 @@
 // what it is asked to draw: the counting pass and the printed pass agree on the pages,
 // the order takes ten lines a page, every field of every line gets its box, and the
 // spec sheet stays on one page with each row's label and value.
+#include "catalogue/Errors.h"
 #include "catalogue/TableColumns.h"
 #include "catalogue/TxtTable.h"
+#include "orders/OrderTotal.h"
 #include "printing/CVPrint.h"
 #include "printing/Printouts.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -96,7 +99,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     specs.FlangeBImage = input.ConsumeRandomLengthString(30);
 
     const int n = orderLines.RowCount();
-    const int counted = CountOrderPages(orderLines, scaleX, scaleY);
+    std::optional<TOrderTotal> total;
+    try {
+        total = OrderTotal(orderLines);
+    } catch (const EConvertError&) {
+        // Prices beyond what money holds: the printout refuses them, as pricing does.
+        bool refused = false;
+        try {
+            CountOrderPages(orderLines, scaleX, scaleY);
+        } catch (const EConvertError&) {
+            refused = true;
+        }
+        if (!refused) {
+            fuzz::Fail("an order whose total overflows was printed");
+        }
+    }
+    const int counted = total ? CountOrderPages(orderLines, scaleX, scaleY) : 1;
     if (counted != (n == 0 ? 1 : (n + 9) / 10)) {
         fuzz::Fail("the order does not take ten lines a page");
     }
@@ -105,12 +123,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     printer.SetCanvas(order);
     printer.ScaleX = scaleX;
     printer.ScaleY = scaleY;
-    if (PrintOrder(printer, orderLines, counted) != counted || order.Pages != counted) {
-        fuzz::Fail("the printed order and its count disagree on the pages");
-    }
-    const int fields = OrderColumn::Description - OrderColumn::Quantity + 1;
-    if (order.TextBoxes != fields * n) {
-        fuzz::Fail("an order line lost one of its boxes");
+    if (total) {
+        if (PrintOrder(printer, orderLines, counted) != counted || order.Pages != counted) {
+            fuzz::Fail("the printed order and its count disagree on the pages");
+        }
+        // Each line's boxes, then the total and, when some are left, the lines to quote.
+        const int fields = OrderColumn::Description - OrderColumn::Quantity + 1;
+        if (order.TextBoxes != fields * n + 1 + (total->ToQuote > 0 ? 1 : 0)) {
+            fuzz::Fail("an order line lost one of its boxes");
+        }
     }
 
     TRecordingSurface sheet(input);

@@ -1,4 +1,5 @@
 #include "printing/Printouts.h"
+#include "catalogue/Fixed.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
@@ -262,6 +263,40 @@ TEST_F(Printout, OrderLineFieldsGoToTheirClippedBoxes) {
         EXPECT_EQ(drawn[i].Rect.Top, 260);
         EXPECT_EQ(drawn[i].Rect.Bottom, 335);
         EXPECT_EQ(drawn[i].Flags, boxes[i].Flags);
+    }
+}
+
+TEST_F(Printout, TheOrderEndsWithItsTotalAfterTheLastLineInThePagesLineFont) {
+    struct {
+        int Lines;
+        int Top;
+        int Page;
+        int FontHeight;
+    } const cases[] = {{0, 175, 1, 15}, {3, 430, 1, 15}, {10, 1025, 1, 15}, {12, 345, 2, 16}};
+    for (const auto& c : cases) {
+        TTxtTable order = OrderOf(c.Lines);
+        order.Lines.push_back("1|N/A|Contact Brenmoor Rep.|X|x");
+        order.Lines.erase(order.Lines.begin()); // the same count, one of them not priced
+        TRecordingSurface pages;
+        Printer.SetCanvas(pages);
+        const int pageCount = CountOrderPages(order, 1.0, 1.0);
+        PrintOrder(Printer, order, pageCount);
+        // 2 + 3 + ... + n hundred dollars: the first line gave way to the unpriced one.
+        const int hundreds = c.Lines * (c.Lines + 1) / 2 - 1;
+        const std::string sum =
+            "Total: " + TFixed::FromInt(c.Lines == 0 ? 0 : hundreds * 100).FormatMoney();
+        const auto total = pages.TextsOf(sum);
+        ASSERT_EQ(total.size(), 1u) << c.Lines;
+        EXPECT_EQ(total[0].Kind, TKind::TextBox);
+        EXPECT_EQ(total[0].Rect.Top, c.Top) << c.Lines;
+        EXPECT_LE(total[0].Rect.Bottom, 1050) << "above the footer rule";
+        EXPECT_EQ(total[0].Rect.Right, 225) << "under the prices";
+        EXPECT_EQ(total[0].Page, c.Page);
+        EXPECT_EQ(pageCount, c.Page) << "the total takes no page of its own";
+        EXPECT_EQ(total[0].Font.Height, c.FontHeight);
+        EXPECT_EQ(total[0].Font.Name, "Arial");
+        EXPECT_FALSE(total[0].Font.Bold);
+        EXPECT_EQ(pages.TextsOf("1 lines to quote").size(), c.Lines == 0 ? 0u : 1u);
     }
 }
 

@@ -8,8 +8,9 @@
 
 namespace cvn::test {
 
-// The save dialog answers with the next scripted name and filter entry; with none left
-// it is cancelled. The filter lists it was shown are kept.
+// The save dialog answers with the next scripted name and filter entry, the open dialog
+// with the next scripted name; with none left either is cancelled. The filter lists the
+// save dialog was shown are kept.
 class TScriptedFileDialogs : public TFileDialogs {
 public:
     struct TAnswer {
@@ -28,6 +29,16 @@ public:
         fileName = Answers.front().FileName;
         filterIndex = Answers.front().Entry;
         Answers.pop_front();
+        return true;
+    }
+
+    std::deque<std::string> OpenAnswers;
+    bool OpenFileName(const std::string&, const std::string&, std::string& fileName) override {
+        if (OpenAnswers.empty()) {
+            return false;
+        }
+        fileName = OpenAnswers.front();
+        OpenAnswers.pop_front();
         return true;
     }
 };

@@ -1,0 +1,185 @@
+// Finding a size by frequency on the sample catalogue and on edited copies of it.
+
+#include "wizard/SizeFinder.h"
+#include "catalogue/cvnLib.h"
+#include "tests/support/ScriptedPrompts.h"
+#include "tests/support/TempFolder.h"
+#include "wizard/Configurator.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace cvn {
+namespace {
+
+// Each match as "CODE WR BAND RANGE VSWR STATUS", VSWR "-" for none.
+std::vector<std::string> Lines(const std::vector<TSizeMatch>& matches) {
+    std::vector<std::string> lines;
+    for (const TSizeMatch& m : matches) {
+        lines.push_back(m.Code + " " + m.WR + " " + m.Band + " " + m.Range + " " +
+                        (m.Vswr.empty() ? "-" : m.Vswr) + " " + SizeStatusText(m.Status));
+    }
+    return lines;
+}
+
+class SizeFinderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Folder.CopySample("Data");
+        Folder.CopySample("Images");
+        Wizard.FormCreate(Folder.Path());
+    }
+    std::vector<std::string> Find(const std::string& frequency, int family,
+                                  const TFindPreferences& preferred = {}) {
+        const auto span = ParseFrequencyQuery(frequency);
+        EXPECT_TRUE(span.has_value()) << frequency;
+        return span ? Lines(FindSizes(*span, family, Wizard, Prompts, preferred))
+                    : std::vector<std::string>{};
+    }
+    // Replaces the lines of a table that start with prefix by replacement (none: removed).
+    void Edit(const std::string& table, const std::string& prefix,
+              const std::vector<std::string>& replacement) {
+        std::string text = Folder.Read("Data/" + table);
+        std::string out;
+        bool replaced = false;
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t end = text.find("\r\n", start);
+            end = end == std::string::npos ? text.size() : end + 2;
+            const std::string line = text.substr(start, end - start);
+            if (line.rfind(prefix, 0) == 0) {
+                if (!replaced) {
+                    for (const std::string& r : replacement) {
+                        out += r + "\r\n";
+                    }
+                }
+                replaced = true;
+            } else {
+                out += line;
+            }
+            start = end;
+        }
+        ASSERT_TRUE(replaced) << prefix;
+        Folder.Write("Data/" + table, out);
+    }
+
+    test::TTempFolder Folder;
+    test::TScriptedPrompts Prompts;
+    TConfigurator Wizard{Prompts};
+};
+
+struct TFindCase {
+    const char* Name;
+    std::string Frequency;
+    int Family;
+    std::vector<std::string> Expected;
+};
+
+class SizeFinderSample : public SizeFinderTest, public ::testing::WithParamInterface<TFindCase> {};
+
+TEST_P(SizeFinderSample, ListsTheCoveringRowsWithTheFamilysVswrAndStatusInVswrOrder) {
+    EXPECT_EQ(Find(GetParam().Frequency, GetParam().Family), GetParam().Expected);
+    EXPECT_TRUE(Prompts.Messages.empty()) << Prompts.Messages.front().Text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sample, SizeFinderSample,
+    ::testing::Values(
+        // Without a family: table order within a code.
+        TFindCase{"NoFamily",
+                  "9",
+                  -1,
+                  {"090 WR-90 S 8.2-12.4 GHz - -", "090 WR-90 A 8.5-9.6 GHz - -",
+                   "112 WR-112 S 7.05-10.0 GHz - -"}},
+        TFindCase{"StraightLowestVswrFirst",
+                  "9",
+                  FamilyType::Straight,
+                  {"090 WR-90 A 8.5-9.6 GHz 1.02:1 offered",
+                   "090 WR-90 S 8.2-12.4 GHz 1.05:1 offered",
+                   "112 WR-112 S 7.05-10.0 GHz 1.05:1 offered"}},
+        // Both ends of a range must lie in the band: 9.3-10.0 does not take 8.5-9.6.
+        TFindCase{"RangeNeedsBothEnds",
+                  "8,5-9,6",
+                  FamilyType::Coax,
+                  {"090 WR-90 A 8.5-9.6 GHz 1.15:1 offered",
+                   "090 WR-90 S 8.2-12.4 GHz 1.25:1 offered",
+                   "112 WR-112 S 7.05-10.0 GHz 1.25:1 offered"}},
+        TFindCase{"BandEndsAreIncluded",
+                  "12.4",
+                  FamilyType::Straight,
+                  {"075 WR-75 A 10.7-12.75 GHz 1.02:1 offered",
+                   "062 WR-62 S 12.4-18.0 GHz 1.05:1 offered",
+                   "075 WR-75 S 10.0-15.0 GHz 1.05:1 offered",
+                   "090 WR-90 S 8.2-12.4 GHz 1.05:1 offered"}},
+        TFindCase{"SpecialQuoteHasNoVswr",
+                  "30",
+                  FamilyType::Straight,
+                  {"028 WR-28 S 26.5-40.0 GHz - special quote",
+                   "028 WR-28 A 27.5-31.0 GHz - special quote"}},
+        // Windows are catalogued for the full band only.
+        TFindCase{"PressureWindowOnlyFullBand",
+                  "3",
+                  FamilyType::PressureWindow,
+                  {"284 WR-284 S 2.6-3.95 GHz 1.05:1 offered",
+                   "340 WR-340 S 2.2-3.3 GHz 1.05:1 offered",
+                   "284 WR-284 B 2.9-3.1 GHz - offered"}},
+        // The shortest length's breakpoint (12 in.), not the preset length's.
+        TFindCase{"FlexibleTwistAtItsShortestLength",
+                  "10,5",
+                  FamilyType::FlexTwist,
+                  {"075 WR-75 S 10.0-15.0 GHz 1.15:1 offered",
+                   "090 WR-90 S 8.2-12.4 GHz 1.15:1 offered"}},
+        TFindCase{"NothingCovers", "500", FamilyType::Straight, {}}),
+    [](const auto& row) { return std::string(row.param.Name); });
+
+TEST_F(SizeFinderTest, TheChosenCoaxTypeAndLengthAreUsedWhereTheSizeOffersThem) {
+    // A coax type the size has with other figures than the first type.
+    Edit("CoaxVSWR.tbl", "090|A|N|", {"090|A|N|1.40:1"});
+    EXPECT_EQ(Find("9", FamilyType::Coax, {"N", ""}).back(),
+              "090 WR-90 A 8.5-9.6 GHz 1.40:1 offered");
+    EXPECT_EQ(Find("9", FamilyType::Coax).front(), "090 WR-90 A 8.5-9.6 GHz 1.15:1 offered");
+    // 36 in. lies under the 36 in. breakpoint of WR-75.
+    EXPECT_EQ(Find("10,5", FamilyType::FlexTwist, {"", "36.0"}).front(),
+              "075 WR-75 S 10.0-15.0 GHz 1.25:1 offered");
+}
+
+TEST_F(SizeFinderTest, AnUnreadableRangeIsLeftOutAndASizeWithoutDataIsNotOffered) {
+    Edit("Frequency.tbl", "090|A|", {"090|A|8.5 to 9.6 GHz"});
+    Edit("WGVSWR.tbl", "R|112|", {});
+    EXPECT_EQ(Find("9", FamilyType::Straight),
+              (std::vector<std::string>{"090 WR-90 S 8.2-12.4 GHz 1.05:1 offered",
+                                        "112 WR-112 S 7.05-10.0 GHz - not offered"}));
+}
+
+TEST_F(SizeFinderTest, AMissingVswrTableIsReportedAndTheSizesStillListed) {
+    ASSERT_EQ(std::remove((Folder.Path() + "Data/WGVSWR.tbl").c_str()), 0);
+    const auto lines = Find("9", FamilyType::Straight);
+    EXPECT_EQ(lines.size(), 3u);
+    ASSERT_FALSE(Prompts.Texts("error").empty());
+    EXPECT_NE(Prompts.Texts("error").front().find("WGVSWR.tbl"), std::string::npos);
+}
+
+TEST_F(SizeFinderTest, ChoosingAFoundSizeClicksItInTheWaveguideListFromEitherScreen) {
+    Wizard.cbxProductTypeChange(FamilyType::Straight);
+    ASSERT_TRUE(ChooseFoundSize(Wizard, "187"));
+    Wizard.Screen = 2; // as after Next
+    ASSERT_TRUE(ChooseFoundSize(Wizard, "090"));
+    EXPECT_EQ(Wizard.Screen, 1);
+    ASSERT_GE(Wizard.WaveguideIndex, 0);
+    EXPECT_EQ(Wizard.WaveguideItems()[static_cast<std::size_t>(Wizard.WaveguideIndex)][0], "090");
+    EXPECT_FALSE(Wizard.FrequencyChoices.empty());
+
+    // A size sold by special quote says so, as a click does, and stays unchosen.
+    ASSERT_TRUE(ChooseFoundSize(Wizard, "028"));
+    EXPECT_EQ(Wizard.WaveguideIndex, -1);
+    ASSERT_EQ(Prompts.Texts("information").size(), 1u);
+    EXPECT_EQ(Prompts.Texts("information")[0].rfind("Waveguide size 028 is available", 0), 0u);
+
+    EXPECT_FALSE(ChooseFoundSize(Wizard, "999"));
+}
+
+} // namespace
+} // namespace cvn
