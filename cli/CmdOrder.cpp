@@ -74,6 +74,10 @@ int CmdOrder(TCliContext& ctx) {
     order.Description = wizard.DescribeConfiguration();
     const TPriceTexts texts = PriceAndDeliveryTexts(order.PartNumber, quantity, prompts);
     const int line = AddOrderLine(orderLines, order, std::to_string(quantity), texts);
+    // A quote made while a table could not be read or held a data error is not kept.
+    if (TStderrPrompts::CatalogueFaultSeen()) {
+        return CliExit::No;
+    }
     WriteOrderFile(orderLines, orderFile);
 
     std::string fields = orderLines.GetField(line, OrderColumn::Quantity);
