@@ -250,26 +250,30 @@ TEST(WriteOverOddPaths, ADeviceIsWrittenInPlaceNeverReplaced) {
     EXPECT_TRUE(S_ISCHR(StatOf(device).st_mode)) << "the device node was replaced";
 }
 
-TEST(WriteOverOddPaths, StandardOutputCanBeWritten) {
-    // /dev/stdout leads through /proc to whatever the output is (here a pipe).
+// /dev/stdout leads through /proc/self/fd to whatever the output is. The same kind
+// of link in our own folder stands for it here: a faulty writer must not replace the
+// machine's /dev/stdout.
+TEST(WriteOverOddPaths, ALinkToAnOpenFileBehindProcIsWrittenThrough) {
+    test::TTempFolder folder;
     int ends[2];
     ASSERT_EQ(::pipe(ends), 0);
-    const int saved = ::dup(1);
-    ::dup2(ends[1], 1);
-    ::close(ends[1]);
+    const std::string link = folder.Path() + "stdout";
+    ASSERT_EQ(::symlink(("/proc/self/fd/" + std::to_string(ends[1])).c_str(), link.c_str()), 0);
     bool wrote = true;
     try {
-        WriteFileAtomic("/dev/stdout", "to the output\r\n");
+        WriteFileAtomic(link, "to the output\r\n");
     } catch (const EFCreateError&) {
         wrote = false;
     }
-    ::dup2(saved, 1);
-    ::close(saved);
+    ::close(ends[1]);
     char buffer[64] = {};
+    const int flags = ::fcntl(ends[0], F_GETFL);
+    ::fcntl(ends[0], F_SETFL, flags | O_NONBLOCK);
     const ssize_t n = ::read(ends[0], buffer, sizeof buffer - 1);
     ::close(ends[0]);
     EXPECT_TRUE(wrote);
     EXPECT_EQ(std::string(buffer, n > 0 ? static_cast<std::size_t>(n) : 0), "to the output\r\n");
+    EXPECT_TRUE(S_ISLNK(StatOf(link).st_mode)) << "the link was replaced by a file";
 }
 
 // ---- temporaries of a killed write ----
