@@ -312,7 +312,7 @@ void WriteFileAtomic(std::string_view path, std::string_view bytes) {
     // gives the path a new file, so other hard links keep the old contents.
     mode_t mode = 0;
     if (exists && S_ISREG(existing.st_mode)) {
-        mode = existing.st_mode & 07777;
+        mode = existing.st_mode & 0777;
         if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
             // Only root may give a file away; ours keeps our owner.
         }
