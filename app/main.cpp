@@ -1,4 +1,3 @@
-#include "wizard/Main.h"
 #include "app/ErrorHandler.h"
 #include "app/Look.h"
 #include "app/Program.h"
@@ -6,6 +5,9 @@
 #include "app/ScreenshotHook.h"
 #include "app/SingleInstance.h"
 #include "catalogue/Files.h"
+
+// For the main window brought to the front.
+#include "wizard/Main.h"
 
 #include <QFile>
 
