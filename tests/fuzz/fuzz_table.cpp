@@ -3,6 +3,7 @@
 #include "catalogue/Encoding.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
+#include "catalogue/cvnLib.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
