@@ -3,11 +3,17 @@
 #include "app/Program.h"
 #include "app/QtServices.h"
 #include "app/ScreenshotHook.h"
+#include "app/SingleInstance.h"
 #include "catalogue/Files.h"
 #include "catalogue/Version.h"
 
 #include <cstdio>
 #include <cstring>
+
+// For the main window brought to the front.
+#include "wizard/Main.h"
+
+#include <QFile>
 
 int main(int argc, char** argv) {
     // Before Qt starts: it needs no window and no display.
@@ -18,14 +24,21 @@ int main(int argc, char** argv) {
     // Only whether there are arguments matters: with any, no splash.
     const bool withArguments = argc > 1;
     cvn::TCorvaneApplication app(argc, argv);
+    const std::string folder = cvn::ProgramFolder();
+    // A second start in the same folder only brings the running program forward.
+    cvn::TSingleInstance instance(QFile::decodeName(QByteArray::fromStdString(folder)));
+    if (!instance.Claim()) {
+        return 0;
+    }
     cvn::SetUpLook(app);
     cvn::TQtServices desktop;
     app.Prompts = &desktop.Prompts;
 
     cvn::TProgramOptions options;
     options.ShowSplash = !withArguments;
-    options.ProgramFolder = cvn::ProgramFolder();
+    options.ProgramFolder = folder;
     cvn::TProgram program(desktop.Services(), options);
+    instance.OnWakeUp = [&program] { cvn::BringToFront(program.MainWindow()); };
     cvn::ArmScreenshotHook(program);
     return program.Run();
 }

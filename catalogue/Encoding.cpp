@@ -77,6 +77,16 @@ std::size_t DecodeUtf8(std::string_view s, std::size_t i, char32_t& cp) {
 
 } // namespace
 
+std::string NotWin1252Reason(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
+        return "is UTF-16 text, not Windows-1252 text";
+    }
+    if (bytes.find('\0') != std::string_view::npos) {
+        return "holds NUL bytes: it is not Windows-1252 text";
+    }
+    return {};
+}
+
 char32_t Win1252CodePoint(unsigned char byte) {
     if (byte >= 0x80 && byte < 0xA0) {
         return kHighControls[byte - 0x80];

@@ -16,6 +16,11 @@ std::string Win1252ToUtf8(std::string_view bytes);
 // best-fit conversion would write them; malformed UTF-8 is taken byte by byte.
 std::string Utf8ToWin1252(std::string_view utf8);
 
+// Why bytes read as a Windows-1252 text file are not such text, or empty when they
+// may be: a UTF-16 byte-order mark, or NUL bytes (UTF-16 without a mark, a binary
+// file), which would otherwise read as fields of invisible garbage.
+std::string NotWin1252Reason(std::string_view bytes);
+
 // The Unicode code point of one Windows-1252 byte.
 char32_t Win1252CodePoint(unsigned char byte);
 

@@ -2,12 +2,19 @@
 
 namespace cvn {
 
+std::string Quoted(const std::string& text) {
+    if (text.size() <= kQuotedLength) {
+        return text;
+    }
+    return text.substr(0, kQuotedLength) + "...";
+}
+
 void RaiseInvalidFloat(const std::string& text) {
-    throw EConvertError("'" + text + "' is not a valid floating point value");
+    throw EConvertError("'" + Quoted(text) + "' is not a valid floating point value");
 }
 
 void RaiseInvalidInteger(const std::string& text) {
-    throw EConvertError("'" + text + "' is not a valid integer value");
+    throw EConvertError("'" + Quoted(text) + "' is not a valid integer value");
 }
 
 void RaiseOutOfRange(const std::string& what) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -24,6 +25,11 @@ class EFCreateError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A value as a message quotes it: cut after kQuotedLength characters, with "...", so
+// that a field of megabytes never floods a message box or a terminal.
+constexpr std::size_t kQuotedLength = 80;
+std::string Quoted(const std::string& text);
 
 [[noreturn]] void RaiseInvalidFloat(const std::string& text);
 [[noreturn]] void RaiseInvalidInteger(const std::string& text);

@@ -34,7 +34,7 @@ std::map<std::string, TReading>& Readings() {
 TReading Read(const std::string& fileName) {
     TReading reading;
     std::string bytes;
-    if (!ReadWholeFile(fileName, bytes, reading.Error)) {
+    if (!ReadTableFile(fileName, bytes, reading.Error)) {
         reading.Error = LoadErrorMessage(fileName, reading.Error);
         return reading;
     }
@@ -60,7 +60,7 @@ TFieldTable LoadOnce(const std::string& fileName, TUserPrompts& prompts) {
         fresh = Read(fileName);
     }
     if (!reading->Error.empty()) {
-        prompts.Error(reading->Error);
+        prompts.CatalogueError(reading->Error);
         return {};
     }
     return reading->Table;

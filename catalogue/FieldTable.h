@@ -15,9 +15,9 @@ class TUserPrompts;
 
 // A table file read for one operation: the file in one buffer of its size, split once
 // into rows of trimmed fields. Fields are views into that buffer, so lookups compare
-// without copying. Rows count from 0, columns from 1, with the reader's rules: every
-// column from a row's last one onward gives its last field, a column of 0 or less the
-// empty text. Copies share the buffer and are cheap.
+// without copying. Rows count from 0, columns from 1, with the reader's rules: a
+// column past a row's last field, or of 0 or less, gives the empty text. Copies share
+// the buffer and are cheap.
 class TFieldTable {
 public:
     TFieldTable() = default;
@@ -28,7 +28,8 @@ public:
     // Drops row 0 when there is one.
     void DeleteHeader();
     int RowCount() const { return Data ? static_cast<int>(Data->Lines.size()) - FirstRow : 0; }
-    // The trimmed field; the view lives as long as any copy of the table.
+    // The trimmed field; the view lives as long as any copy of the table. A column
+    // past the row's last field reads as empty.
     std::string_view GetField(int row, int column) const {
         const std::size_t r = Row(row);
         if (column <= 0) {
@@ -37,7 +38,7 @@ public:
         const std::size_t first = Data->FirstField[r];
         const std::size_t count = Data->FirstField[r + 1] - first;
         const std::size_t c = static_cast<std::size_t>(column);
-        return View(Data->Fields[first + (c < count ? c - 1 : count - 1)]);
+        return c <= count ? View(Data->Fields[first + c - 1]) : std::string_view();
     }
     // The row's whole line as the file has it, untrimmed.
     std::string_view Line(int row) const { return View(Data->Lines[Row(row)]); }

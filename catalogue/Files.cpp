@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -102,28 +104,57 @@ bool DirectoryExists(std::string_view path) {
     return ::stat(ResolvePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+std::string OwnName(std::string_view path) {
+    const std::string native = NativePath(path);
+    const auto slash = native.rfind('/');
+    return slash == std::string::npos ? native : native.substr(slash + 1);
+}
+
 bool ReadWholeFile(std::string_view path, std::string& bytes, std::string& errorText) {
     bytes.clear();
     const std::string resolved = ResolvePath(path);
-    const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK a FIFO would block the open itself until a writer comes.
+    const int fd = ::open(resolved.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         errorText = std::strerror(errno);
         return false;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        st.st_size = 0;
-    } else if (S_ISDIR(st.st_mode)) {
+        errorText = std::strerror(errno);
+        ::close(fd);
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
         ::close(fd);
         errorText = std::strerror(EISDIR);
         return false;
     }
-    // One buffer of the file's size; a file that grows meanwhile is read to its end.
+    // A pipe, a device or /dev/zero never ends or never starts; only files are read.
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errorText = OwnName(path) + " is not a regular file";
+        return false;
+    }
+    const auto tooLarge = [&] {
+        errorText = OwnName(path) + " is larger than " + std::to_string(kMaxReadMegabytes) + " MB";
+        bytes.clear();
+        ::close(fd);
+        return false;
+    };
+    if (static_cast<std::uint64_t>(st.st_size) > kMaxReadBytes) {
+        return tooLarge();
+    }
+    // One buffer of the file's size; a file that grows meanwhile is read to its end,
+    // but never past the limit.
     bytes.resize(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 0) + 1);
     std::size_t done = 0;
     for (;;) {
         if (done == bytes.size()) {
-            bytes.resize(bytes.size() * 2);
+            if (done > kMaxReadBytes) {
+                return tooLarge();
+            }
+            bytes.resize(std::min<std::size_t>(bytes.size() * 2, kMaxReadBytes + 1));
         }
         const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
@@ -140,19 +171,134 @@ bool ReadWholeFile(std::string_view path, std::string& bytes, std::string& error
         }
         done += static_cast<std::size_t>(n);
     }
+    if (done > kMaxReadBytes) {
+        return tooLarge();
+    }
     bytes.resize(done);
     ::close(fd);
     return true;
 }
 
-void WriteFileAtomic(std::string_view path, std::string_view bytes) {
-    const std::string target = ResolvePath(path);
-    const std::string display = NativePath(path);
-    std::string folder = ".";
-    if (const auto slash = target.rfind('/'); slash != std::string::npos) {
-        folder = slash == 0 ? "/" : target.substr(0, slash);
+namespace {
+
+constexpr std::string_view kTempPrefix = ".corvane-";
+constexpr int kMaxLinkHops = 40;
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
     }
-    std::string temp = (folder == "/" ? std::string() : folder) + "/.corvane-XXXXXX";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// What a write to the path really writes: the end of its chain of symbolic links
+// (relative links count from their own folder). Paths into /proc stand for files that
+// are already open (/dev/stdout); they are written in place and not followed further.
+struct TWriteTarget {
+    std::string Path;
+    bool InPlace = false;
+};
+
+TWriteTarget FollowLinks(std::string path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        if (path.rfind("/proc/", 0) == 0) {
+            return {path, true};
+        }
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return {path, false};
+        }
+        std::error_code ec;
+        const fs::path link = fs::read_symlink(path, ec);
+        if (ec) {
+            return {path, false};
+        }
+        path = link.is_absolute() ? link.string() : (fs::path(FolderOf(path)) / link).string();
+    }
+    return {path, false};
+}
+
+// Our own temporaries (".corvane-" and mkstemp's six characters) that a killed write
+// left behind a day or more ago; younger ones may belong to a write still running.
+void RemoveStaleTemporaries(const std::string& folder) {
+    const auto dayAgo = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != kTempPrefix.size() + 6 || name.rfind(kTempPrefix, 0) != 0 ||
+            !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(kTempPrefix.size()), name.end(),
+                         [](char c) {
+                             return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                    (c >= '0' && c <= '9');
+                         })) {
+            continue;
+        }
+        std::error_code statError;
+        if (!it->is_regular_file(statError) || it->is_symlink(statError)) {
+            continue;
+        }
+        const auto written = it->last_write_time(statError);
+        if (!statError && written < dayAgo) {
+            std::error_code removeError;
+            fs::remove(it->path(), removeError);
+        }
+    }
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A pipe, a device or a file already open elsewhere gets the bytes as they are; it
+// cannot be replaced, and replacing a device node would destroy it.
+void WriteInPlace(const std::string& path, std::string_view bytes, const std::string& display) {
+    // O_NONBLOCK: a pipe nobody reads fails at once instead of hanging.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        RaiseCannotCreate(display);
+    }
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok && S_ISREG(st.st_mode)) {
+        ok = ::ftruncate(fd, 0) == 0;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    ok = ok && flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0;
+    ok = ok && WriteAll(fd, bytes);
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        RaiseCannotCreate(display);
+    }
+}
+
+} // namespace
+
+void WriteFileAtomic(std::string_view path, std::string_view bytes) {
+    const TWriteTarget where = FollowLinks(ResolvePath(path));
+    const std::string& target = where.Path;
+    const std::string display = NativePath(path);
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (where.InPlace || (exists && !S_ISREG(existing.st_mode) && !S_ISDIR(existing.st_mode))) {
+        WriteInPlace(target, bytes, display);
+        return;
+    }
+    const std::string folder = FolderOf(target);
+    RemoveStaleTemporaries(folder);
+    std::string temp =
+        (folder == "/" ? std::string() : folder) + "/" + std::string(kTempPrefix) + "XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
@@ -160,28 +306,38 @@ void WriteFileAtomic(std::string_view path, std::string_view bytes) {
         RaiseCannotCreate(display);
     }
     const std::string tempName(name.data());
-    bool ok = true;
-    std::size_t done = 0;
-    while (ok && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
+    bool ok = WriteAll(fd, bytes);
+    // A replaced file keeps its own permission bits (and owner, where we may set it);
+    // a new one gets the usual ones rather than mkstemp's private ones. The rename
+    // gives the path a new file, so other hard links keep the old contents.
+    mode_t mode = 0;
+    if (exists && S_ISREG(existing.st_mode)) {
+        mode = existing.st_mode & 0777;
+        if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+            // Only root may give a file away; ours keeps our owner.
         }
-        ok = n > 0;
-        if (ok) {
-            done += static_cast<std::size_t>(n);
-        }
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
     }
-    // A replaced file keeps the usual permissions rather than mkstemp's private ones.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ok = ok && ::fchmod(fd, 0666 & ~mask) == 0;
+    ok = ok && ::fchmod(fd, mode) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(tempName.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(tempName.c_str());
         RaiseCannotCreate(display);
     }
+}
+
+bool WriteFileIfChanged(std::string_view path, std::string_view bytes) {
+    std::string current;
+    std::string error;
+    if (ReadWholeFile(path, current, error) && current == bytes) {
+        return false;
+    }
+    WriteFileAtomic(path, bytes);
+    return true;
 }
 
 std::string ProgramFolder() {

@@ -141,7 +141,8 @@ void WriteIniString(const std::string& fileName, const std::string& section, con
         bytes += line;
         bytes += "\r\n";
     }
-    WriteFileAtomic(fileName, bytes);
+    // A setting that did not change is not written: a read-only folder is no error then.
+    WriteFileIfChanged(fileName, bytes);
 }
 
 } // namespace cvn

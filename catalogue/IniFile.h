@@ -20,6 +20,7 @@ bool IniKeyExists(const std::string& fileName, const std::string& section, const
 int ReadIniInteger(const std::string& fileName, const std::string& section, const std::string& key,
                    int defaultValue);
 
+// Writes nothing when the file already holds the value as it would be written.
 // Raises EFCreateError when the file cannot be written.
 void WriteIniString(const std::string& fileName, const std::string& section, const std::string& key,
                     const std::string& value);

@@ -19,7 +19,7 @@ TFixed PositiveStep(const TTxtTable& familyTable, int familyRow, int column) {
     const std::string text = familyTable.GetField(familyRow, column);
     const TFixed step = TFixed::Parse(text);
     if (step.Raw <= 0) {
-        throw EConvertError("Length step '" + text + "' in Family.tbl row " +
+        throw EConvertError("Length step '" + Quoted(text) + "' in Family.tbl row " +
                             std::to_string(familyRow + 2) + " must be greater than zero");
     }
     return step;

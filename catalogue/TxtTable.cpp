@@ -1,5 +1,6 @@
 #include "catalogue/TxtTable.h"
 
+#include "catalogue/Encoding.h"
 #include "catalogue/Errors.h"
 #include "catalogue/Files.h"
 #include "catalogue/RowSearch.h"
@@ -12,8 +13,8 @@ TTxtTable TTxtTable::CreateFromFile(const std::string& fileName, TUserPrompts& p
     TTxtTable table;
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(fileName, bytes, error)) {
-        prompts.Error(LoadErrorMessage(fileName, error));
+    if (!ReadTableFile(fileName, bytes, error)) {
+        prompts.CatalogueError(LoadErrorMessage(fileName, error));
         return table;
     }
     table.Lines = SplitLines(bytes);
@@ -47,19 +48,19 @@ std::string_view TTxtTable::FieldView(int row, int column) const {
     if (column <= 0) {
         return {};
     }
-    std::size_t start = 0;
+    // Column n runs from after the (n - 1)-th separator to the n-th or the line's end;
+    // a line with fewer separators has no such column.
     std::size_t fieldStart = 0;
-    std::size_t fieldEnd = line.size();
-    for (int c = 0; c < column; ++c) {
-        const std::size_t sep = line.find(Separator, start);
+    for (int c = 1; c < column; ++c) {
+        const std::size_t sep = line.find(Separator, fieldStart);
         if (sep == std::string::npos) {
-            fieldStart = start;
-            fieldEnd = line.size();
-            break;
+            return {};
         }
-        fieldStart = start;
-        fieldEnd = sep;
-        start = sep + 1;
+        fieldStart = sep + 1;
+    }
+    std::size_t fieldEnd = line.find(Separator, fieldStart);
+    if (fieldEnd == std::string::npos) {
+        fieldEnd = line.size();
     }
     while (fieldStart < fieldEnd && static_cast<unsigned char>(line[fieldStart]) <= 32) {
         ++fieldStart;
@@ -112,6 +113,18 @@ void TTxtTable::SetField(int row, int column, const std::string& value) {
     }
     fields[static_cast<std::size_t>(column - 1)] = value;
     Lines[static_cast<std::size_t>(row)] = JoinFields(fields);
+}
+
+bool ReadTableFile(const std::string& fileName, std::string& bytes, std::string& errorText) {
+    if (!ReadWholeFile(fileName, bytes, errorText)) {
+        return false;
+    }
+    if (const std::string reason = NotWin1252Reason(bytes); !reason.empty()) {
+        errorText = OwnName(fileName) + " " + reason;
+        bytes.clear();
+        return false;
+    }
+    return true;
 }
 
 std::string LoadErrorMessage(const std::string& fileName, const std::string& errorText) {

@@ -30,8 +30,8 @@ public:
     void DeleteHeader();
     int RowCount() const { return static_cast<int>(Lines.size()); }
 
-    // The trimmed field; every column from the last one onward gives the text after
-    // the last separator, a column of 0 or less the empty text.
+    // The trimmed field; a column past the row's last field, or of 0 or less, gives
+    // the empty text.
     std::string GetField(int row, int column) const;
     // The same field without a copy; valid until the row's line changes.
     std::string_view FieldView(int row, int column) const;
@@ -45,6 +45,10 @@ public:
 private:
     const std::string& Line(int row) const;
 };
+
+// Reads a table file whole, as ReadWholeFile does, and refuses one that is not
+// Windows-1252 text (errorText names the file and says why).
+bool ReadTableFile(const std::string& fileName, std::string& bytes, std::string& errorText);
 
 // The "Error loading ..." text for a file that could not be read.
 std::string LoadErrorMessage(const std::string& fileName, const std::string& errorText);

@@ -18,6 +18,9 @@ public:
 
     virtual void Information(const std::string& text) = 0;
     virtual void Error(const std::string& text) = 0;
+    // An error about the catalogue itself: a table that cannot be read or holds a
+    // data error. Shown as any error; the command line also ends unsuccessfully.
+    virtual void CatalogueError(const std::string& text) { Error(text); }
     // A Yes/No confirmation; true for Yes.
     virtual bool YesNo(const std::string& text) = 0;
     // "Confirm Configuration" for a tapered transition whose ends have different flanges.

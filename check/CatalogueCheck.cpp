@@ -58,12 +58,15 @@ public:
         }
         CheckPictures();
         CheckConversions();
+        CheckFormulaTexts();
     }
 
 private:
     std::map<std::string, TTxtTable> Tables;
     std::map<std::pair<std::string, int>, std::vector<std::string>> BeyondBreakpoint;
     std::set<std::string> Unreadable;
+    // The conversion messages of values already reported where they stand.
+    std::set<std::string> KnownErrors;
     TSilentPrompts Silent;
     // Rows of a table by the trimmed value of one column, in table order. Each size
     // looks up its own rows, so one pass per (table, column) replaces a scan per size;
@@ -78,7 +81,7 @@ private:
         }
         std::string bytes, error;
         TTxtTable table;
-        if (!ReadWholeFile(DataPath + name, bytes, error)) {
+        if (!ReadTableFile(DataPath + name, bytes, error)) {
             Report(name, -2, "cannot be read: " + error);
             Unreadable.insert(name);
         } else {
@@ -115,9 +118,15 @@ private:
             break;
         }
         if (!ok) {
+            // The same value met again while configuring is the same problem.
+            KnownErrors.insert("'" + Quoted(text) + "' is not a valid floating point value");
+            KnownErrors.insert("'" + Quoted(text) + "' is not a valid integer value");
             Report(file, row,
-                   "column " + std::to_string(column) + ": '" + text + "' is not a " +
+                   "column " + std::to_string(column) + ": '" + Quoted(text) + "' is not a " +
                        (kind == TNum::Integer ? "whole number" : "number"));
+        } else if (kind == TNum::Money && value < 0) {
+            Report(file, row,
+                   "column " + std::to_string(column) + ": price " + text + " is negative");
         } else if (out) {
             *out = value;
         }
@@ -456,7 +465,11 @@ private:
             try {
                 CheckSize(f, code, r);
             } catch (const EConvertError& e) {
-                Report(listFile, r, "family " + std::to_string(f) + ": " + e.what());
+                // A bad length step is the family's own row, reported once already;
+                // blaming every size of the list for it would only hide it.
+                if (!BadLengthStep(f) && !AlreadyReported(e.what())) {
+                    Report(listFile, r, "family " + std::to_string(f) + ": " + e.what());
+                }
             }
             if (Problems.size() == before) {
                 ++configurable;
@@ -464,6 +477,53 @@ private:
         }
         if (configurable == 0) {
             Report(listFile, -2, "family " + std::to_string(f) + " has no configurable size");
+        }
+    }
+
+    // Whether the message ends with the conversion error of a value reported already.
+    bool AlreadyReported(std::string_view message) const {
+        for (const std::string& known : KnownErrors) {
+            if (message.size() >= known.size() &&
+                message.substr(message.size() - known.size()) == known) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool BadLengthStep(int f) {
+        const TTxtTable& family = T("Family.tbl");
+        if (f >= family.RowCount()) {
+            return false;
+        }
+        for (const int c : {FamilyColumn::InchStep, FamilyColumn::MmStep}) {
+            TFixed step;
+            if (!TFixed::TryParse(family.GetField(f, c), step) || step.Raw <= 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A text that a spreadsheet would run as a formula when an order holding it is
+    // saved as a sheet. Negative numbers are reported as such by the number checks.
+    void CheckFormulaTexts() {
+        for (const auto& [name, table] : Tables) {
+            for (int r = 0; r < table.RowCount(); ++r) {
+                TStrings fields;
+                table.SplitRow(r, fields);
+                for (std::size_t c = 0; c < fields.size(); ++c) {
+                    const std::string text = Trim(fields[c]);
+                    double number = 0;
+                    if (!text.empty() &&
+                        std::string_view("=+-@").find(text[0]) != std::string_view::npos &&
+                        !TryStrToFloat(text, number)) {
+                        Report(name, r,
+                               "column " + std::to_string(c + 1) + ": '" + Quoted(text) +
+                                   "' would be taken for a formula by a spreadsheet");
+                    }
+                }
+            }
         }
     }
 
@@ -746,7 +806,12 @@ private:
             const bool recognised = FamilyTypeOf(part, Silent) != FamilyType::Unknown;
             Need(recognised, "Conversion.tbl", r,
                  "new part number '" + part + "' is not recognised");
-            if (const auto problem = recognised ? ConversionTargetProblem(part) : std::nullopt) {
+            // A part of a family whose length step is bad fails for that reason alone.
+            if (recognised && BadLengthStep(FamilyTypeOf(part, Silent))) {
+                continue;
+            }
+            const auto problem = recognised ? ConversionTargetProblem(part) : std::nullopt;
+            if (problem && !AlreadyReported(*problem)) {
                 Report("Conversion.tbl", r, *problem);
             }
         }

@@ -101,8 +101,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     TStderrPrompts prompts(err);
     TCliContext ctx{
         {args.begin() + static_cast<std::ptrdiff_t>(i) + 1, args.end()}, out, err, prompts};
+    TStderrPrompts::ResetCatalogueFaults();
     try {
-        return found->second(ctx);
+        const int status = found->second(ctx);
+        // A table that could not be read or held a data error ends every command
+        // unsuccessfully, after the messages it gave.
+        return TStderrPrompts::CatalogueFaultSeen() ? CliExit::No : status;
     } catch (const std::exception& e) {
         // The program's general error handler shows the message and goes on; here the
         // command ends with it. Exception texts carry catalogue text in Windows-1252.

@@ -5,7 +5,6 @@
 #include "catalogue/cvnLib.h"
 #include "cli/Commands.h"
 #include "cli/ConfigureOutput.h"
-#include "cli/CountingPrompts.h"
 #include "wizard/Configurator.h"
 #include "wizard/SizeFinder.h"
 
@@ -45,7 +44,7 @@ int CmdFind(TCliContext& ctx) {
         return CliExit::Usage;
     }
 
-    TCountingPrompts prompts(ctx.Prompts);
+    TUserPrompts& prompts = ctx.Prompts;
     TConfigurator running(prompts);
     if (family >= 0) {
         StartConfigurator(running);
@@ -55,7 +54,8 @@ int CmdFind(TCliContext& ctx) {
         WriteLine(ctx.Out, m.Code + "\t" + m.WR + "\t" + m.Band + "\t" + m.Range + "\t" +
                                (m.Vswr.empty() ? "-" : m.Vswr) + "\t" + SizeStatusText(m.Status));
     }
-    return prompts.Errors == 0 && !matches.empty() ? CliExit::Ok : CliExit::No;
+    // A table that could not be read also ends it with exit 1, through RunCli.
+    return matches.empty() ? CliExit::No : CliExit::Ok;
 }
 
 } // namespace cvn

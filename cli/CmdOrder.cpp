@@ -56,6 +56,10 @@ int CmdOrder(TCliContext& ctx) {
         return CliExit::No;
     }
     const int line = AddComposedPart(orderLines, wizard, quantity, prompts);
+    // A quote made while a table could not be read or held a data error is not kept.
+    if (TStderrPrompts::CatalogueFaultSeen()) {
+        return CliExit::No;
+    }
     WriteOrderFile(orderLines, orderFile);
 
     std::string fields = orderLines.GetField(line, OrderColumn::Quantity);

@@ -11,6 +11,7 @@
 #include "cli/ConfigureOutput.h"
 #include "entry/QuickBuilder.h"
 #include "entry/SetupFromPartNumber.h"
+#include "orders/OrderLines.h"
 #include "printing/QtPrintPages.h"
 #include "printing/Specs.h"
 #include "wizard/Configurator.h"
@@ -62,14 +63,12 @@ int Specs(TCliContext& ctx, const std::string& partArgument, const std::string& 
 
 int Order(TCliContext& ctx, const std::string& orderFile, const std::string& outFile) {
     // Read as export reads it; an order that cannot be read is not printed as empty.
-    std::string bytes;
+    TTxtTable orderLines;
     std::string errorText;
-    if (!ReadWholeFile(orderFile, bytes, errorText)) {
+    if (!ReadOrderFile(orderFile, orderLines, errorText)) {
         ctx.Prompts.Error(LoadErrorMessage(orderFile, errorText));
         return CliExit::No;
     }
-    TTxtTable orderLines;
-    orderLines.Lines = SplitLines(bytes);
     const auto gui = StartGui();
     WriteOrderPdf(outFile, orderLines);
     return CliExit::Ok;

@@ -4,7 +4,7 @@
 #include "catalogue/Files.h"
 #include "catalogue/TxtTable.h"
 #include "cli/Commands.h"
-#include "cli/CountingPrompts.h"
+#include "cli/StderrPrompts.h"
 #include "entry/ListQuote.h"
 #include "orders/OrderLines.h"
 #include "orders/OrderTotal.h"
@@ -55,9 +55,8 @@ int CmdQuoteWith(TCliContext& ctx, const TOrderPdfWriter& writePdf) {
         return CliExit::Usage;
     }
 
-    // A table that could not be read ends the run with exit 1, after the good lines.
-    TCountingPrompts prompts(ctx.Prompts);
-    const std::vector<TQuoteResult> results = QuoteList(orderLines, ParseQuoteList(bytes), prompts);
+    const std::vector<TQuoteResult> results =
+        QuoteList(orderLines, ParseQuoteList(bytes), ctx.Prompts);
     for (const TQuoteResult& result : results) {
         WriteLine(ctx.Out, QuoteReportLine(result));
     }
@@ -67,14 +66,17 @@ int CmdQuoteWith(TCliContext& ctx, const TOrderPdfWriter& writePdf) {
                                       [](const TQuoteResult& r) { return r.Added(); });
     const bool anyAdded = std::any_of(results.begin(), results.end(),
                                       [](const TQuoteResult& r) { return r.Added(); });
-    if (anyAdded) {
+    // A quote made while a table could not be read or held a data error is not kept;
+    // the command then ends with exit 1 after its report.
+    const bool faultSeen = TStderrPrompts::CatalogueFaultSeen();
+    if (anyAdded && !faultSeen) {
         WriteOrderFile(orderLines, orderFile);
     }
-    if (pdf) {
+    if (pdf && !faultSeen) {
         writePdf(ctx.Args[2], orderLines);
     }
     WriteLine(ctx.Out, QuoteTotalLine(total));
-    return allAdded && prompts.Errors == 0 ? CliExit::Ok : CliExit::No;
+    return allAdded ? CliExit::Ok : CliExit::No;
 }
 
 int CmdQuote(TCliContext& ctx) {

@@ -27,6 +27,23 @@ void TStderrPrompts::Error(const std::string& text) {
     Write("error", text);
 }
 
+namespace {
+bool CatalogueFault = false;
+} // namespace
+
+void TStderrPrompts::CatalogueError(const std::string& text) {
+    CatalogueFault = true;
+    Write("error", text);
+}
+
+bool TStderrPrompts::CatalogueFaultSeen() {
+    return CatalogueFault;
+}
+
+void TStderrPrompts::ResetCatalogueFaults() {
+    CatalogueFault = false;
+}
+
 bool TStderrPrompts::YesNo(const std::string& text) {
     Write("confirm", text);
     return Answer != TDialogResult::Cancel;

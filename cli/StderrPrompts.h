@@ -15,9 +15,15 @@ public:
 
     void Information(const std::string& text) override;
     void Error(const std::string& text) override;
+    void CatalogueError(const std::string& text) override;
     bool YesNo(const std::string& text) override;
     TDialogResult ConfirmTapered(const std::string& message) override;
     TDialogResult ConfirmSwap(const std::string& line1, const std::string& line2) override;
+
+    // Whether any prompts of this run reported a catalogue error: the command then
+    // ends with exit 1, whatever it was. One command runs at a time; RunCli resets it.
+    static bool CatalogueFaultSeen();
+    static void ResetCatalogueFaults();
 
 private:
     void Write(const char* kind, const std::string& text);

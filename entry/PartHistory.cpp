@@ -28,7 +28,7 @@ void TPartHistory::Save() const {
     if (!DirectoryExists(DataPath)) {
         return;
     }
-    WriteFileAtomic(DataPath + FileName, JoinLinesCrLf(Items));
+    WriteFileIfChanged(DataPath + FileName, JoinLinesCrLf(Items));
 }
 
 } // namespace cvn

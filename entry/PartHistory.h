@@ -26,7 +26,8 @@ public:
     // gives an empty history.
     void Load();
     // Replaces the file with the items, also when there are none, provided the Data
-    // folder exists; otherwise writes nothing. Raises EFCreateError when it cannot.
+    // folder exists and the file does not already hold them; otherwise writes
+    // nothing. Raises EFCreateError when it cannot.
     void Save() const;
 };
 

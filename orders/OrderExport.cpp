@@ -6,6 +6,7 @@
 #include "catalogue/TxtTable.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace cvn {
 
@@ -88,13 +89,37 @@ std::string ExtensionOf(const std::string& fileName) {
     return fileName.substr(dot);
 }
 
+// A spreadsheet runs a cell whose text starts with one of these (after blanks) as a
+// formula: a handed-over order or a table row could make it fetch or run anything.
+bool LooksLikeFormula(const std::string& cell) {
+    const auto first = std::find_if(cell.begin(), cell.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) > 32; });
+    return first != cell.end() && std::string_view("=+-@").find(*first) != std::string_view::npos;
+}
+
+// The leading apostrophe makes the spreadsheet show such a cell as the text it is.
+std::string SheetLine(const TTxtTable& orderLines, int row) {
+    TStrings cells;
+    orderLines.SplitRow(row, cells);
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0) {
+            line += '\t';
+        }
+        if (LooksLikeFormula(cells[i])) {
+            line += '\'';
+        }
+        line += cells[i];
+    }
+    return line;
+}
+
 } // namespace
 
 void SaveOrderAsSheet(const TTxtTable& orderLines, const std::string& fileName) {
     TStrings lines{"QUANTITY\tPRICE\tDELIVERY TIME\tPART NUMBER\tDESCRIPTION"};
-    for (std::string line : orderLines.Lines) {
-        std::replace(line.begin(), line.end(), orderLines.Separator, '\t');
-        lines.push_back(std::move(line));
+    for (int row = 0; row < orderLines.RowCount(); ++row) {
+        lines.push_back(SheetLine(orderLines, row));
     }
     WriteFileAtomic(fileName, JoinLinesCrLf(lines));
 }

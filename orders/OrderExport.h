@@ -12,7 +12,9 @@ class TTxtTable;
 // whole with Windows-1252 text, CR LF after every line. A file that cannot be written
 // raises EFCreateError ("Cannot create file ...") and leaves any earlier file as it was.
 
-// Tab-separated text under the spreadsheet extension; values as the order holds them.
+// Tab-separated text under the spreadsheet extension; values as the order holds them,
+// except that a value starting with "=", "+", "-" or "@" (after blanks) gets a leading
+// "'" so that the spreadsheet shows it as text instead of running it as a formula.
 void SaveOrderAsSheet(const TTxtTable& orderLines, const std::string& fileName);
 
 // Fixed-width report; a value wider than its column pushes the rest of the line right.

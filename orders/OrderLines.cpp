@@ -97,8 +97,26 @@ bool ReadOrderFile(const std::string& fileName, TTxtTable& orderLines, std::stri
     if (!ReadWholeFile(fileName, bytes, errorText)) {
         return false;
     }
-    orderLines = {};
-    orderLines.Lines = SplitLines(bytes);
+    TTxtTable read;
+    int lineNumber = 0;
+    for (std::string& line : SplitLines(bytes)) {
+        ++lineNumber;
+        // A blank line (an editor's extra line end) holds no part.
+        if (Trim(line).empty()) {
+            continue;
+        }
+        // A short line would lose its part number or description at the next write.
+        const auto fields = std::count(line.begin(), line.end(), read.Separator) + 1;
+        if (fields < kOrderLineFields) {
+            errorText = fileName + " line " + std::to_string(lineNumber) + ": " +
+                        std::to_string(fields) + " fields where an order line has " +
+                        std::to_string(kOrderLineFields) +
+                        " (quantity|price|delivery|part number|description)";
+            return false;
+        }
+        read.Lines.push_back(std::move(line));
+    }
+    orderLines = std::move(read);
     return true;
 }
 

@@ -57,7 +57,9 @@ bool CanEditPartNumber(const TTxtTable& orderLines, int line, TUserPrompts& prom
 std::string DeleteLineQuestion(const TTxtTable& orderLines, int line);
 
 // An order file holds the lines as the order list does, Windows-1252, any line ends.
-// False, with the system's reason in errorText, when the file cannot be read.
+// Blank lines are skipped. False, with the reason in errorText, when the file cannot
+// be read or a line has fewer than kOrderLineFields fields (naming file and line).
+constexpr int kOrderLineFields = 5;
 bool ReadOrderFile(const std::string& fileName, TTxtTable& orderLines, std::string& errorText);
 // Replaces the file whole (CR LF after every line); a failed write leaves the earlier
 // file as it was and raises EFCreateError.

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 namespace cvn {
 
@@ -46,13 +47,49 @@ TFixed Narrow(TWide raw) {
     return TFixed::FromRaw(static_cast<std::int64_t>(raw));
 }
 
-TWide Money(const TFieldTable& table, int row, int column) {
-    return TFixed::Parse(table.GetField(row, column)).Raw;
-}
+// One priced row of a price table. A value that is not a number, and a price that is
+// negative or too large, is a data error naming the table and the row as counted in
+// the file (the header is row 1): a quote is never made from it.
+class TPriceRow {
+public:
+    TPriceRow(const TFieldTable& table, const char* file, int row)
+        : Table(table), File(file), Row(row) {}
 
-std::int32_t Quantity(const TFieldTable& table, int row, int column) {
-    return StrToInt(table.GetField(row, column));
-}
+    TWide Money(int column) const {
+        return Guard([&] { return TWide(TFixed::Parse(Table.GetField(Row, column)).Raw); });
+    }
+    std::int32_t Quantity(int column) const {
+        return Guard([&] { return StrToInt(Table.GetField(Row, column)); });
+    }
+    TFixed Decimal(int column) const {
+        return Guard([&] { return TFixed::Parse(Table.GetField(Row, column)); });
+    }
+    std::string Text(int column) const { return std::string(Table.GetField(Row, column)); }
+    // The price of one piece.
+    TFixed Price(TWide raw) const {
+        const TFixed price = Guard([&] { return Narrow(raw); });
+        if (price.Raw < 0) {
+            throw EConvertError("Price " + price.FormatMoney(2) + " in " + Where() +
+                                " is negative");
+        }
+        return price;
+    }
+
+private:
+    const TFieldTable& Table;
+    const char* File;
+    int Row;
+
+    std::string Where() const { return std::string(File) + " row " + std::to_string(Row + 2); }
+
+    template <class F> std::invoke_result_t<F> Guard(F read) const {
+        try {
+            return read();
+        } catch (const EConvertError& e) {
+            throw EConvertError(std::string(e.what()) + " in " + Where());
+        }
+    }
+};
 
 bool IsGray(const std::string& partNumber, int familyType) {
     return PartField(partNumber, familyType, PartFieldNo::Finish) == "G";
@@ -93,8 +130,9 @@ TWide StartedFeet(TWide nanoInches) {
 TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType,
                                    TUserPrompts& prompts) {
     TPriceAndDelivery result;
-    const TFieldTable table = LoadFieldTable(
-        familyType == FamilyType::Coax ? "CoaxPrice.tbl" : "RigidTwistPrice.tbl", prompts);
+    const char* const file =
+        familyType == FamilyType::Coax ? "CoaxPrice.tbl" : "RigidTwistPrice.tbl";
+    const TFieldTable table = LoadFieldTable(file, prompts);
     const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
     const std::string band = PartField(partNumber, familyType, PartFieldNo::Band);
     const int row = FindRow(
@@ -102,13 +140,14 @@ TPriceAndDelivery CoaxOrTwistPrice(const std::string& partNumber, int familyType
     if (row < 0) {
         return result;
     }
-    TWide price = Money(table, row, CoaxTwistPriceColumn::Price);
-    result.DeliveryTime = table.GetField(row, CoaxTwistPriceColumn::Delivery);
-    result.MaxQuantity = Quantity(table, row, CoaxTwistPriceColumn::MaxQuantity);
+    const TPriceRow priced(table, file, row);
+    TWide price = priced.Money(CoaxTwistPriceColumn::Price);
+    result.DeliveryTime = priced.Text(CoaxTwistPriceColumn::Delivery);
+    result.MaxQuantity = priced.Quantity(CoaxTwistPriceColumn::MaxQuantity);
     if (familyType == FamilyType::Twist && IsGray(partNumber, familyType)) {
-        price += Money(table, row, CoaxTwistPriceColumn::GraySurcharge);
+        price += priced.Money(CoaxTwistPriceColumn::GraySurcharge);
     }
-    result.Price = Narrow(price);
+    result.Price = priced.Price(price);
     return result;
 }
 
@@ -120,13 +159,14 @@ TPriceAndDelivery TaperedPrice(const std::string& partNumber, TUserPrompts& prom
     if (row < 0) {
         return result;
     }
-    TWide price = Money(table, row, TaperPriceColumn::Price);
-    result.DeliveryTime = table.GetField(row, TaperPriceColumn::Delivery);
-    result.MaxQuantity = Quantity(table, row, TaperPriceColumn::MaxQuantity);
+    const TPriceRow priced(table, "TaperedTransitionPrice.tbl", row);
+    TWide price = priced.Money(TaperPriceColumn::Price);
+    result.DeliveryTime = priced.Text(TaperPriceColumn::Delivery);
+    result.MaxQuantity = priced.Quantity(TaperPriceColumn::MaxQuantity);
     if (IsGray(partNumber, FamilyType::Tapered)) {
-        price += Money(table, row, TaperPriceColumn::GraySurcharge);
+        price += priced.Money(TaperPriceColumn::GraySurcharge);
     }
-    result.Price = Narrow(price);
+    result.Price = priced.Price(price);
     return result;
 }
 
@@ -147,9 +187,10 @@ TPriceAndDelivery FlexTwistPrice(const std::string& partNumber, TUserPrompts& pr
     if (row < 0) {
         return result;
     }
-    result.Price = Narrow(Money(table, row, FlexPriceColumn::Price));
-    result.DeliveryTime = table.GetField(row, FlexPriceColumn::Delivery);
-    result.MaxQuantity = Quantity(table, row, FlexPriceColumn::MaxQuantity);
+    const TPriceRow priced(table, "FlexTwistPrice.tbl", row);
+    result.Price = priced.Price(priced.Money(FlexPriceColumn::Price));
+    result.DeliveryTime = priced.Text(FlexPriceColumn::Delivery);
+    result.MaxQuantity = priced.Quantity(FlexPriceColumn::MaxQuantity);
     return result;
 }
 
@@ -181,8 +222,8 @@ bool SampleMatches(const std::string& sample, const std::string& partNumber, int
 
 TPriceAndDelivery BendPrice(const std::string& partNumber, int familyType, TUserPrompts& prompts) {
     TPriceAndDelivery result;
-    const TFieldTable table = LoadFieldTable(
-        familyType == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl", prompts);
+    const char* const file = familyType == FamilyType::EBend ? "EBendPrice.tbl" : "HBendPrice.tbl";
+    const TFieldTable table = LoadFieldTable(file, prompts);
     const std::string waveguide = PartField(partNumber, familyType, PartFieldNo::Waveguide);
     for (int row = 0; row < table.RowCount(); ++row) {
         if (table.GetField(row, BendPriceColumn::Waveguide) != waveguide ||
@@ -190,9 +231,10 @@ TPriceAndDelivery BendPrice(const std::string& partNumber, int familyType, TUser
                            familyType)) {
             continue;
         }
-        result.Price = Narrow(Money(table, row, BendPriceColumn::Price));
-        result.DeliveryTime = table.GetField(row, BendPriceColumn::Delivery);
-        result.MaxQuantity = Quantity(table, row, BendPriceColumn::MaxQuantity);
+        const TPriceRow priced(table, file, row);
+        result.Price = priced.Price(priced.Money(BendPriceColumn::Price));
+        result.DeliveryTime = priced.Text(BendPriceColumn::Delivery);
+        result.MaxQuantity = priced.Quantity(BendPriceColumn::MaxQuantity);
         return result;
     }
     return result;
@@ -207,17 +249,18 @@ TPriceAndDelivery StraightPrice(const std::string& partNumber, TUserPrompts& pro
     if (row < 0) {
         return result;
     }
-    const TWide base = Money(table, row, StraightPriceColumn::BasePrice);
-    const TWide perFoot = Money(table, row, StraightPriceColumn::PerFoot);
-    result.DeliveryTime = table.GetField(row, StraightPriceColumn::Delivery);
-    result.MaxQuantity = Quantity(table, row, StraightPriceColumn::MaxQuantity);
+    const TPriceRow priced(table, "StraightSectionPrice.tbl", row);
+    const TWide base = priced.Money(StraightPriceColumn::BasePrice);
+    const TWide perFoot = priced.Money(StraightPriceColumn::PerFoot);
+    result.DeliveryTime = priced.Text(StraightPriceColumn::Delivery);
+    result.MaxQuantity = priced.Quantity(StraightPriceColumn::MaxQuantity);
     const bool inches = InInches(partNumber, type);
     const TFixed length = LengthCodeValue(PartField(partNumber, type, PartFieldNo::Length), inches);
     TWide price = base + StartedFeet(NanoInches(length, inches)) * perFoot;
     if (IsGray(partNumber, type)) {
-        price += Money(table, row, StraightPriceColumn::GraySurcharge);
+        price += priced.Money(StraightPriceColumn::GraySurcharge);
     }
-    result.Price = Narrow(price);
+    result.Price = priced.Price(price);
     return result;
 }
 
@@ -231,23 +274,24 @@ TPriceAndDelivery MiterPrice(const std::string& partNumber, TUserPrompts& prompt
     if (row < 0) {
         return result;
     }
-    TWide price = Money(table, row, MiterPriceColumn::BasePrice);
-    result.DeliveryTime = table.GetField(row, MiterPriceColumn::Delivery);
-    result.MaxQuantity = Quantity(table, row, MiterPriceColumn::MaxQuantity);
+    const TPriceRow priced(table, "MiterBendPrice.tbl", row);
+    TWide price = priced.Money(MiterPriceColumn::BasePrice);
+    result.DeliveryTime = priced.Text(MiterPriceColumn::Delivery);
+    result.MaxQuantity = priced.Quantity(MiterPriceColumn::MaxQuantity);
     if (IsGray(partNumber, type)) {
-        price += Money(table, row, MiterPriceColumn::GraySurcharge);
+        price += priced.Money(MiterPriceColumn::GraySurcharge);
     }
     if (PartField(partNumber, type, PartFieldNo::Band) != "S") {
-        price += Money(table, row, MiterPriceColumn::BandSurcharge);
+        price += priced.Money(MiterPriceColumn::BandSurcharge);
     }
-    const TFixed threshold = TFixed::Parse(table.GetField(row, MiterPriceColumn::LegThreshold));
+    const TFixed threshold = priced.Decimal(MiterPriceColumn::LegThreshold);
     const bool inches = InInches(partNumber, type);
     const TFixed legs = LengthCodeValue(PartField(partNumber, type, PartFieldNo::Length), inches) +
                         LengthCodeValue(PartField(partNumber, type, PartFieldNo::LegB), inches);
     if (NanoInches(legs, inches) > NanoInches(threshold, true)) {
-        price += Money(table, row, MiterPriceColumn::LongLegSurcharge);
+        price += priced.Money(MiterPriceColumn::LongLegSurcharge);
     }
-    result.Price = Narrow(price);
+    result.Price = priced.Price(price);
     return result;
 }
 
@@ -256,7 +300,8 @@ TPriceAndDelivery StepTwistPrice(const std::string& partNumber, TUserPrompts& pr
     const TFieldTable table = LoadFieldTable("StepTwistPrice.tbl", prompts);
     const int row = FindRow(table, StepTwistPriceColumn::PartNumber, partNumber);
     if (row >= 0) {
-        result.Price = Narrow(Money(table, row, StepTwistPriceColumn::Price));
+        const TPriceRow priced(table, "StepTwistPrice.tbl", row);
+        result.Price = priced.Price(priced.Money(StepTwistPriceColumn::Price));
     }
     // Step-twists are built to order: the table never promises a delivery.
     result.DeliveryTime = kContactRep;

@@ -79,7 +79,9 @@ void WriteSiteListFile(const TTxtTable& orderLines, const std::string& fileName,
 }
 
 void WriteSiteList(const TTxtTable& orderLines, TUserPrompts& prompts) {
-    WriteSiteListFile(orderLines, AppPath + "corvane38.lom", prompts);
+    // Written at every close, unless the file already holds this very list: an
+    // unchanged order in a read-only folder is no error.
+    WriteFileIfChanged(AppPath + "corvane38.lom", SiteListText(orderLines, prompts));
 }
 
 } // namespace cvn

@@ -48,10 +48,10 @@ TEST_F(CommandLine, FamilyClassesByLetterOrByTheStepTwistTable) {
     EXPECT_EQ(RunCommand({"--app-dir", folder.Path(), "family", "PW187A"}).Out, "11\n");
 }
 
-TEST_F(CommandLine, LoadErrorsGoToStderrAndTheAnswerStillComes) {
+TEST_F(CommandLine, LoadErrorsGoToStderrTheAnswerStillComesAndTheExitIsOne) {
     const std::string empty = folder.Path() + "elsewhere";
     const TRun r = RunCommand({"--app-dir", empty, "family", "X1"});
-    EXPECT_EQ(r.Exit, 0);
+    EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Out, "11\n");
     EXPECT_EQ(r.Err,
               "error: Error loading \"" + empty +
@@ -87,7 +87,8 @@ TEST_F(CommandLine, DataErrorsEndTheCommandWithTheirTextInUtf8) {
     const TRun r = RunCommand({"--app-dir", folder.Path(), "price", "C187ANSG", "1"});
     EXPECT_EQ(r.Exit, 1);
     EXPECT_EQ(r.Out, "");
-    EXPECT_EQ(r.Err, "error: '12\u00b05' is not a valid floating point value\n");
+    EXPECT_EQ(r.Err,
+              "error: '12\u00b05' is not a valid floating point value in CoaxPrice.tbl row 2\n");
 }
 
 TEST(CommandLineCheck, TheSampleCatalogueIsConsistent) {

@@ -316,16 +316,17 @@ TEST_F(ConfigureCommand, ConfirmationsAreAnsweredAsAsked) {
     }
 }
 
-TEST_F(ConfigureCommand, RefusalsAndErrorsStillPrintTheStateAndExitZero) {
+TEST_F(ConfigureCommand, RefusalsExitZeroAndDataErrorsExitOneBothPrintingTheState) {
     // Next refuses: nothing composed.
     EXPECT_EQ(Run({"family=8", "waveguide=187"}), 0);
     EXPECT_EQ(Err, "information: Please fill all options to continue.\n");
     EXPECT_EQ(PartNumber(), "");
     EXPECT_EQ(Lines("spec").size(), 6u);
 
-    // A data error abandons that action only, as in the program.
+    // A data error abandons that action only, as in the program; the catalogue's
+    // fault makes the exit status 1.
     Folder.WriteTable("FlexVSWR.tbl", {"WG|Band|To|VSWR", "187|S|twelve|1.10"});
-    EXPECT_EQ(Run({"family=3", "waveguide=187", "flangeA=A", "flangeB=A"}), 0);
+    EXPECT_EQ(Run({"family=3", "waveguide=187", "flangeA=A", "flangeB=A"}), 1);
     EXPECT_EQ(Err.rfind("error: 'twelve' is not a valid floating point value\n", 0), 0u);
     EXPECT_EQ(Lines("description").size(), 1u);
 }

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 
 namespace cvn::fuzz {
@@ -109,6 +110,22 @@ TReplacedTable::TReplacedTable(std::string name, const std::string& bytes) : Nam
 
 TReplacedTable::~TReplacedTable() {
     WriteData(Name, SampleBytes(Name));
+}
+
+bool IsOversize(const std::string& input) {
+    return input.rfind(kOversizeMarker, 0) == 0;
+}
+
+std::string WithoutMarker(const std::string& input) {
+    return IsOversize(input) ? input.substr(kOversizeMarker.size()) : input;
+}
+
+void Stretch(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::resize_file(path, kMaxReadBytes + 1, ec);
+    if (ec) {
+        Fail("cannot stretch " + path);
+    }
 }
 
 void Fail(const std::string& what) {

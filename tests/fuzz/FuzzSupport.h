@@ -5,6 +5,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
+#include <string_view>
 
 namespace cvn::fuzz {
 
@@ -49,6 +50,16 @@ private:
 // input picks one.
 extern const char* const kTableNames[];
 extern const int kTableCount;
+
+// A seed cannot be a pipe or a file of 64 MB. An input that starts with this line
+// stands for a file larger than the program reads: the rest is written, then the
+// file is stretched (sparsely) past the limit.
+inline constexpr std::string_view kOversizeMarker = "#oversize\n";
+bool IsOversize(const std::string& input);
+// The input without the marker.
+std::string WithoutMarker(const std::string& input);
+// Stretches the file past the read limit.
+void Stretch(const std::string& path);
 
 // A crash with a message: the fuzzer reports it with the input that broke the rule.
 [[noreturn]] void Fail(const std::string& what);

@@ -10,9 +10,18 @@ using namespace cvn;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string file = fuzz::ProgramFolder() + "Fuzz.ini";
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string bytes = fuzz::WithoutMarker(input);
     if (FILE* out = std::fopen(file.c_str(), "wb")) {
-        std::fwrite(data, 1, size, out);
+        std::fwrite(bytes.data(), 1, bytes.size(), out);
         std::fclose(out);
+    }
+    if (fuzz::IsOversize(input)) {
+        // Read as a missing file: every key its default.
+        fuzz::Stretch(file);
+        if (ReadIniString(file, "UNITS", "type", "default") != "default") {
+            fuzz::Fail("a settings file beyond the read limit was read");
+        }
     }
     const std::string units = ReadIniString(file, "UNITS", "type", "P");
     const std::string size_ = ReadIniString(file, "PREVIEW", "size", "");

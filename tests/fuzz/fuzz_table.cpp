@@ -1,7 +1,9 @@
 // The table reader over any bytes: a table read from a file must hold exactly the
 // lines of those bytes, and every field must be what its line says.
+#include "catalogue/Encoding.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
+#include "catalogue/cvnLib.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <cstdint>
@@ -10,10 +12,21 @@
 using namespace cvn;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string bytes = fuzz::WithoutMarker(input);
     fuzz::TFuzzPrompts prompts;
     const fuzz::TReplacedTable replaced("Fuzz.tbl", bytes);
+    if (fuzz::IsOversize(input)) {
+        fuzz::Stretch(DataPath + "Fuzz.tbl");
+    }
     const TTxtTable table = LoadDataTable("Fuzz.tbl", prompts);
+    // Too large, UTF-16 or binary: one load error and an empty table.
+    if (fuzz::IsOversize(input) || !NotWin1252Reason(bytes).empty()) {
+        if (table.RowCount() != 0 || prompts.Messages != 1) {
+            fuzz::Fail("a file that is no Windows-1252 table was read as one");
+        }
+        return 0;
+    }
 
     TStrings expected = SplitLines(bytes);
     if (!expected.empty()) {
@@ -40,9 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int count = static_cast<int>(fields.size());
         for (int c = -1; c <= count + 1; ++c) {
             const std::string field = table.GetField(row, c);
+            // A column the line does not reach is empty.
             const std::string want =
-                c <= 0 ? std::string()
-                       : Trim(fields[static_cast<std::size_t>(std::min(c, count) - 1)]);
+                c <= 0 || c > count ? std::string() : Trim(fields[static_cast<std::size_t>(c - 1)]);
             if (field != want) {
                 fuzz::Fail("GetField disagrees with the row's fields");
             }

@@ -135,20 +135,30 @@ TEST_F(PriceTest, MissingTableIsReportedAndPricesNothing) {
         0u);
 }
 
-TEST_F(PriceTest, NonNumericColumnsOfTheMatchingRowAbandonTheLookup) {
-    Folder.WriteTable("CoaxPrice.tbl", {"Waveguide|Band|Unused|Price|Delivery|Max",
-                                        "090|S||abc|Stock|5", "090|A||10|Stock|ten"});
+// A data error names the table and the row as counted in the file; a long value is
+// cut; a negative price is no price at all.
+TEST_F(PriceTest, BadValuesOfTheMatchingRowAbandonTheLookupNamingTableAndRow) {
+    Folder.WriteTable("CoaxPrice.tbl",
+                      {"Waveguide|Band|Unused|Price|Delivery|Max", "090|S||abc|Stock|5",
+                       "090|A||10|Stock|ten", "090|B||" + std::string(2000, '9') + "x|Stock|5"});
     Folder.WriteTable("MiterBendPrice.tbl", {"Waveguide|Text|Base|Delivery|Max|Long|Gray|Band|Legs",
                                              "090|x|200.00|Stock|10|40.00|12.00|35.00|six"});
+    Folder.WriteTable("StraightSectionPrice.tbl", {"Waveguide|Base|Foot|Gray|Delivery|Max",
+                                                   "187|-400.00|25.50|10.00|2-3 Weeks|5"});
     for (const auto& [part, message] :
-         {std::pair{"C090ANSG", "'abc' is not a valid floating point value"},
-          {"C090ANAG", "'ten' is not a valid integer value"},
-          {"M090PA011B022SN", "'six' is not a valid floating point value"}}) {
+         {std::pair<std::string, std::string>{
+              "C090ANSG", "'abc' is not a valid floating point value in CoaxPrice.tbl row 2"},
+          {"C090ANAG", "'ten' is not a valid integer value in CoaxPrice.tbl row 3"},
+          {"C090ANBG", "'" + std::string(80, '9') +
+                           "...' is not a valid floating point value in CoaxPrice.tbl row 4"},
+          {"M090PA011B022SN",
+           "'six' is not a valid floating point value in MiterBendPrice.tbl row 2"},
+          {"R187PA0120BSG", "Price -$364.50 in StraightSectionPrice.tbl row 2 is negative"}}) {
         try {
-            Texts(part);
-            ADD_FAILURE() << part << " gave a price";
+            const TPriceTexts texts = Texts(part);
+            ADD_FAILURE() << part << " gave the price " << texts.Price;
         } catch (const EConvertError& e) {
-            EXPECT_EQ(e.what(), std::string(message));
+            EXPECT_EQ(e.what(), message);
         }
     }
 }
