@@ -10,12 +10,6 @@
 
 namespace cvn {
 
-bool ParseOrderQuantity(const std::string& text, int& quantity) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
-           TryStrToInt(text, quantity) && quantity >= MinOrderQuantity &&
-           quantity <= MaxOrderQuantity;
-}
-
 void PressNextAndCreate(TConfigurator& wizard, TUserPrompts& prompts) {
     RunHandler(prompts, [&] { wizard.btnNextClick(); });
     if (wizard.Screen == 2) {

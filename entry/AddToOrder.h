@@ -1,5 +1,7 @@
 #pragma once
 
+#include "orders/OrderLines.h"
+
 #include <string>
 
 namespace cvn {
@@ -7,9 +9,6 @@ namespace cvn {
 class TConfigurator;
 class TTxtTable;
 class TUserPrompts;
-
-// The quantity as the Add to Order dialog's box takes it: digits only, 1 to 99999.
-bool ParseOrderQuantity(const std::string& text, int& quantity);
 
 // Presses Next and, when screen 2 is reached, Create; prompts answer any
 // confirmation. Each press runs through the general error handler.

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(list.ColumnText(1, 1), QStringLiteral(" Unpainted "));
         list.SetItemIndex(1);
         QCOMPARE(Spoken(&list, QAccessible::Value), QStringLiteral("N Unpainted"));
-        list.ComboItems()[1].Strings().Set(1, QStringLiteral("Bare"));
+        list.ComboItems()[1].Strings().Assign({QStringLiteral("N"), QStringLiteral("Bare")});
         QCOMPARE(Spoken(&list, QAccessible::Value), QStringLiteral("N Bare"));
     }
 

@@ -75,7 +75,7 @@ private slots:
     void frequencyCaptionsAreReadableInFull() {
         TWindow t;
         const test::TMainWidgets ui(*t.Main);
-        const TStringGrid* grdSpecs = test::Find<TStringGrid>(t.Main.get(), "grdSpecs");
+        const TStringGrid* grdSpecs = test::Find<TStringGrid>(t.Main, "grdSpecs");
         for (const char* part :
              {"C075ANAG", "T075ABG", "F075PA0240AA", "R137MA0302AAG", "R159PA0120AAG"}) {
             t.Main->SetupFromPartNumber(part);
@@ -181,7 +181,7 @@ private slots:
         for (const char* part : {"R187PA0125BSG", "N137PA065C240AG"}) {
             t.Main->SetupFromPartNumber(part);
             for (TCVNComboBox* list : {ui.cbxLength, ui.cbxLegALength}) {
-                if (!list->isVisibleTo(t.Main.get()) || list->count() == 0) {
+                if (!list->isVisibleTo(t.Main) || list->count() == 0) {
                     continue;
                 }
                 list->showPopup();

@@ -332,24 +332,24 @@ private slots:
             qint64 pressedAt = -1;
             bool blocking = false;
             bool hourglass = false;
-            OnNextModal<TfrmDownload>([&](TfrmDownload* progress) {
+            test::AnswerNextModal<TfrmDownload>([&](TfrmDownload& progress) {
                 // Until the installer itself is on its way, after its signature; pressed
                 // whatever happens, so that a failure cannot hang the test.
                 for (int wait = 0; wait < 300 && server.Requests.size() < 2; ++wait) {
                     QTest::qWait(10);
                 }
                 QTest::qWait(300);
-                blocking = progress->isModal() && QApplication::activeModalWidget() == progress &&
-                           progress->windowModality() == Qt::ApplicationModal;
+                blocking = progress.isModal() && QApplication::activeModalWidget() == &progress &&
+                           progress.windowModality() == Qt::ApplicationModal;
                 hourglass = QApplication::overrideCursor() &&
                             QApplication::overrideCursor()->shape() == Qt::WaitCursor;
                 pressedAt = clock.elapsed();
                 if (c.Way == TWay::Button) {
-                    QTest::mouseClick(progress->btnCancel, Qt::LeftButton);
+                    QTest::mouseClick(progress.btnCancel, Qt::LeftButton);
                 } else if (c.Way == TWay::Escape) {
-                    QTest::keyClick(progress, Qt::Key_Escape);
+                    QTest::keyClick(&progress, Qt::Key_Escape);
                 } else {
-                    progress->close();
+                    progress.close();
                 }
             });
             QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
