@@ -27,6 +27,7 @@ public:
     explicit TErrorsOnly(TUserPrompts& user) : User(user) {}
     void Information(const std::string&) override {}
     void Error(const std::string& text) override { User.Error(text); }
+    void CatalogueError(const std::string& text) override { User.CatalogueError(text); }
     bool YesNo(const std::string&) override { return false; }
     TDialogResult ConfirmTapered(const std::string&) override { return TDialogResult::Cancel; }
     TDialogResult ConfirmSwap(const std::string&, const std::string&) override {

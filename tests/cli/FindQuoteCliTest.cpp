@@ -215,7 +215,8 @@ TEST_F(FindQuoteCli, QuoteEndsWithExitOneWhenAPriceTableCannotBeRead) {
     EXPECT_EQ(r.Out.rfind("1\tadded\t1\tR187PA0125BSG\tN/A\tContact Brenmoor Rep.\n", 0), 0u)
         << r.Out;
     EXPECT_NE(r.Err.find("StraightSectionPrice.tbl"), std::string::npos) << r.Err;
-    EXPECT_TRUE(Folder.Exists("order.txt"));
+    // A quote priced without its table is not kept, as with order.
+    EXPECT_FALSE(Folder.Exists("order.txt"));
 }
 
 TEST_F(FindQuoteCli, QuotePrintsTheFinalOrderThroughThePdfWriter) {
