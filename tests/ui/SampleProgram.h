@@ -12,7 +12,7 @@
 namespace cvn {
 class TfrmMain;
 class TfrmPreview;
-}
+} // namespace cvn
 
 namespace cvn::test {
 

@@ -11,8 +11,8 @@
 #include "orders/OrderWindow.h"
 #include "orders/PriceAndDelivery.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/ui/SampleProgram.h"
 #include "tests/ui/MainWidgets.h"
+#include "tests/ui/SampleProgram.h"
 #include "tests/ui/UiTest.h"
 #include "wizard/Main.h"
 
