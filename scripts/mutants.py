@@ -165,9 +165,9 @@ def ratio(root):
             with open(os.path.join(root, p), encoding="latin-1") as fh:
                 n += sum(1 for l in fh if l.strip())
         return n
-    tracked = subprocess.run(["git", "ls-files"], cwd=root, stdout=subprocess.PIPE, text=True).stdout.split()
     prod = count(product_files(root))
-    tests = [p for p in tracked if p.startswith("tests/") and p.endswith((".cpp", ".h", ".py"))]
+    tests = [os.path.relpath(os.path.join(b, n), root) for b, _, names in os.walk(os.path.join(root, "tests"))
+             for n in names if n.endswith((".cpp", ".h", ".py"))]
     folders = {}
     for p in tests:
         folders.setdefault(p.split("/")[1], []).append(p)
@@ -179,6 +179,27 @@ def ratio(root):
         print("  tests/%-10s %6d" % (d, n))
     cases = sum(count(v) for k, v in folders.items() if k not in ("fuzz", "support"))
     print("tests %d (%.0f %%), hand-written cases %d (%.0f %%)" % (total, 100 * total / prod, cases, 100 * cases / prod))
+
+
+def summary(paths):
+    reports = []
+    for path in paths:
+        with open(path) as fh:
+            reports.append(json.load(fh))
+    for r, path in zip(reports, paths):
+        print("%s: %s" % (path, r["score"]))
+    keys = {}
+    for i, r in enumerate(reports):
+        for m in r["mutants"]:
+            key = (os.path.basename(m["file"]), m["line"], m["dup"], m["op"], m["occurrence"])
+            keys.setdefault(key, [None] * len(reports))[i] = m
+    for key, ms in keys.items():
+        first = next(m for m in ms if m)
+        print("%-60s %s" % ((first.get("where") or first["file"])[:60],
+                            " ".join("%-12s" % (m["status"] if m else "-") for m in ms)))
+        last = ms[-1]
+        if last and last.get("killed_by"):
+            print("%60s by %s" % ("", ", ".join(last["killed_by"][:6])))
 
 
 def main():
@@ -196,9 +217,13 @@ def main():
     p.add_argument("--out", default="mutants-report.json")
     p.add_argument("--list", action="store_true", help="only count the candidate sites")
     p.add_argument("--ratio", action="store_true", help="only print test/product line counts")
+    p.add_argument("--summary", nargs="+", metavar="REPORT",
+                   help="only compare reports: each mutant's status in each, and the killers")
     a = p.parse_args()
     if a.ratio:
         return ratio(ROOT)
+    if a.summary:
+        return summary(a.summary)
     if a.list:
         c = candidates(ROOT)
         for d in PRODUCT_DIRS:
