@@ -144,7 +144,7 @@ def suite(a, src, build):
     if a.tests:
         cmd += ["-R", a.tests]
     rc, out = run(cmd, src, a.suite_timeout)
-    failed = re.findall(r"^\s*\d+ - (\S+) \(", out.split("The following tests FAILED:")[-1], re.M) \
+    failed = re.findall(r"^\s*\d+ - (\S+)", out.split("The following tests FAILED:")[-1], re.M) \
         if "The following tests FAILED:" in out else []
     if rc == "timeout":
         failed.append("(suite timeout)")

@@ -95,6 +95,10 @@ struct TConfigureRow {
     const char* PartNumber;
 };
 
+void PrintTo(const TConfigureRow& row, std::ostream* os) {
+    *os << row.Name;
+}
+
 class ConfigureRows : public ConfigureCommand,
                       public ::testing::WithParamInterface<TConfigureRow> {};
 

@@ -83,6 +83,12 @@ struct TRefusal {
     bool FolderAsOrder = false; // the Data folder given as the order file
 };
 
+void PrintTo(const TRefusal& refusal, std::ostream* os) {
+    for (const std::string& arg : refusal.Args) {
+        *os << arg << ' ';
+    }
+}
+
 class OrderRefusal : public OrderCommandTest, public ::testing::WithParamInterface<TRefusal> {};
 
 TEST_P(OrderRefusal, LeavesTheFileAlone) {
