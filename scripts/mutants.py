@@ -181,6 +181,11 @@ def ratio(root):
     print("tests %d (%.0f %%), hand-written cases %d (%.0f %%)" % (total, 100 * total / prod, cases, 100 * cases / prod))
 
 
+def tally(results):
+    return {status: sum(x["status"] == status for x in results)
+            for status in ("killed", "survived", "uncompilable", "gone")}
+
+
 def summary(paths):
     reports = []
     for path in paths:
@@ -215,6 +220,8 @@ def main():
     p.add_argument("--test-timeout", type=int, default=120, help="seconds per ctest test")
     p.add_argument("--suite-timeout", type=int, default=900, help="seconds per suite run")
     p.add_argument("--out", default="mutants-report.json")
+    p.add_argument("--source", default=ROOT, help="the tree to mutate (default: this one)")
+    p.add_argument("--resume", metavar="REPORT", help="keep the mutants this report has run")
     p.add_argument("--list", action="store_true", help="only count the candidate sites")
     p.add_argument("--ratio", action="store_true", help="only print test/product line counts")
     p.add_argument("--summary", nargs="+", metavar="REPORT",
@@ -244,9 +251,10 @@ def main():
     os.environ.setdefault("CCACHE_BASEDIR", os.path.dirname(build))
     src = os.path.join(os.path.dirname(build), "src")
     # A fresh copy keeps each file's time, so the build folder rebuilds only what changed.
+    source = os.path.abspath(a.source)
     shutil.rmtree(src, ignore_errors=True)
-    shutil.copytree(ROOT, src, ignore=lambda d, names: [n for n in names if n == ".git" or
-                                                       (d == ROOT and n == "build")])
+    shutil.copytree(source, src, ignore=lambda d, names: [n for n in names if n == ".git" or
+                                                         (d == source and n == "build")])
     if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
         subprocess.run(["cmake", "-S", src, "-B", build, "-DCMAKE_BUILD_TYPE=Release",
                         "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True, stdout=subprocess.DEVNULL)
@@ -258,7 +266,12 @@ def main():
     print("baseline: %s" % ("green" if not base_fail else "failing " + ", ".join(sorted(base_fail))), flush=True)
 
     results = []
+    if a.resume:
+        with open(a.resume) as fh:
+            results = json.load(fh)["mutants"]
     for n, m in enumerate(sample, 1):
+        if n <= len(results):
+            continue
         r = dict(m)
         text, where = mutate(src, r)
         path = os.path.join(src, r["file"])
@@ -287,15 +300,12 @@ def main():
         print("[%d/%d] %-12s %s%s" % (n, len(sample), r["status"], where or m["file"] + ": " + m["line"],
                                       "  by " + ", ".join(r.get("killed_by", [])[:4]) if r.get("killed_by") else ""),
               flush=True)
-        counted = [x for x in results if x["status"] in ("killed", "survived")]
-        score = {"killed": sum(x["status"] == "killed" for x in counted),
-                 "survived": sum(x["status"] == "survived" for x in counted),
-                 "uncompilable": sum(x["status"] == "uncompilable" for x in results),
-                 "gone": sum(x["status"] == "gone" for x in results)}
+        score = tally(results)
         with open(a.out, "w") as fh:
             json.dump({"score": score, "baseline_failing": sorted(base_fail), "mutants": results}, fh, indent=1)
             fh.write("\n")
     run(make, src, 7200)  # leave the scratch build unmutated for the next run
+    score = tally(results)
     k, s = score["killed"], score["survived"]
     print("score: %d killed / %d counted = %.0f %% (%d uncompilable, %d gone)"
           % (k, k + s, 100.0 * k / max(1, k + s), score["uncompilable"], score["gone"]))
