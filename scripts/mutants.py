@@ -255,6 +255,15 @@ def main():
     shutil.rmtree(src, ignore_errors=True)
     shutil.copytree(source, src, ignore=lambda d, names: [n for n in names if n == ".git" or
                                                          (d == source and n == "build")])
+    # A run stopped mid-mutant left that file's mutated objects in the build folder: the
+    # fresh copy is older than them, so make it newer.
+    dirty = os.path.join(build, "mutant-in-place")
+    if os.path.exists(dirty):
+        with open(dirty) as fh:
+            planted = os.path.join(src, fh.read().strip())
+        if os.path.exists(planted):
+            os.utime(planted)
+        os.remove(dirty)
     if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
         subprocess.run(["cmake", "-S", src, "-B", build, "-DCMAKE_BUILD_TYPE=Release",
                         "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"], check=True, stdout=subprocess.DEVNULL)
@@ -282,6 +291,8 @@ def main():
             with open(path, encoding="latin-1") as fh:
                 original = fh.read()
             r["where"] = where
+            with open(dirty, "w") as fh:
+                fh.write(r["file"])
             try:
                 with open(path, "w", encoding="latin-1") as fh:
                     fh.write(text)
@@ -295,6 +306,9 @@ def main():
             finally:
                 with open(path, "w", encoding="latin-1") as fh:
                     fh.write(original)
+                rc, _ = run(make, src, 7200)  # the unmutated build, before the mark goes
+                if rc == 0:
+                    os.remove(dirty)
         r["seconds"] = round(time.time() - t0)
         results.append(r)
         print("[%d/%d] %-12s %s%s" % (n, len(sample), r["status"], where or m["file"] + ": " + m["line"],
@@ -304,7 +318,6 @@ def main():
         with open(a.out, "w") as fh:
             json.dump({"score": score, "baseline_failing": sorted(base_fail), "mutants": results}, fh, indent=1)
             fh.write("\n")
-    run(make, src, 7200)  # leave the scratch build unmutated for the next run
     score = tally(results)
     k, s = score["killed"], score["survived"]
     print("score: %d killed / %d counted = %.0f %% (%d uncompilable, %d gone)"
