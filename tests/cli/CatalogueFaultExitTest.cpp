@@ -2,6 +2,7 @@
 // exit 1 after its messages; an order file with a short line is not read at all.
 
 #include "cli/Cli.h"
+#include "tests/support/Cli.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -107,15 +108,12 @@ TEST(OrderFileWithAShortLine, IsNotReadAndNotWritten) {
     test::TTempFolder folder;
     folder.CopySample("Data");
     folder.Write("s.ord", "1|$1|R187PA0125BSG\r\n");
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        RunCli({"--app-dir", folder.Path(), "order", folder.Path() + "s.ord", "3", "R187PA0125BSG"},
-               out, err),
-        2);
-    EXPECT_NE(err.str().find(folder.Path() + "s.ord line 1: 3 fields"), std::string::npos)
-        << err.str();
+    const test::TCliRun r =
+        test::Cli({"order", folder.Path() + "s.ord", "3", "R187PA0125BSG"}, folder.Path());
+    EXPECT_EQ(r.Exit, 2);
+    EXPECT_NE(r.Err.find(folder.Path() + "s.ord line 1: 3 fields"), std::string::npos) << r.Err;
     EXPECT_EQ(folder.Read("s.ord"), "1|$1|R187PA0125BSG\r\n");
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(r.Out, "");
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "catalogue/TxtTable.h"
 #include "cli/Cli.h"
 #include "cli/Commands.h"
+#include "tests/support/Cli.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -18,23 +19,13 @@
 namespace cvn {
 namespace {
 
-struct TRun {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
+using TRun = test::TCliRun;
 
 class FindQuoteCli : public ::testing::Test {
 protected:
     void SetUp() override { Folder.CopySample("Data"); }
     TRun Run(std::vector<std::string> args, const std::map<std::string, TCliCommand>& extra = {}) {
-        args.insert(args.begin(), {"--app-dir", Folder.Path()});
-        std::ostringstream out, err;
-        TRun r;
-        r.Exit = RunCli(args, out, err, extra);
-        r.Out = out.str();
-        r.Err = err.str();
-        return r;
+        return test::Cli(std::move(args), Folder.Path(), extra);
     }
     std::string Path(const std::string& name) const { return Folder.Path() + name; }
 

@@ -1,11 +1,9 @@
 #include "entry/Conversion.h"
-#include "cli/Cli.h"
+#include "tests/support/Cli.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace cvn {
 namespace {
@@ -85,19 +83,19 @@ TEST_F(ConversionTest, FailureShowsTheMessageForgetsTheResultAndKeepsTheHistory)
 // The command line's convert, over the same table.
 class ConvertCommandTest : public ConversionTest {
 protected:
-    int Run(std::vector<std::string> args) {
-        Out.str("");
-        Err.str("");
-        args.insert(args.begin(), {"--app-dir", Folder.Path()});
-        return RunCli(args, Out, Err);
+    int Run(const std::vector<std::string>& args) {
+        const test::TCliRun r = test::Cli(args, Folder.Path());
+        Out = r.Out;
+        Err = r.Err;
+        return r.Exit;
     }
-    std::ostringstream Out, Err;
+    std::string Out, Err;
 };
 
 TEST_F(ConvertCommandTest, FoundPrintsNewNumberAndCommentInUtf8) {
     EXPECT_EQ(Run({"convert", "ws-187-125-cc"}), 0);
-    EXPECT_EQ(Out.str(), "R187PA0125BSG\tCover and choke, 90\u00b0 bend\n");
-    EXPECT_EQ(Err.str(), "");
+    EXPECT_EQ(Out, "R187PA0125BSG\tCover and choke, 90\u00b0 bend\n");
+    EXPECT_EQ(Err, "");
     // The command keeps no history.
     EXPECT_FALSE(Folder.Exists("Data/OldParts.hst"));
 }
@@ -108,14 +106,14 @@ TEST_F(ConvertCommandTest, NotFoundWritesTheDialogsMessageAndExitsOne) {
                                 "If you have entered it correctly, but still get this message,\\r"
                                 "please contact your Brenmoor Corporation represantative.\n";
     EXPECT_EQ(Run({"convert", "WS-999"}), 1);
-    EXPECT_EQ(Out.str(), "");
-    EXPECT_EQ(Err.str(), message);
+    EXPECT_EQ(Out, "");
+    EXPECT_EQ(Err, message);
     EXPECT_EQ(Run({"convert", " "}), 1);
-    EXPECT_EQ(Err.str(), message);
+    EXPECT_EQ(Err, message);
 
     EXPECT_EQ(Run({"convert"}), 2);
     EXPECT_EQ(Run({"convert", "A", "B"}), 2);
-    EXPECT_NE(Err.str().find("usage: corvane38-cli convert OLD"), std::string::npos);
+    EXPECT_NE(Err.find("usage: corvane38-cli convert OLD"), std::string::npos);
 }
 
 } // namespace

@@ -132,5 +132,17 @@ TEST(PreviewZoom, RememberedInTheSettingsFileWithABadValueFallingBackTo40) {
     EXPECT_EQ(ReadIniString(AppPath + "Corvane.ini", "UNITS", "type", ""), "M");
 }
 
+// Closing where the settings cannot be written loses only the zoom (the writer's faults
+// are AtomicReplaceFault's).
+TEST(PreviewZoom, ASettingsFileThatCannotBeWrittenIsLostQuietly) {
+    test::TTempFolder folder;
+    folder.UseAsAppPath();
+    folder.Write("Corvane.ini/inner", "");
+    TSpecPreview preview;
+    preview.FormCreate();
+    preview.cbxPercentChange(8);
+    EXPECT_NO_THROW(preview.FormDestroy());
+}
+
 } // namespace
 } // namespace cvn

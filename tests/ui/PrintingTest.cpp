@@ -7,6 +7,7 @@
 #include "printing/PreviewWindow.h"
 #include "printing/QtPrintJobs.h"
 #include "printing/QtSurface.h"
+#include "tests/support/Cli.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/MainWidgets.h"
@@ -96,19 +97,9 @@ TWord Find(const std::vector<TWord>& words, const QString& text, int page = 1) {
     return {};
 }
 
-struct TCliRun {
-    int Exit = -1;
-    std::string Err;
-};
-
-TCliRun Pdf(const test::TTempFolder& folder, std::vector<std::string> args) {
-    args.insert(args.begin(), {"--app-dir", folder.Path(), "pdf"});
-    std::ostringstream out;
-    std::ostringstream err;
-    TCliRun run;
-    run.Exit = RunCli(args, out, err, {{"pdf", CmdPdf}});
-    run.Err = err.str();
-    return run;
+test::TCliRun Pdf(const test::TTempFolder& folder, std::vector<std::string> args) {
+    args.insert(args.begin(), "pdf");
+    return test::Cli(std::move(args), folder.Path(), {{"pdf", CmdPdf}});
 }
 
 // Within a unit or two of the layout.

@@ -1,6 +1,10 @@
+#include "catalogue/Errors.h"
+#include "entry/Conversion.h"
+#include "entry/QuickBuilder.h"
 #include "tests/wizard/WizardFixture.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace cvn::test {
 namespace {
@@ -57,16 +61,39 @@ TEST(Configurator, MissingTablesAreReportedOnceEachAndLeaveEmptyLists) {
     }
 }
 
-TEST_F(WizardTest, CloseInAFolderThatCannotBeWrittenSaysWhatWasNotSaved) {
+// Each file the program writes at close says so when it cannot be written: the main
+// window's close, then the dialogs' destruction, whose errors the general error handler
+// shows. (How the writer fails is AtomicReplaceFault's.)
+TEST_F(WizardTest, CloseWhereTheFilesCannotBeWrittenSaysWhatWasNotSaved) {
     // Folders where the files belong: nothing can replace them, not even for root.
-    std::filesystem::create_directory(Folder.Path() + "Corvane.ini");
-    std::filesystem::create_directory(Folder.Path() + "corvane38.lom");
+    const Texts files = {"Corvane.ini", "corvane38.lom", "Data/Parts.hst", "Data/OldParts.hst"};
+    for (const std::string& name : files) {
+        std::filesystem::create_directory(Folder.Path() + name);
+    }
     Start();
+    TQuickBuilder builder;
+    builder.FormCreate();
+    builder.History.Add("R090PA0120ASG");
+    TOldPartConverter converter(Prompts);
+    converter.FormCreate();
+    converter.History.Add("WS-90-120");
+    Prompts.Messages.clear();
+
     Wizard.FormClose();
-    const auto errors = Prompts.Texts("error");
-    ASSERT_EQ(errors.size(), 2u);
-    EXPECT_EQ(errors[0], "Cannot create file " + Folder.Path() + "Corvane.ini");
-    EXPECT_EQ(errors[1], "Cannot create file " + Folder.Path() + "corvane38.lom");
+    Texts errors = Prompts.Texts("error");
+    for (const auto& destroy : {std::function<void()>([&] { builder.FormDestroy(); }),
+                                std::function<void()>([&] { converter.FormDestroy(); })}) {
+        try {
+            destroy();
+        } catch (const EFCreateError& e) {
+            errors.push_back(e.what());
+        }
+    }
+    Texts expected;
+    for (const std::string& name : files) {
+        expected.push_back("Cannot create file " + Folder.Path() + name);
+    }
+    EXPECT_EQ(errors, expected);
     EXPECT_EQ(Wizard.FamilyTable.RowCount(), 0);
 }
 

@@ -198,27 +198,5 @@ TEST_F(WizardTest, WhileApplyingAPartNumberNothingEarlierIsRestored) {
     EXPECT_EQ(Wizard.FlangeBIndex, 0);
 }
 
-// Tables are read at every event: an edit made between two events counts at the
-// second, with no restart and nothing kept from the first.
-TEST_F(WizardTest, ATableEditedBetweenTwoEventsCountsAtTheSecond) {
-    Start();
-    Choose(FamilyType::Straight, "187");
-    ASSERT_EQ(Sizes(), (std::vector<std::string>{"042", "187", "284"}));
-    ASSERT_EQ(Wizard.FrequencyChoices.size(), 1U);
-    ASSERT_EQ(Wizard.FrequencyChoices[0].FreqVSWR, "1.05");
-
-    Folder.WriteTable("WGVSWR.tbl", {"Family|WG|Band|VSWR", "R|187|S|1.07", "R|090|S|1.05"});
-    Folder.WriteTable("Frequency.tbl", {"WG|Band|Range", "187|S|3.95-5.85 GHz", "090|S|8-12 GHz"});
-    Wizard.cbxProductTypeChange(FamilyType::Straight);
-    EXPECT_EQ(Sizes(), (std::vector<std::string>{"090", "187"}));
-    ASSERT_EQ(Wizard.FrequencyChoices.size(), 1U);
-    EXPECT_EQ(Wizard.FrequencyChoices[0].FreqVSWR, "1.07");
-
-    Folder.WriteTable("WGVSWR.tbl", {"Family|WG|Band|VSWR", "R|187|S|1.09"});
-    ChooseSize("187");
-    ASSERT_EQ(Wizard.FrequencyChoices.size(), 1U);
-    EXPECT_EQ(Wizard.FrequencyChoices[0].FreqVSWR, "1.09");
-}
-
 } // namespace
 } // namespace cvn::test
