@@ -1,5 +1,5 @@
-#include "catalogue/Version.h"
 #include "tests/support/Cli.h"
+#include "catalogue/Version.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
