@@ -117,7 +117,7 @@ private slots:
         const test::TSampleProgram program;
         const test::TTempFolder& folder = program.Folder;
         const std::string pdf = folder.Path() + "specs.pdf";
-        const TCliRun run = Pdf(folder, {"specs", "R187PA0125BSG", pdf});
+        const test::TCliRun run = Pdf(folder, {"specs", "R187PA0125BSG", pdf});
         QCOMPARE(run.Exit, 0);
         QCOMPARE(QString::fromStdString(run.Err), QString());
         const auto words = WordsOf(QString::fromStdString(pdf));
@@ -208,7 +208,7 @@ private slots:
         const std::string targets[] = {folder.Path() + "missing/order.pdf",
                                        folder.Path() + "taken"};
         for (const std::string& target : targets) {
-            const TCliRun run = Pdf(folder, {"order", folder.Path() + "order.txt", target});
+            const test::TCliRun run = Pdf(folder, {"order", folder.Path() + "order.txt", target});
             QCOMPARE(run.Exit, 2);
             QVERIFY(run.Err.rfind("error: ", 0) == 0);
         }
