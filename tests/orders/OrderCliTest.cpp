@@ -27,8 +27,9 @@ TEST_F(OrderCliTest, PricePrintsTheDialogsTwoTexts) {
     EXPECT_EQ(Run({"price", "R187PA0250BSG", "2"}), 0);
     EXPECT_EQ(Out + Err, "$373.00\t2-3 Weeks\n");
     EXPECT_EQ(Run({"price", "R090PA0250BSG", "1"}), 1);
-    EXPECT_EQ(Out + Err,
-              "error: 'oops' is not a valid floating point value in StraightSectionPrice.tbl row 3\n");
+    EXPECT_EQ(
+        Out + Err,
+        "error: 'oops' is not a valid floating point value in StraightSectionPrice.tbl row 3\n");
     for (const char* quantity : {"two", "0", "100000"}) {
         EXPECT_EQ(Run({"price", "R187PA0250BSG", quantity}), 2) << quantity;
         EXPECT_EQ(Out, "");
