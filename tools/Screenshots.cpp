@@ -9,16 +9,19 @@
 #include "app/QtServices.h"
 #include "app/Splash.h"
 #include "catalogue/Files.h"
+#include "catalogue/Fixed.h"
 #include "catalogue/cvnLib.h"
 #include "controls/CVNComboBox.h"
 #include "controls/CoreText.h"
 #include "controls/MultiColumnCombo.h"
 #include "controls/SpinEdit.h"
 #include "entry/ConvertDialog.h"
+#include "entry/ListQuote.h"
 #include "entry/QuickBuilderDialog.h"
 #include "orders/AddOrderDialog.h"
 #include "orders/OrderLines.h"
 #include "orders/OrderWindow.h"
+#include "orders/QuoteReportWindow.h"
 #include "printing/PreviewWindow.h"
 #include "printing/QtPrintPages.h"
 #include "tools/ScreenshotKit.h"
@@ -28,15 +31,19 @@
 #include "update/UpdateWindow.h"
 #include "wizard/DlgConfirm.h"
 #include "wizard/DlgSwap.h"
+#include "wizard/FindSizeDialog.h"
 #include "wizard/Main.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <iterator>
@@ -224,8 +231,10 @@ bool SaveOrderPages(const QDir& folder) {
                            "C090ANSG|Waveguide to Coax Transition, WR-90, Cover, Type N Female, "
                            "8.2-12.4 GHz / VSWR: 1.25:1, Gray"};
     for (int i = 0; i < 12; ++i) {
-        order.Lines.push_back(std::to_string(i + 1) + "|$" + std::to_string(125 * (i + 1)) +
-                              ".00|" + (i % 2 ? "4-6 Weeks" : "Stock") + "|" + parts[i % 3]);
+        // Prices as the Add to Order dialog writes them.
+        order.Lines.push_back(std::to_string(i + 1) + "|" +
+                              cvn::TFixed::FromInt(125 * (i + 1)).FormatMoney() + "|" +
+                              (i % 2 ? "4-6 Weeks" : "Stock") + "|" + parts[i % 3]);
     }
     bool ok = true;
     const std::vector<QImage> pages = cvn::RenderOrderImages(850, 1100, order);
@@ -247,6 +256,53 @@ bool ShootPreview(cvn::TfrmMain* main, const cvn::TProgram& program, const QDir&
             }
         }
     }
+    return ok;
+}
+
+// Find Size by Frequency with a frequency typed, while a straight section is in use:
+// the list shows the sizes that cover it with their VSWR and whether they are offered.
+bool ShootFindSize(cvn::TfrmMain* main, TLoggedPrompts& prompts, const QDir& folder) {
+    bool ok = true;
+    if (main->Core().FamilyTable.RowCount() > cvn::FamilyType::Straight) {
+        main->btnBackClick();
+        ChooseThroughWindow(*main, cvn::FamilyType::Straight, "187");
+        cvn::TfrmFindSize findSize(prompts, main->Core(), main);
+        findSize.show();
+        findSize.txtFrequency->setText(QStringLiteral("9"));
+        QApplication::processEvents();
+        ok &= Save(&findSize, folder, QStringLiteral("find-size"));
+        findSize.hide();
+    }
+    return ok;
+}
+
+// The report of Add from List after a short list was quoted onto an order of its own:
+// new part numbers, an old one the conversion table knows and one nobody knows.
+bool ShootQuoteReport(TLoggedPrompts& prompts, const QDir& folder) {
+    const QTemporaryDir listFolder;
+    const QString listFile = listFolder.filePath(QStringLiteral("request.csv"));
+    QFile list(listFile);
+    if (!listFolder.isValid() || !list.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(listFile));
+        return false;
+    }
+    list.write("Qty,Part\r\n"
+               "4,R187PA0125BSG\r\n"
+               "2,E090PA040B040SG\r\n"
+               "1,C090ANSG\r\n"
+               "2,WS-90-120\r\n"
+               "3,XR-990-12\r\n");
+    list.close();
+    cvn::TTxtTable order;
+    std::string report;
+    if (!cvn::QuoteListFile(order, listFile.toStdString(), prompts, report)) {
+        return false;
+    }
+    cvn::TfrmQuoteReport reportWindow(report);
+    reportWindow.show();
+    QApplication::processEvents();
+    const bool ok = Save(&reportWindow, folder, QStringLiteral("order-list-report"));
+    reportWindow.hide();
     return ok;
 }
 
@@ -374,6 +430,8 @@ int main(int argc, char** argv) {
     cvn::TTxtTable order;
     ok &= ShootOrder(main, order, folder);
     ok &= ShootPreview(main, program, folder);
+    ok &= ShootFindSize(main, prompts, folder);
+    ok &= ShootQuoteReport(prompts, folder);
     ok &= SaveOrderPages(folder);
     ok &= ShootStartUpWindows(program, folder);
     ok &= ShootPartNumberDialogs(program, folder);
