@@ -13,15 +13,13 @@ PACKAGES="$PACKAGES clang-format"
 PACKAGES="$PACKAGES poppler-utils"
 # The manual page of corvane38-cli, and its bash completion.
 PACKAGES="$PACKAGES help2man man-db bash-completion"
-# The window manager of the tests that read back what reaches the screen.
-PACKAGES="$PACKAGES openbox"
 # The installer's signature (OpenSSL's Ed25519) and scripts/sign-update.
 PACKAGES="$PACKAGES libssl-dev openssl"
 # The fuzz harnesses of tests/fuzz (scripts/fuzz.sh).
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"
-# The end-to-end suite (scripts/e2e.sh): a window manager, the session and accessibility
-# buses, the accessibility tree from Python, real input, and screenshots of failures.
+# The end-to-end suite (scripts/e2e.sh) and the tests that read back what reaches the
+# screen: a window manager, the session and accessibility buses, the accessibility tree from Python, real input, and screenshots of failures.
 PACKAGES="$PACKAGES openbox dbus at-spi2-core python3-pyatspi xdotool x11-utils \
 imagemagick"
 
