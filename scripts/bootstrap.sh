@@ -19,7 +19,8 @@ PACKAGES="$PACKAGES libssl-dev openssl"
 PACKAGES="$PACKAGES clang-14"
 PACKAGES="$PACKAGES libclang-rt-14-dev"
 # The end-to-end suite (scripts/e2e.sh) and the tests that read back what reaches the
-# screen: a window manager, the session and accessibility buses, the accessibility tree from Python, real input, and screenshots of failures.
+# screen: a window manager, the session and accessibility buses, the accessibility tree
+# from Python, real input, and screenshots of failures.
 PACKAGES="$PACKAGES openbox dbus at-spi2-core python3-pyatspi xdotool x11-utils \
 imagemagick"
 
