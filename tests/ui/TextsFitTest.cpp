@@ -93,10 +93,12 @@ private slots:
                 QVERIFY2(button->geometry().right() < ui.rgFrequency->width() - 2, part);
             }
             // The description grid beside them, frequency row included, shows each
-            // value whole (a cut one ends in "...").
+            // value whole (a cut one ends in "..."), on its rows of the design's 15 px.
             const QFontMetrics metrics(grdSpecs->font());
             bool frequencyRow = false;
             for (int row = 0; row < grdSpecs->RowCount(); ++row) {
+                QCOMPARE(grdSpecs->rowHeight(row), 15);
+                QVERIFY(metrics.height() <= grdSpecs->rowHeight(row));
                 frequencyRow |= grdSpecs->Cell(2, row) == QStringLiteral("Frequency");
                 for (int col = 0; col < grdSpecs->ColCount(); ++col) {
                     const QString text = grdSpecs->Cell(col, row);
