@@ -2,6 +2,8 @@
 
 #include "app/QtServices.h"
 #include "tests/ui/NextModal.h"
+#include "tests/ui/SampleProgram.h"
+#include "wizard/Main.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -43,6 +45,21 @@ private:
             });
         });
     }
+};
+
+// The sample program's main window shown and active, its message boxes the program's own,
+// each closed with Enter as it comes.
+struct TAnsweredMain {
+    TAnsweredMain() {
+        Program.UsePrompts = &Prompts;
+        Window = &Program.Main();
+        Window->show();
+        QApplication::setActiveWindow(Window);
+    }
+
+    TAnsweredPrompts Prompts;
+    TSampleProgram Program;
+    TfrmMain* Window = nullptr;
 };
 
 } // namespace cvn::test

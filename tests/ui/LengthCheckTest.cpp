@@ -23,13 +23,7 @@ namespace {
 using test::PickItem;
 using test::TAnsweredPrompts;
 
-struct TWindow {
-    TWindow() {
-        Program.UsePrompts = &Prompts;
-        Window = &Program.Main();
-        Window->show();
-        QApplication::setActiveWindow(Window);
-    }
+struct TWindow : test::TAnsweredMain {
     void Pick(TMultiColumnCombo* list, const TTxtTable& rows, const std::string& code) {
         const int row = FindRow(rows, 1, code);
         QVERIFY2(row >= 0, code.c_str());
@@ -55,10 +49,6 @@ struct TWindow {
         QTest::keyClick(ui.cbxLength, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(ui.cbxLength, text);
     }
-
-    TAnsweredPrompts Prompts;
-    test::TSampleProgram Program;
-    TfrmMain* Window = nullptr;
 };
 
 } // namespace

@@ -18,14 +18,7 @@ using namespace cvn;
 
 namespace {
 
-struct TWindow {
-    TWindow() {
-        Program.UsePrompts = &Prompts;
-        Window = &Program.Main();
-        Window->show();
-        QApplication::setActiveWindow(Window);
-    }
-
+struct TWindow : test::TAnsweredMain {
     // A key in the closed list: the size it chose ("062"), the size refused with the
     // special-quote message ("028 refused"), or "" when nothing happened.
     QString Press(Qt::Key key) {
@@ -57,10 +50,6 @@ struct TWindow {
         const int index = ui.cbxWaveguide->ItemIndex();
         return index < 0 ? QString() : ui.cbxWaveguide->ColumnText(index, 0);
     }
-
-    test::TAnsweredPrompts Prompts;
-    test::TSampleProgram Program;
-    TfrmMain* Window = nullptr;
 };
 
 } // namespace
