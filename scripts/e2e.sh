@@ -6,7 +6,8 @@
 #   scripts/e2e.sh [--build DIR] [SCENARIO...]
 set -eu
 ROOT=$(CDPATH= cd -- "$(dirname -- "$0")/.." && pwd)
-BUILD="$ROOT/build/release"
+# The mutation check names its scratch build through the environment.
+BUILD="${CORVANE_BUILD_DIR:-$ROOT/build/release}"
 if [ "${1:-}" = "--build" ]; then
     BUILD=$2
     shift 2
