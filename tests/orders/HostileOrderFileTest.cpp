@@ -39,23 +39,16 @@ TEST_P(OrderFileLines, ShortLinesAreAnErrorNamingFileAndLine) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OrderFileLines,
-    ::testing::Values(TOrderFileCase{"PartNumberWithoutDescription",
-                                     "1|$1|R187PA0125BSG\r\n",
-                                     " line 1: 3 fields where an order line has 5 "
-                                     "(quantity|price|delivery|part number|description)",
-                                     {}},
-                      TOrderFileCase{"SecondLineShort",
-                                     "1|$1|Stock|R187PA0125BSG|x\r\n2|$2|Stock|R187PA0250BSG\n",
-                                     " line 2: 4 fields where an order line has 5 "
-                                     "(quantity|price|delivery|part number|description)",
-                                     {}},
-                      TOrderFileCase{"BlankLinesAreSkipped",
-                                     "\r\n1|$1|Stock|R187PA0125BSG|x\r\n  \r\n2|$2|||\r\n\r\n",
-                                     "",
-                                     {"1|$1|Stock|R187PA0125BSG|x", "2|$2|||"}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, OrderFileLines, ::testing::Values(
+    TOrderFileCase{"PartNumberWithoutDescription", "1|$1|R187PA0125BSG\r\n",
+        " line 1: 3 fields where an order line has 5 (quantity|price|delivery|part number|description)", {}},
+    TOrderFileCase{"SecondLineShort", "1|$1|Stock|R187PA0125BSG|x\r\n2|$2|Stock|R187PA0250BSG\n",
+        " line 2: 4 fields where an order line has 5 (quantity|price|delivery|part number|description)", {}},
+    TOrderFileCase{"BlankLinesAreSkipped", "\r\n1|$1|Stock|R187PA0125BSG|x\r\n  \r\n2|$2|||\r\n\r\n", "",
+        {"1|$1|Stock|R187PA0125BSG|x", "2|$2|||"}}),
     [](const auto& row) { return std::string(row.param.Name); });
+// clang-format on
 
 // Cells that start with a formula character (after blanks) get a leading "'";
 // every other byte stays as the order holds it.

@@ -21,14 +21,11 @@ struct PagePrinter : ::testing::Test {
 };
 
 TEST(PagePrinterRounding, HalvesGoToTheEvenNeighbourOnBothAxes) {
-    struct {
-        double Scale;
-        int Units;
-        int Device;
-    } const cases[] = {
+    // clang-format off
+    const struct { double Scale; int Units; int Device; } cases[] = {
         {0.5, 5, 2},      {0.5, 7, 4},  {0.5, -5, -2}, {0.5, 3, 2},  {1.5, 3, 4},
-        {6.0, 800, 4800}, {0.4, 14, 6}, {0.0, 800, 0}, {0.75, 2, 2}, {0.75, 6, 4},
-    };
+        {6.0, 800, 4800}, {0.4, 14, 6}, {0.0, 800, 0}, {0.75, 2, 2}, {0.75, 6, 4}};
+    // clang-format on
     for (const auto& c : cases) {
         TCVPrint printer;
         printer.ScaleX = c.Scale;
@@ -38,33 +35,26 @@ TEST(PagePrinterRounding, HalvesGoToTheEvenNeighbourOnBothAxes) {
     }
 }
 
-TEST_F(PagePrinter, TextOutRightEndsTheTextAtTheScaledPoint) {
-    TCVPrint printer = PrinterAt(6.0, 84);
-    printer.TextOutRight(800, 1060, "Page 1 of 1");
-    const auto& text = Surface.Calls.at(0);
-    EXPECT_EQ(text.X + Surface.TextWidth("Page 1 of 1"), 4800);
-    EXPECT_EQ(text.Y, 6360);
-}
+// Right: the text ends at the point; centre: half the width, rounded down, to the
+// left; aligned: the anchor moves by the codes.
+TEST_F(PagePrinter, TextIsPlacedByItsMeasuredWidth) {
+    TCVPrint right = PrinterAt(6.0, 84);
+    right.TextOutRight(800, 1060, "Page 1 of 1");
+    EXPECT_EQ(Surface.Calls.at(0).X + Surface.TextWidth("Page 1 of 1"), 4800);
+    EXPECT_EQ(Surface.Calls.at(0).Y, 6360);
 
-TEST_F(PagePrinter, TextOutCenterTakesHalfTheWidthRoundedDown) {
-    // Width 7 x 10 / 2 = 35 device units: half is 17.
-    TCVPrint printer = PrinterAt(1.0, 10);
-    printer.TextOutCenter(425, 175, "1234567");
+    Surface.Calls.clear();
+    TCVPrint centre = PrinterAt(1.0, 10); // 7 x 5 = 35 wide: half is 17
+    centre.TextOutCenter(425, 175, "1234567");
     EXPECT_EQ(Surface.Calls.at(0).X, 425 - 17);
     EXPECT_EQ(Surface.Calls.at(0).Y, 175);
-}
 
-TEST_F(PagePrinter, TextOutAlignedMovesTheAnchorByTheCodes) {
     // "Quantity" in height 16: 64 wide, 16 tall.
-    struct {
-        int Horizontal;
-        int Vertical;
-        int X;
-        int Y;
-    } const cases[] = {
+    // clang-format off
+    const struct { int Horizontal; int Vertical; int X; int Y; } cases[] = {
         {0, 0, 250, 165}, {0, 2, 250, 149}, {1, 1, 218, 157},
-        {2, 2, 186, 149}, {2, 0, 186, 165}, {3, -1, 250, 165},
-    };
+        {2, 2, 186, 149}, {2, 0, 186, 165}, {3, -1, 250, 165}};
+    // clang-format on
     for (const auto& c : cases) {
         Surface.Calls.clear();
         TCVPrint printer = PrinterAt(1.0, 16);
@@ -83,10 +73,9 @@ TEST_F(PagePrinter, DrawTextBoxScalesACopyAndLeavesTheCallersRectangle) {
     EXPECT_EQ(mine.Bottom, box.Bottom);
     const auto& call = Surface.Calls.at(0);
     EXPECT_EQ(call.Kind, TKind::TextBox);
-    EXPECT_EQ(call.Rect.Left, 1312); // 1312.5 to even
-    EXPECT_EQ(call.Rect.Top, 438);   // 437.5 to even
-    EXPECT_EQ(call.Rect.Right, 2000);
-    EXPECT_EQ(call.Rect.Bottom, 625);
+    // 1312.5 and 437.5 go to even.
+    EXPECT_EQ(std::vector({call.Rect.Left, call.Rect.Top, call.Rect.Right, call.Rect.Bottom}),
+              std::vector({1312, 438, 2000, 625}));
     EXPECT_EQ(call.Flags, 0x10u);
 }
 
@@ -97,12 +86,9 @@ TEST_F(PagePrinter, DrawBitmapStretchesTheWholeBitmapOverTheRectangle) {
     logo.Height = 151;
     EXPECT_TRUE(printer.DrawBitmap({625, 20, 800, 90}, logo));
     const auto& call = Surface.Calls.at(0);
-    EXPECT_EQ(call.Rect.Left, 3750);
-    EXPECT_EQ(call.Rect.Top, 120);
-    EXPECT_EQ(call.Rect.Right - call.Rect.Left, 175 * 6);
-    EXPECT_EQ(call.Rect.Bottom - call.Rect.Top, 70 * 6);
-    EXPECT_EQ(call.BitmapWidth, 412);
-    EXPECT_EQ(call.BitmapHeight, 151);
+    EXPECT_EQ(std::vector({call.Rect.Left, call.Rect.Top, call.Rect.Right, call.Rect.Bottom,
+                           call.BitmapWidth, call.BitmapHeight}),
+              std::vector({3750, 120, 4800, 540, 412, 151}));
     Surface.FailDrawing = true;
     EXPECT_FALSE(printer.DrawBitmap({625, 20, 800, 90}, logo));
 }
@@ -111,10 +97,7 @@ TEST_F(PagePrinter, DrawLineConvertsBothEnds) {
     TCVPrint printer = PrinterAt(0.4);
     printer.DrawLine(50, 1050, 800, 1050);
     const auto& line = Surface.Calls.at(0);
-    EXPECT_EQ(line.X, 20);
-    EXPECT_EQ(line.Y, 420);
-    EXPECT_EQ(line.X2, 320);
-    EXPECT_EQ(line.Y2, 420);
+    EXPECT_EQ(std::vector({line.X, line.Y, line.X2, line.Y2}), std::vector({20, 420, 320, 420}));
 }
 
 } // namespace

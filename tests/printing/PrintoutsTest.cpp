@@ -1,7 +1,5 @@
 #include "printing/Printouts.h"
-#include "catalogue/Fixed.h"
 #include "catalogue/IniFile.h"
-#include "catalogue/Vendor.h"
 #include "catalogue/cvnLib.h"
 #include "tests/printing/RecordingSurface.h"
 #include "tests/support/Tables.h"
@@ -17,6 +15,20 @@ namespace {
 using test::TRecordingSurface;
 using TKind = TRecordingSurface::TKind;
 
+std::vector<int> Corners(const TRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+// A text expected once: where, and in which font (Height 0 and Font nullptr: not looked at).
+struct TDrawn {
+    std::string Text;
+    int X;
+    int Y;
+    int Height = 0;
+    bool Bold = false;
+    const char* Font = nullptr;
+};
+
 // Printouts drawn at scale 1, so device units read as layout units.
 struct Printout : ::testing::Test {
     void SetUp() override {
@@ -30,6 +42,22 @@ struct Printout : ::testing::Test {
         EXPECT_EQ(found.size(), 1u) << text;
         return found.empty() ? TRecordingSurface::TCall{} : found.front();
     }
+    void ExpectTexts(const std::vector<TDrawn>& texts) const {
+        for (const TDrawn& d : texts) {
+            SCOPED_TRACE(d.Text);
+            const auto call = Only(d.Text);
+            EXPECT_EQ(call.X, d.X);
+            EXPECT_EQ(call.Y, d.Y);
+            if (d.Height) {
+                EXPECT_EQ(call.Font.Height, d.Height);
+                EXPECT_EQ(call.Font.Bold, d.Bold);
+            }
+            if (d.Font) {
+                EXPECT_EQ(call.Font.Name, d.Font);
+            }
+        }
+    }
+    // Line i asks i hundred dollars.
     static TTxtTable OrderOf(int lines) {
         TTxtTable order;
         for (int i = 1; i <= lines; ++i) {
@@ -48,52 +76,29 @@ TEST_F(Printout, PageFrameDrawsLogoTitleRulesAndFooter) {
     DrawPageFrame(Printer, "Corvane Order", "Page 2 of 3");
     const auto bitmaps = Surface.CallsOf(TKind::Bitmap);
     ASSERT_EQ(bitmaps.size(), 1u);
-    EXPECT_EQ(bitmaps[0].Rect.Left, 625);
-    EXPECT_EQ(bitmaps[0].Rect.Top, 20);
-    EXPECT_EQ(bitmaps[0].Rect.Right, 800);
-    EXPECT_EQ(bitmaps[0].Rect.Bottom, 90);
-
-    const auto title = Only("Corvane Order");
-    EXPECT_EQ(title.X, 50);
-    EXPECT_EQ(title.Y, 30);
-    EXPECT_EQ(title.Font.Name, "Times New Roman");
-    EXPECT_EQ(title.Font.Height, 50);
-
+    EXPECT_EQ(Corners(bitmaps[0].Rect), std::vector({625, 20, 800, 90}));
+    // clang-format off
+    ExpectTexts({{"Corvane Order", 50, 30, 50, false, "Times New Roman"},
+                 {"Brenmoor Corporation", 50, 1060, 14, true},
+                 {"www.brenmoor.com", 369, 1060},
+                 {"Page 2 of 3", 723, 1060, 14, true}});
+    // clang-format on
     const auto lines = Surface.CallsOf(TKind::Line);
     ASSERT_EQ(lines.size(), 2u);
     for (const auto& [line, y] : {std::pair{lines[0], 100}, std::pair{lines[1], 1050}}) {
-        EXPECT_EQ(line.X, 50);
-        EXPECT_EQ(line.X2, 800);
-        EXPECT_EQ(line.Y, y);
-        EXPECT_EQ(line.Y2, y);
-        EXPECT_EQ(line.PenWidth, 2);
+        EXPECT_EQ(std::vector({line.X, line.Y, line.X2, line.Y2, line.PenWidth}),
+                  std::vector({50, y, 800, y, 2}));
     }
-
-    const auto company = Only("Brenmoor Corporation");
-    EXPECT_EQ(company.X, 50);
-    EXPECT_EQ(company.Y, 1060);
-    EXPECT_TRUE(company.Font.Bold);
-    EXPECT_EQ(company.Font.Height, 14);
-    const std::string web = DefaultVendorWebAddress;
-    const auto address = Only(web);
-    EXPECT_EQ(address.X, 425 - static_cast<int>(web.size()) * 7 / 2);
-    EXPECT_EQ(address.Y, 1060);
-    const auto page = Only("Page 2 of 3");
-    EXPECT_EQ(page.X + static_cast<int>(std::string("Page 2 of 3").size()) * 7, 800);
-    EXPECT_TRUE(page.Font.Bold);
     // The style goes back to regular for whatever follows.
     Surface.TextOut(0, 0, "next");
     EXPECT_FALSE(Surface.Calls.back().Font.Bold);
-}
 
-TEST_F(Printout, TheFooterAddressIsTheSettingWhenThereIsOne) {
+    // The footer address is the setting when there is one; a missing logo is not swallowed.
+    Surface.Calls.clear();
     WriteIniString(AppPath + "Corvane.ini", "VENDOR", "web", " www.reseller.example ");
     DrawPageFrame(Printer, "Corvane Order", "Page 1 of 1");
     EXPECT_EQ(Only("www.reseller.example").Y, 1060);
-    EXPECT_TRUE(Surface.TextsOf(DefaultVendorWebAddress).empty());
-}
-
-TEST_F(Printout, AMissingLogoIsNotSwallowed) {
+    EXPECT_TRUE(Surface.TextsOf("www.brenmoor.com").empty());
     Surface.HasLogo = false;
     EXPECT_THROW(DrawPageFrame(Printer, "Corvane Order", "Page 1 of 1"), std::runtime_error);
 }
@@ -105,41 +110,35 @@ TEST_F(Printout, SpecSheetHeaderPicturesDescriptionAndRows) {
     const TTxtTable rows = test::TableOf(
         {"|R|Product Type|Straight Section|", "|187|Waveguide|WR-187|", "|A|Flange A|Cover|"});
     PrintSpecs(Printer, specs, rows);
-
-    EXPECT_EQ(Only("Corvane Specifications").Font.Height, 50);
-    EXPECT_EQ(Only("Page 1 of 1").Y, 1060);
-    const std::string part = "Part Number: R187PA0125BSG";
-    const auto heading = Only(part);
-    EXPECT_EQ(heading.X, 425 - static_cast<int>(part.size()) * 10 / 2);
-    EXPECT_EQ(heading.Y, 175);
-    EXPECT_EQ(heading.Font.Name, "Arial");
-    EXPECT_TRUE(heading.Font.Bold);
+    // clang-format off
+    ExpectTexts({{"Corvane Specifications", 50, 30, 50, false},
+                 {"Page 1 of 1", 723, 1060},
+                 {"Part Number: R187PA0125BSG", 295, 175, 20, true, "Arial"},
+                 {"Description", 150, 625},
+                 {"Product Type", 150, 650}, {"Straight Section", 300, 650, 16, false},
+                 {"Waveguide", 150, 668},    {"WR-187", 300, 668, 16, false},
+                 {"Flange A", 150, 686},     {"Cover", 300, 686, 16, false}});
+    // clang-format on
+    EXPECT_TRUE(Only("Description").Font.Bold && Only("Description").Font.Underline);
+    EXPECT_FALSE(Only("Cover").Font.Underline);
 
     // Logo, flange A, family; no flange B picture and no message for it.
     const auto bitmaps = Surface.CallsOf(TKind::Bitmap);
     ASSERT_EQ(bitmaps.size(), 3u);
-    EXPECT_EQ(bitmaps[1].Rect.Left, 50);
-    EXPECT_EQ(bitmaps[1].Rect.Top, 300);
-    EXPECT_EQ(bitmaps[1].Rect.Right, 250);
-    EXPECT_EQ(bitmaps[1].Rect.Bottom, 430);
+    EXPECT_EQ(Corners(bitmaps[1].Rect), std::vector({50, 300, 250, 430}));
     EXPECT_EQ(bitmaps[2].Rect.Left, 250);
     EXPECT_EQ(bitmaps[2].Rect.Bottom, 495);
     EXPECT_TRUE(Surface.TextsOf("Image not available").empty());
 
-    const auto description = Only("Description");
-    EXPECT_EQ(description.X, 150);
-    EXPECT_EQ(description.Y + 20, 645);
-    EXPECT_TRUE(description.Font.Bold && description.Font.Underline);
-    for (int i = 0; i < rows.RowCount(); ++i) {
-        const auto label = Only(rows.GetField(i, 3));
-        const auto value = Only(rows.GetField(i, 4));
-        EXPECT_EQ(label.X, 150);
-        EXPECT_EQ(value.X, 300);
-        EXPECT_EQ(label.Y, 650 + 18 * i);
-        EXPECT_EQ(value.Y, 650 + 18 * i);
-        EXPECT_EQ(value.Font.Height, 16);
-        EXPECT_FALSE(value.Font.Bold || value.Font.Underline);
+    // Many rows stay on one page.
+    TTxtTable many;
+    for (int i = 0; i < 40; ++i) {
+        many.Lines.push_back("|c|Row " + std::to_string(i) + "|v|");
     }
+    Surface.Calls.clear();
+    PrintSpecs(Printer, TSpecs{}, many);
+    EXPECT_TRUE(Surface.CallsOf(TKind::NewPage).empty());
+    EXPECT_EQ(Only("Row 39").Y, 1352);
 }
 
 TEST_F(Printout, APictureThatFailsSaysSoAtItsBoxCorner) {
@@ -158,65 +157,59 @@ TEST_F(Printout, APictureThatFailsSaysSoAtItsBoxCorner) {
         Surface.Calls.clear();
         Surface.FailDrawing = c.FailDrawing;
         EXPECT_NO_THROW(PrintSpecs(Printer, c.Specs, TTxtTable()));
-        const auto message = Only("Image not available");
-        EXPECT_EQ(message.X, c.X);
-        EXPECT_EQ(message.Y, c.Y);
-        EXPECT_EQ(message.Font.Name, "Arial");
-        EXPECT_EQ(message.Font.Height, 20);
-        EXPECT_FALSE(message.Font.Bold);
+        ExpectTexts({{"Image not available", c.X, c.Y, 20, false, "Arial"}});
     }
-}
-
-TEST_F(Printout, ManySpecRowsStayOnOnePage) {
-    TTxtTable rows;
-    for (int i = 0; i < 40; ++i) {
-        rows.Lines.push_back("|c|Row " + std::to_string(i) + "|v|");
-    }
-    PrintSpecs(Printer, TSpecs{}, rows);
-    EXPECT_TRUE(Surface.CallsOf(TKind::NewPage).empty());
-    EXPECT_EQ(Only("Row 39").Y, 650 + 18 * 39);
 }
 
 TEST_F(Printout, OrderHeaderPutsTheHeadingsBottomsAt165) {
     DrawOrderHeader(Printer, "Corvane Order", "Page 1 of 1");
-    struct {
-        const char* Heading;
-        int Left;
-    } const headings[] = {
-        {"Quantity", 110 - 8 * 8},
-        {"Price", 225 - 5 * 8},
-        {"Delivery Time", 250},
-        {"Part Number", 375},
-        {"Description", 660 - 11 * 8 / 2},
-    };
-    for (const auto& h : headings) {
-        const auto text = Only(h.Heading);
-        EXPECT_EQ(text.X, h.Left) << h.Heading;
-        EXPECT_EQ(text.Y + 16, 165) << h.Heading;
-        EXPECT_TRUE(text.Font.Bold) << h.Heading;
-        EXPECT_EQ(text.Font.Name, "Arial");
-    }
+    // clang-format off
+    ExpectTexts({{"Quantity", 46, 149, 16, true, "Arial"}, {"Price", 185, 149, 16, true, "Arial"},
+                 {"Delivery Time", 250, 149, 16, true, "Arial"}, {"Part Number", 375, 149, 16, true, "Arial"},
+                 {"Description", 616, 149, 16, true, "Arial"}});
+    // clang-format on
 }
 
-TEST_F(Printout, OrderPagesHoldTenLinesEach) {
-    struct {
-        int Lines;
-        int Pages;
-    } const cases[] = {{0, 1}, {1, 1}, {10, 1}, {11, 2}, {20, 2}, {21, 3}, {35, 4}};
+// Ten lines a page, each page with its header and footer; the total follows the last
+// line in that page's line font and takes no page of its own. The first line gives way
+// to an unpriced one, so the total is 2 + ... + n hundred dollars.
+TEST_F(Printout, OrderPagesHoldTenLinesAndEndWithTheTotal) {
+    // clang-format off
+    const struct { int Lines; int Pages; const char* Total; int Top; } cases[] = {
+        {0, 1, "Total: $0.00", 175},        {1, 1, "Total: $0.00", 260},
+        {3, 1, "Total: $500.00", 430},      {10, 1, "Total: $5,400.00", 1025},
+        {11, 2, "Total: $6,500.00", 260},   {12, 2, "Total: $7,700.00", 345},
+        {20, 2, "Total: $20,900.00", 1025}, {21, 3, "Total: $23,000.00", 260},
+        {35, 4, "Total: $62,900.00", 600}};
+    // clang-format on
     for (const auto& c : cases) {
-        const TTxtTable order = OrderOf(c.Lines);
-        EXPECT_EQ(CountOrderPages(order, 6.0, 6.0), c.Pages) << c.Lines;
+        SCOPED_TRACE(c.Lines);
+        TTxtTable order = OrderOf(c.Lines);
+        order.Lines.push_back("1|N/A|Contact Brenmoor Rep.|X|x");
+        order.Lines.erase(order.Lines.begin());
+        EXPECT_EQ(CountOrderPages(order, 6.0, 6.0), c.Pages);
         TRecordingSurface pages;
         Printer.SetCanvas(pages);
-        EXPECT_EQ(PrintOrder(Printer, order, c.Pages), c.Pages) << c.Lines;
+        EXPECT_EQ(PrintOrder(Printer, order, c.Pages), c.Pages);
         EXPECT_EQ(pages.CallsOf(TKind::NewPage).size(), static_cast<std::size_t>(c.Pages - 1));
         for (int page = 1; page <= c.Pages; ++page) {
             const auto footer =
                 pages.TextsOf("Page " + std::to_string(page) + " of " + std::to_string(c.Pages));
-            ASSERT_EQ(footer.size(), 1u) << c.Lines;
+            ASSERT_EQ(footer.size(), 1u);
             EXPECT_EQ(footer[0].Page, page);
             EXPECT_EQ(pages.TextsOf("Quantity")[static_cast<std::size_t>(page - 1)].Page, page);
         }
+        const auto total = pages.TextsOf(c.Total);
+        ASSERT_EQ(total.size(), 1u);
+        EXPECT_EQ(total[0].Kind, TKind::TextBox);
+        EXPECT_EQ(total[0].Rect.Top, c.Top);
+        EXPECT_LE(total[0].Rect.Bottom, 1050) << "above the footer rule";
+        EXPECT_EQ(total[0].Rect.Right, 225) << "under the prices";
+        EXPECT_EQ(total[0].Page, c.Pages);
+        EXPECT_EQ(total[0].Font.Height, c.Pages == 1 ? 15 : 16);
+        EXPECT_EQ(total[0].Font.Name, "Arial");
+        EXPECT_FALSE(total[0].Font.Bold);
+        EXPECT_EQ(pages.TextsOf("1 lines to quote").size(), c.Lines == 0 ? 0u : 1u);
         // The counting pass asks for no page.
         TRecordingSurface counting;
         Printer.SetCanvas(counting);
@@ -225,89 +218,30 @@ TEST_F(Printout, OrderPagesHoldTenLinesEach) {
     }
 }
 
-TEST_F(Printout, OrderLinesStep85UnitsAndRestartAt175WithTheLaterPagesFont) {
-    const TTxtTable order = OrderOf(11);
-    PrintOrder(Printer, order, 2);
-    for (int i = 0; i < 11; ++i) {
-        const auto quantity = Only(std::to_string(i + 1));
-        const int top = i < 10 ? 175 + 85 * i : 175;
-        EXPECT_EQ(quantity.Rect.Top, top) << i;
-        EXPECT_EQ(quantity.Rect.Bottom, top + 75) << i;
-        EXPECT_EQ(quantity.Page, i < 10 ? 1 : 2);
-        EXPECT_EQ(quantity.Font.Height, i < 10 ? 15 : 16) << i;
-        EXPECT_EQ(quantity.Font.Name, "Arial");
-        EXPECT_FALSE(quantity.Font.Bold);
-    }
-}
-
 TEST_F(Printout, OrderLineFieldsGoToTheirClippedBoxes) {
     const std::string description(400, 'x');
     EXPECT_EQ(PrintOrderLine(Printer, 260, "12|$1,234.00|4-6 Weeks|R187PA0125BSG|" + description),
               335);
-    struct {
-        std::string Text;
-        int Left;
-        int Right;
-        unsigned Flags;
-    } const boxes[] = {
-        {"12", 50, 110, 0x12},         {"$1,234.00", 110, 225, 0x12},
-        {"4-6 Weeks", 250, 350, 0x10}, {"R187PA0125BSG", 375, 525, 0x10},
-        {description, 525, 800, 0x10},
-    };
+    // clang-format off
+    const struct { std::string Text; int Left; int Right; unsigned Flags; } boxes[] = {
+        {"12", 50, 110, 0x12}, {"$1,234.00", 110, 225, 0x12}, {"4-6 Weeks", 250, 350, 0x10},
+        {"R187PA0125BSG", 375, 525, 0x10}, {description, 525, 800, 0x10}};
+    // clang-format on
     const auto drawn = Surface.CallsOf(TKind::TextBox);
     ASSERT_EQ(drawn.size(), 5u);
     for (std::size_t i = 0; i < drawn.size(); ++i) {
         EXPECT_EQ(drawn[i].Text, boxes[i].Text);
-        EXPECT_EQ(drawn[i].Rect.Left, boxes[i].Left);
-        EXPECT_EQ(drawn[i].Rect.Right, boxes[i].Right);
-        EXPECT_EQ(drawn[i].Rect.Top, 260);
-        EXPECT_EQ(drawn[i].Rect.Bottom, 335);
+        EXPECT_EQ(Corners(drawn[i].Rect), std::vector({boxes[i].Left, 260, boxes[i].Right, 335}));
         EXPECT_EQ(drawn[i].Flags, boxes[i].Flags);
     }
 }
 
-TEST_F(Printout, TheOrderEndsWithItsTotalAfterTheLastLineInThePagesLineFont) {
-    struct {
-        int Lines;
-        int Top;
-        int Page;
-        int FontHeight;
-    } const cases[] = {{0, 175, 1, 15}, {3, 430, 1, 15}, {10, 1025, 1, 15}, {12, 345, 2, 16}};
-    for (const auto& c : cases) {
-        TTxtTable order = OrderOf(c.Lines);
-        order.Lines.push_back("1|N/A|Contact Brenmoor Rep.|X|x");
-        order.Lines.erase(order.Lines.begin()); // the same count, one of them not priced
-        TRecordingSurface pages;
-        Printer.SetCanvas(pages);
-        const int pageCount = CountOrderPages(order, 1.0, 1.0);
-        PrintOrder(Printer, order, pageCount);
-        // 2 + 3 + ... + n hundred dollars: the first line gave way to the unpriced one.
-        const int hundreds = c.Lines * (c.Lines + 1) / 2 - 1;
-        const std::string sum =
-            "Total: " + TFixed::FromInt(c.Lines == 0 ? 0 : hundreds * 100).FormatMoney();
-        const auto total = pages.TextsOf(sum);
-        ASSERT_EQ(total.size(), 1u) << c.Lines;
-        EXPECT_EQ(total[0].Kind, TKind::TextBox);
-        EXPECT_EQ(total[0].Rect.Top, c.Top) << c.Lines;
-        EXPECT_LE(total[0].Rect.Bottom, 1050) << "above the footer rule";
-        EXPECT_EQ(total[0].Rect.Right, 225) << "under the prices";
-        EXPECT_EQ(total[0].Page, c.Page);
-        EXPECT_EQ(pageCount, c.Page) << "the total takes no page of its own";
-        EXPECT_EQ(total[0].Font.Height, c.FontHeight);
-        EXPECT_EQ(total[0].Font.Name, "Arial");
-        EXPECT_FALSE(total[0].Font.Bold);
-        EXPECT_EQ(pages.TextsOf("1 lines to quote").size(), c.Lines == 0 ? 0u : 1u);
-    }
-}
-
 TEST(PictureFormats, TheExtensionDecidesIgnoringCase) {
-    struct {
-        const char* Name;
-        const char* Format;
-    } const cases[] = {
+    // clang-format off
+    const struct { const char* Name; const char* Format; } cases[] = {
         {"FlgCover.gif", "GIF"}, {"brenmoor.BMP", "BMP"}, {"x.Ico", "ICO"},    {"a.wmf", "WMF"},
-        {"a.emf", "EMF"},        {"photo.png", ""},       {"noextension", ""}, {"dir.gif/x", ""},
-    };
+        {"a.emf", "EMF"},        {"photo.png", ""},       {"noextension", ""}, {"dir.gif/x", ""}};
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(PictureFormatOf(c.Name), c.Format) << c.Name;
     }

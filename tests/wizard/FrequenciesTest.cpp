@@ -6,37 +6,29 @@ namespace {
 // Labels and choices as the frequency box shows them, top to bottom: "Wide Band@16",
 // "S 3.95-5.85 GHz / VSWR: 1.05@32".
 Texts Shown(const TConfigurator& wizard) {
-    Texts shown;
-    std::size_t label = 0;
-    std::size_t choice = 0;
-    while (label < wizard.FrequencyLabels.size() || choice < wizard.FrequencyChoices.size()) {
-        const bool labelFirst =
-            label < wizard.FrequencyLabels.size() &&
-            (choice == wizard.FrequencyChoices.size() ||
-             wizard.FrequencyLabels[label].Top < wizard.FrequencyChoices[choice].Top);
-        if (labelFirst) {
-            const TFrequencyLabel& l = wizard.FrequencyLabels[label++];
-            shown.push_back(l.Caption + "@" + std::to_string(l.Top));
-        } else {
-            const TFrequencyChoice& c = wizard.FrequencyChoices[choice++];
-            shown.push_back(c.FreqBand + " " + c.Caption() + "@" + std::to_string(c.Top));
-        }
+    std::vector<std::pair<int, std::string>> shown;
+    for (const TFrequencyLabel& l : wizard.FrequencyLabels) {
+        shown.emplace_back(l.Top, l.Caption + "@" + std::to_string(l.Top));
     }
-    return shown;
+    for (const TFrequencyChoice& c : wizard.FrequencyChoices) {
+        shown.emplace_back(c.Top, c.FreqBand + " " + c.Caption() + "@" + std::to_string(c.Top));
+    }
+    std::stable_sort(shown.begin(), shown.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    Texts texts;
+    for (const auto& [top, text] : shown) {
+        texts.push_back(text);
+    }
+    return texts;
 }
 
-// A field of the selected choice, or "none".
-std::string Selected(const TConfigurator& wizard, std::string TFrequencyChoice::*field) {
-    return wizard.SelectedFrequency < 0
-               ? "none"
-               : wizard.FrequencyChoices.at(static_cast<std::size_t>(wizard.SelectedFrequency)).*
-                     field;
-}
-std::string SelectedBand(const TConfigurator& w) {
-    return Selected(w, &TFrequencyChoice::FreqBand);
-}
-std::string SelectedVSWR(const TConfigurator& w) {
-    return Selected(w, &TFrequencyChoice::FreqVSWR);
+// The band and VSWR of the selected choice, or "none".
+std::string Selected(const TConfigurator& wizard) {
+    if (wizard.SelectedFrequency < 0) {
+        return "none";
+    }
+    const auto& c = wizard.FrequencyChoices.at(static_cast<std::size_t>(wizard.SelectedFrequency));
+    return c.FreqBand + " " + c.FreqVSWR;
 }
 
 class FrequencyTest : public WizardTest {
@@ -101,16 +93,16 @@ TEST_F(FrequencyTest, TheBandIsKeptAcrossRebuildsWhileItIsOffered) {
     Start();
     Choose(FamilyType::Straight, "187");
     Wizard.FrequencyChoiceClick(1);
-    EXPECT_EQ(SelectedBand(Wizard), "A");
+    EXPECT_EQ(Selected(Wizard), "A 1.02");
 
     ChooseSize("090"); // A again, listed first in the table but shown below S
-    EXPECT_EQ(SelectedBand(Wizard), "A");
+    EXPECT_EQ(Selected(Wizard), "A 1.02");
     EXPECT_EQ(Wizard.SelectedFrequency, 1);
 
     ChooseSize("042"); // no A here: the topmost
-    EXPECT_EQ(SelectedBand(Wizard), "S");
+    EXPECT_EQ(Selected(Wizard), "S 1.05");
     ChooseSize("090");
-    EXPECT_EQ(SelectedBand(Wizard), "S");
+    EXPECT_EQ(Selected(Wizard), "S 1.05");
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
@@ -130,7 +122,7 @@ TEST_F(FrequencyTest, FlexibleTwistsTakeTheSmallestBreakpointNotBelowTheLength) 
         {"0.5", "1.12"}, {"12.0", "1.12"}, {"12.1", "1.24"}, {"24.0", "1.24"}, {"36.0", "1.36"}};
     for (const auto& [length, vswr] : imperial) {
         PickLength(TLengthBox::Length, length);
-        EXPECT_EQ(SelectedVSWR(Wizard), vswr) << length;
+        EXPECT_EQ(Selected(Wizard), std::string("S ") + vswr) << length;
     }
     // "24" and "24.0" are the same breakpoint: both rows apply.
     PickLength(TLengthBox::Length, "24.0");
@@ -145,7 +137,7 @@ TEST_F(FrequencyTest, FlexibleTwistsTakeTheSmallestBreakpointNotBelowTheLength) 
     };
     for (const auto& [length, vswr] : metric) {
         PickLength(TLengthBox::Length, length);
-        EXPECT_EQ(SelectedVSWR(Wizard), vswr) << length;
+        EXPECT_EQ(Selected(Wizard), std::string("S ") + vswr) << length;
     }
     EXPECT_TRUE(Prompts.Messages.empty());
 }

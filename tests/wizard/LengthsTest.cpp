@@ -3,30 +3,23 @@
 namespace cvn::test {
 namespace {
 
+// Page 0 one length list, 1 a preset length, 2 two leg lists; only a straight section's
+// length and a miter's legs can be typed, and only a straight section has an adaptor.
 TEST_F(WizardTest, EachFamilyHasItsLengthPageAndListStyle) {
     Start();
-    struct TPage {
-        int Page;
-        bool LengthEditable;
-        bool LegsEditable;
-    };
-    const TPage pages[] = {
-        {1, false, false}, {1, false, false}, {2, false, false}, {0, false, false},
-        {2, false, false}, {2, false, true},  {2, false, true},  {1, false, false},
-        {0, true, false},  {1, false, false}, {1, false, false},
-    };
+    const int pages[] = {1, 1, 2, 0, 2, 2, 2, 1, 0, 1, 1};
     for (int family = 0; family < FamilyType::Count; ++family) {
         SCOPED_TRACE(family);
         Wizard.cbxProductTypeChange(family);
-        const TPage& p = pages[family];
-        EXPECT_EQ(Wizard.LengthPage, p.Page);
-        if (p.Page == 0) {
-            EXPECT_EQ(Wizard.Length.Editable, p.LengthEditable);
+        EXPECT_EQ(Wizard.LengthPage, pages[family]);
+        if (pages[family] == 0) {
+            EXPECT_EQ(Wizard.Length.Editable, family == FamilyType::Straight);
             EXPECT_TRUE(Wizard.Length.Enabled);
         }
-        if (p.Page == 2) {
-            EXPECT_EQ(Wizard.LegALength.Editable, p.LegsEditable);
-            EXPECT_EQ(Wizard.LegBLength.Editable, p.LegsEditable);
+        if (pages[family] == 2) {
+            const bool miter = family == FamilyType::MiterH || family == FamilyType::MiterE;
+            EXPECT_EQ(Wizard.LegALength.Editable, miter);
+            EXPECT_EQ(Wizard.LegBLength.Editable, miter);
         }
         EXPECT_EQ(Wizard.FlangeAdaptorVisible, family == FamilyType::Straight);
     }
@@ -54,27 +47,24 @@ TEST_F(WizardTest, FlexibleTwistsPickFromTheirOwnLengthTables) {
     EXPECT_EQ(Wizard.Length.Text, "");
 }
 
-TEST_F(WizardTest, AMetricStartSelectsTheMetricDefaults) {
-    Folder.Write("Corvane.ini", "[UNITS]\r\ntype=M\r\n");
-    Start();
-    Choose(FamilyType::Straight, "187");
-    EXPECT_EQ(Wizard.Length.Text, "305");
-    Choose(FamilyType::Twist, "090");
-    EXPECT_EQ(Wizard.LengthText, "82"); // not 3.24 in converted
-}
-
+// Preset lengths from the dimensions in the unit the program starts in, not converted
+// from the other; or why there is none.
 TEST_F(WizardTest, PresetLengthsComeFromTheDimensionsOrSayWhyNot) {
-    Start();
-    Choose(FamilyType::Twist, "090");
-    EXPECT_EQ(Wizard.LengthText, "3.2"); // 3.24 in
-    Choose(FamilyType::Twist, "187");
-    EXPECT_EQ(Wizard.LengthText, "U/F");
-    Choose(FamilyType::Tapered, "090");
-    EXPECT_EQ(Wizard.LengthText, "2.0");
-    Choose(FamilyType::Coax, "090");
-    EXPECT_EQ(Wizard.LengthText, "N/A");
-    Choose(FamilyType::PressureWindow, "284");
-    EXPECT_EQ(Wizard.LengthText, "N/A");
+    // clang-format off
+    const struct { bool Metric; int Family; const char* Size; const char* Shown; } cases[] = {
+        {false, FamilyType::Twist, "090", "3.2"}, {false, FamilyType::Twist, "187", "U/F"},
+        {false, FamilyType::Tapered, "090", "2.0"}, {false, FamilyType::Coax, "090", "N/A"},
+        {false, FamilyType::PressureWindow, "284", "N/A"}, {true, FamilyType::Twist, "090", "82"},
+        {false, FamilyType::Straight, "187", "12.0"}, {true, FamilyType::Straight, "187", "305"}};
+    // clang-format on
+    for (const auto& c : cases) {
+        Folder.Write("Corvane.ini", c.Metric ? "[UNITS]\r\ntype=M\r\n" : "");
+        Start();
+        Choose(c.Family, c.Size);
+        EXPECT_EQ(c.Family == FamilyType::Straight ? Wizard.Length.Text : Wizard.LengthText,
+                  c.Shown)
+            << c.Family << " " << c.Size;
+    }
 }
 
 TEST_F(WizardTest, StepTwistLengthBelongsToTheChosenFrequencyRange) {

@@ -37,6 +37,7 @@ TEST_F(WizardTest, FlangeAndCoaxListsFollowTheFamilyAndSize) {
         const char* Size;
         Texts FlangeA, FlangeB, Coax;
     };
+    // clang-format off
     const TCase cases[] = {
         // Coax types with data for the size, sorted, each once however many rows it has.
         {FamilyType::Coax, "090", {"A", "B"}, {}, {"A", "N"}},
@@ -48,8 +49,8 @@ TEST_F(WizardTest, FlangeAndCoaxListsFollowTheFamilyAndSize) {
         {FamilyType::PressureWindow, "090", {}, {}, {}},
         {FamilyType::StepTwist, "284", {"C", "A"}, {"C", "A"}, {}},
         // Flange B fits the large end.
-        {FamilyType::Tapered, "090", {"A", "B"}, {"A", "C"}, {}},
-    };
+        {FamilyType::Tapered, "090", {"A", "B"}, {"A", "C"}, {}}};
+    // clang-format on
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.Family) + " " + c.Size);
         Choose(c.Family, c.Size);
@@ -123,16 +124,11 @@ TEST_F(WizardTest, AFamilyWithoutTheSizeClearsEverythingBelowIt) {
     Wizard.cbxProductTypeChange(FamilyType::MiterE); // offers only 090
     EXPECT_EQ(Sizes(), Texts{"090"});
     EXPECT_EQ(Wizard.WaveguideIndex, -1);
-    EXPECT_TRUE(Wizard.FlangeAItems().empty());
-    EXPECT_TRUE(Wizard.FlangeBItems().empty());
-    EXPECT_EQ(Wizard.FlangeAIndex, -1);
-    EXPECT_EQ(Wizard.FlangeBIndex, -1);
-    EXPECT_EQ(Wizard.FlangeAPicture, "");
-    EXPECT_EQ(Wizard.FlangeBPicture, "");
+    EXPECT_TRUE(Wizard.FlangeAItems().empty() && Wizard.FlangeBItems().empty());
+    EXPECT_EQ(std::vector({Wizard.FlangeAIndex, Wizard.FlangeBIndex}), std::vector({-1, -1}));
+    EXPECT_EQ(Wizard.FlangeAPicture + Wizard.FlangeBPicture, "");
     for (const TLengthList* list : {&Wizard.Length, &Wizard.LegALength, &Wizard.LegBLength}) {
-        EXPECT_TRUE(list->ImperialItems.empty());
-        EXPECT_TRUE(list->MetricItems.empty());
-        EXPECT_EQ(list->Text, "");
+        EXPECT_TRUE(list->ImperialItems.empty() && list->MetricItems.empty() && list->Text.empty());
     }
     EXPECT_TRUE(Wizard.Length.Enabled);
     EXPECT_FALSE(Wizard.FlangeAdaptorChecked);
@@ -145,17 +141,13 @@ TEST_F(WizardTest, AFamilyWithoutTheSizeClearsEverythingBelowIt) {
 
 TEST_F(WizardTest, SpecialQuoteSizesAreRefusedOnlyForTheirFamilies) {
     Start();
-    struct TCase {
-        int Family;
-        const char* Size;
-        bool Refused;
-    };
-    const TCase cases[] = {
+    // clang-format off
+    const struct { int Family; const char* Size; bool Refused; } cases[] = {
         {FamilyType::Straight, "284", true},        {FamilyType::StepTwist, "284", false},
         {FamilyType::PressureWindow, "284", false}, {FamilyType::Tapered, "042", true},
-        {FamilyType::Straight, "042", false},       {FamilyType::Coax, "284", true},
-    };
-    for (const TCase& c : cases) {
+        {FamilyType::Straight, "042", false},       {FamilyType::Coax, "284", true}};
+    // clang-format on
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.Family) + " " + c.Size);
         Prompts.Messages.clear();
         Wizard.cbxProductTypeChange(c.Family);
@@ -163,17 +155,32 @@ TEST_F(WizardTest, SpecialQuoteSizesAreRefusedOnlyForTheirFamilies) {
         ChooseSize(c.Size);
         EXPECT_EQ(Sizes(), sizes);
         EXPECT_EQ(ChosenSize(), c.Refused ? "" : c.Size);
-        if (c.Refused) {
-            ASSERT_EQ(Prompts.Messages.size(), 1u);
-            EXPECT_EQ(Prompts.Messages[0].Kind, "information");
-            EXPECT_EQ(Prompts.Messages[0].Text.rfind(
-                          "Waveguide size " + std::string(c.Size) + " is available by special", 0),
-                      0u);
-        } else {
-            EXPECT_TRUE(Prompts.Messages.empty());
-        }
+        const Texts told = Prompts.Texts("information");
+        EXPECT_EQ(told.size(), c.Refused ? 1u : 0u);
+        EXPECT_TRUE(told.empty() || told[0].rfind("Waveguide size " + std::string(c.Size), 0) == 0);
+        EXPECT_EQ(Prompts.Messages.size(), told.size());
     }
     EXPECT_EQ(Prompts.Texts("information"), Texts{kQuote284});
+}
+
+// The flange groups can be used until a family without them is chosen.
+TEST_F(WizardTest, FlangeGroupsAreUsableExceptForAPressureWindow) {
+    Start();
+    const auto usable = [&] {
+        return std::vector<bool>{
+            Wizard.FlangeBEnabled,      Wizard.CodeCaptionEnabled, Wizard.FlangeTypeCaptionEnabled,
+            Wizard.ModelCaptionEnabled, Wizard.CoaxEnabled,        Wizard.CoaxTypeCaptionEnabled};
+    };
+    EXPECT_EQ(usable(), std::vector<bool>(6, true));
+    Wizard.cbxProductTypeChange(FamilyType::PressureWindow);
+    EXPECT_EQ(usable(), (std::vector<bool>{false, false, false, false, false, true}));
+    EXPECT_EQ(Wizard.FlangeACaption + "|" + Wizard.FlangeBCaption, " For Fitment to Flange |");
+    Wizard.cbxProductTypeChange(FamilyType::Coax);
+    EXPECT_TRUE(Wizard.CoaxEnabled && Wizard.CoaxInFront && Wizard.CodeCaptionEnabled);
+    EXPECT_EQ(Wizard.FlangeACaption + "|" + Wizard.FlangeBCaption, " Flange | Coax Type ");
+    Wizard.cbxProductTypeChange(FamilyType::Straight);
+    EXPECT_EQ(usable(), (std::vector<bool>{true, true, true, true, true, true}));
+    EXPECT_FALSE(Wizard.CoaxInFront);
 }
 
 TEST_F(WizardTest, WhileApplyingAPartNumberNothingEarlierIsRestored) {
