@@ -90,7 +90,6 @@ TEST_F(TableFaultTest, AFolderWhereATableBelongsIsReportedAndFindsNothing) {
     EXPECT_EQ(texts.Delivery, "Contact Brenmoor Rep.");
     EXPECT_EQ(Prompts.Texts("error"),
               std::vector<std::string>{LoadError("StraightSectionPrice.tbl", "Is a directory")});
-
 }
 
 } // namespace
