@@ -20,7 +20,6 @@
 #include <fstream>
 #include <future>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace cvn {
@@ -87,17 +86,6 @@ TEST_P(OddFileRead, IsRefusedAtOnceNamingTheFileAndWhy) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, OddFileRead, ::testing::ValuesIn(kOddFiles),
                          [](const auto& row) { return std::string(row.param.Name); });
-
-// Settings are read at start: a pipe in their place must not keep the window away.
-TEST(OddSettingsFile, APipeReadsAsDefaultsAtOnce) {
-    test::TTempFolder folder;
-    const std::string path = folder.Path() + "Corvane.ini";
-    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-    std::string value = "unread";
-    EXPECT_TRUE(
-        EndsWithoutAWriter(path, [&] { value = ReadIniString(path, "UNITS", "type", "P"); }));
-    EXPECT_EQ(value, "P");
-}
 
 TEST(OddFileRead, ALinkToARegularFileIsReadThrough) {
     test::TTempFolder folder;
@@ -178,16 +166,6 @@ TEST(WriteOverOddPaths, APipeNobodyReadsFailsAtOnce) {
     }));
     EXPECT_TRUE(failed);
     EXPECT_TRUE(S_ISFIFO(StatOf(fifo).st_mode)) << "the pipe was replaced by a file";
-}
-
-TEST(WriteOverOddPaths, ADeviceIsWrittenInPlaceNeverReplaced) {
-    test::TTempFolder folder;
-    const std::string device = folder.Path() + "null";
-    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) {
-        GTEST_SKIP() << "making a device node needs root";
-    }
-    WriteFileAtomic(device, "gone");
-    EXPECT_TRUE(S_ISCHR(StatOf(device).st_mode)) << "the device node was replaced";
 }
 
 // /dev/stdout leads through /proc/self/fd to whatever the output is. The same kind
