@@ -69,6 +69,10 @@ const TOddFile kOddFiles[] = {
      " is larger than 64 MB"},
 };
 
+void PrintTo(const TOddFile& row, std::ostream* os) {
+    *os << row.Name;
+}
+
 class OddFileRead : public ::testing::TestWithParam<TOddFile> {};
 
 TEST_P(OddFileRead, IsRefusedAtOnceNamingTheFileAndWhy) {
@@ -102,6 +106,10 @@ struct TForeignText {
     std::string Bytes;
     const char* Reason;
 };
+
+void PrintTo(const TForeignText& row, std::ostream* os) {
+    *os << row.Name;
+}
 
 class ForeignTable : public ::testing::TestWithParam<TForeignText> {};
 

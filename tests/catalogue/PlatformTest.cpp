@@ -63,6 +63,14 @@ TEST(FileRead, AFileWhoseSizeIsGivenAsNoneIsStillReadToItsEnd) {
 // a folder in the file's place, for the message each shows.
 enum class TWriteFault { ReadOnlyFolder, FullDisk };
 
+const char* NameOf(TWriteFault fault) {
+    return fault == TWriteFault::FullDisk ? "FullDisk" : "ReadOnlyFolder";
+}
+
+void PrintTo(TWriteFault fault, std::ostream* os) {
+    *os << NameOf(fault);
+}
+
 // In the child: the earlier file is there, the fault comes, the write is tried.
 void WriteUnder(const test::TTempFolder& folder, TWriteFault fault) {
     const std::string out = folder.Path() + "out/";
@@ -106,10 +114,7 @@ TEST_P(AtomicReplaceFault, KeepsTheEarlierFileAndReportsCannotCreate) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, AtomicReplaceFault,
                          ::testing::Values(TWriteFault::ReadOnlyFolder, TWriteFault::FullDisk),
-                         [](const auto& p) {
-                             return p.param == TWriteFault::FullDisk ? "FullDisk"
-                                                                     : "ReadOnlyFolder";
-                         });
+                         [](const auto& p) { return std::string(NameOf(p.param)); });
 
 TEST(Encoding, EveryByteSurvivesTheRoundTripThroughUtf8) {
     std::string all;

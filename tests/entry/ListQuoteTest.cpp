@@ -22,6 +22,10 @@ struct TListCase {
     std::vector<std::string> Expected; // "LINE|QTY|PART"
 };
 
+void PrintTo(const TListCase& row, std::ostream* os) {
+    *os << row.Name;
+}
+
 class QuoteListParse : public ::testing::TestWithParam<TListCase> {};
 
 TEST_P(QuoteListParse, SplitsEachLineAtItsFirstSeparatorAndSkipsBlankAndHeaderLines) {
