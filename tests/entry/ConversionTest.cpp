@@ -34,21 +34,7 @@ protected:
     TOldPartConverter Dialog{Prompts};
 };
 
-TEST_F(ConversionTest, LookupIgnoresCaseOnBothSidesAndTakesTheFirstRow) {
-    for (const char* typed : {"WS-187-125-CC", "ws-187-125-cc", " Ws-187-125-Cc\t"}) {
-        const auto found = LookupConversion(typed, Prompts);
-        ASSERT_TRUE(found) << typed;
-        EXPECT_EQ(found->NewPartNumber, "R187PA0125BSG");
-        EXPECT_EQ(found->Comments, "Cover and choke, 90\xb0 bend");
-    }
-    const auto lower = LookupConversion("WS-42-60", Prompts);
-    ASSERT_TRUE(lower);
-    EXPECT_EQ(lower->NewPartNumber, "R042PA0060ASG");
-    EXPECT_FALSE(LookupConversion("WS-187", Prompts));
-    EXPECT_FALSE(LookupConversion("", Prompts));
-    EXPECT_TRUE(Prompts.Messages.empty());
-}
-
+// The lookup itself (case, blanks, first row): cli/cases/convert-*.
 TEST_F(ConversionTest, SuccessShowsTheResultEnablesContinueAndRemembersTheNumberOnce) {
     Convert(" ws-187-125-cc ");
     EXPECT_TRUE(Prompts.Messages.empty());
