@@ -1,6 +1,6 @@
-#include "tests/support/Cli.h"
 #include "catalogue/TxtTable.h"
 #include "cli/Commands.h"
+#include "tests/support/Cli.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
