@@ -1,5 +1,4 @@
 #include "catalogue/cvnLib.h"
-#include "orders/PriceAndDelivery.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "wizard/Configurator.h"
@@ -42,11 +41,6 @@ protected:
         return found == codes.end() ? -1 : static_cast<int>(found - codes.begin());
     }
 
-    std::string LoadError(const std::string& name, const std::string& error) const {
-        return "Error loading \"" + Folder.Path() + "Data/" + name + "\" with error message, \"" +
-               error + "\".";
-    }
-
     test::TTempFolder Folder;
     test::TScriptedPrompts Prompts;
     TConfigurator Wizard{Prompts};
@@ -79,17 +73,6 @@ TEST_F(TableFaultTest, ATableReplacedWhileTheProgramRunsCountsFromTheNextEvent) 
     EXPECT_GE(IndexOfSize("137"), 0);
     EXPECT_EQ(Wizard.WaveguideIndex, -1);
     EXPECT_TRUE(Prompts.Messages.empty());
-}
-
-TEST_F(TableFaultTest, AFolderWhereATableBelongsIsReportedAndFindsNothing) {
-    const std::string table = Folder.Path() + "Data/StraightSectionPrice.tbl";
-    ASSERT_TRUE(fs::remove(table));
-    fs::create_directory(table);
-    const TPriceTexts texts = PriceAndDeliveryTexts("R187PA0125BSG", 1, Prompts);
-    EXPECT_EQ(texts.Price, "N/A");
-    EXPECT_EQ(texts.Delivery, "Contact Brenmoor Rep.");
-    EXPECT_EQ(Prompts.Texts("error"),
-              std::vector<std::string>{LoadError("StraightSectionPrice.tbl", "Is a directory")});
 }
 
 } // namespace
