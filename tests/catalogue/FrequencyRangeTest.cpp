@@ -13,6 +13,10 @@ struct TQueryCase {
     std::optional<TFrequencySpan> Expected;
 };
 
+void PrintTo(const TQueryCase& row, std::ostream* os) {
+    *os << '"' << row.Text << '"';
+}
+
 class FrequencyQueryTest : public ::testing::TestWithParam<TQueryCase> {};
 
 TEST_P(FrequencyQueryTest, ReadsPointCommaAndRangesAndRefusesTheRest) {

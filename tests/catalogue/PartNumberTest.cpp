@@ -51,11 +51,7 @@ TEST_F(PartNumbers, OtherStartsAreStepTwistsOnlyWhenTheTableHoldsThemWhole) {
     EXPECT_TRUE(prompts.Messages.empty());
 }
 
-TEST_F(PartNumbers, StepTwistTableIsReadAfreshAndAMissingOneIsReported) {
-    EXPECT_EQ(FamilyTypeOf("SX-NEW-1", prompts), FamilyType::Unknown);
-    folder.WriteTable("StepTwist.tbl", {"h", "1|S|r|v|SX-NEW-1|1"});
-    EXPECT_EQ(FamilyTypeOf("SX-NEW-1", prompts), FamilyType::StepTwist);
-    folder.Write("Data/StepTwist.tbl", "");
+TEST_F(PartNumbers, AMissingStepTwistTableIsReported) {
     std::filesystem::remove(folder.Path() + "Data/StepTwist.tbl");
     EXPECT_EQ(FamilyTypeOf("SX-NEW-1", prompts), FamilyType::Unknown);
     EXPECT_EQ(prompts.Texts("error").size(), 1u);

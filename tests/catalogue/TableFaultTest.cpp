@@ -1,15 +1,11 @@
 #include "catalogue/cvnLib.h"
-#include "orders/PriceAndDelivery.h"
-#include "tests/support/Faults.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "wizard/Configurator.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace cvn {
 namespace {
@@ -45,11 +41,6 @@ protected:
         return found == codes.end() ? -1 : static_cast<int>(found - codes.begin());
     }
 
-    std::string LoadError(const std::string& name, const std::string& error) const {
-        return "Error loading \"" + Folder.Path() + "Data/" + name + "\" with error message, \"" +
-               error + "\".";
-    }
-
     test::TTempFolder Folder;
     test::TScriptedPrompts Prompts;
     TConfigurator Wizard{Prompts};
@@ -82,56 +73,6 @@ TEST_F(TableFaultTest, ATableReplacedWhileTheProgramRunsCountsFromTheNextEvent) 
     EXPECT_GE(IndexOfSize("137"), 0);
     EXPECT_EQ(Wizard.WaveguideIndex, -1);
     EXPECT_TRUE(Prompts.Messages.empty());
-}
-
-TEST_F(TableFaultTest, ATableDeletedAndPutBackWhileTheProgramRunsIsReportedThenUsedAgain) {
-    const std::string bytes = Folder.Read("Data/WGVSWR.tbl");
-    ASSERT_TRUE(fs::remove(Folder.Path() + "Data/WGVSWR.tbl"));
-    Wizard.cbxProductTypeChange(FamilyType::Straight);
-    EXPECT_EQ(Prompts.Texts("error"),
-              std::vector<std::string>{LoadError("WGVSWR.tbl", "No such file or directory")});
-    EXPECT_TRUE(Sizes().empty());
-    Replace("WGVSWR.tbl", bytes);
-    Wizard.cbxProductTypeChange(FamilyType::Straight);
-    EXPECT_GE(IndexOfSize("187"), 0);
-    EXPECT_EQ(Prompts.Messages.size(), 1u);
-}
-
-// In the child: a table the program may not read, as an unprivileged user.
-void PriceWithoutPermission(const test::TTempFolder& folder) {
-    test::TChildChecks checks;
-    std::string why;
-    checks.Expect(test::MakeReadOnly({}, why), why);
-    test::TScriptedPrompts prompts;
-    const TPriceTexts texts = PriceAndDeliveryTexts("R187PA0125BSG", 1, prompts);
-    checks.ExpectEqual(texts.Price, "N/A", "price");
-    checks.Expect(prompts.Texts("error") ==
-                      std::vector<std::string>{"Error loading \"" + folder.Path() +
-                                               "Data/StraightSectionPrice.tbl\" with error "
-                                               "message, \"Permission denied\"."},
-                  "the load error is not shown once");
-    checks.Finish();
-}
-
-TEST_F(TableFaultTest, AnUnreadableTableIsReportedAndFindsNothing) {
-    // A folder where the table belongs cannot be read by anyone, root included.
-    const std::string table = Folder.Path() + "Data/StraightSectionPrice.tbl";
-    const std::string bytes = Folder.Read("Data/StraightSectionPrice.tbl");
-    ASSERT_TRUE(fs::remove(table));
-    fs::create_directory(table);
-    const TPriceTexts texts = PriceAndDeliveryTexts("R187PA0125BSG", 1, Prompts);
-    EXPECT_EQ(texts.Price, "N/A");
-    EXPECT_EQ(texts.Delivery, "Contact Brenmoor Rep.");
-    EXPECT_EQ(Prompts.Texts("error"),
-              std::vector<std::string>{LoadError("StraightSectionPrice.tbl", "Is a directory")});
-
-    // A file without read permission, for a user whom permissions bind.
-    fs::remove(table);
-    Folder.Write("Data/StraightSectionPrice.tbl", bytes);
-    test::HandToChild(Folder.Path());
-    ::chmod(table.c_str(), 0);
-    EXPECT_EXIT(PriceWithoutPermission(Folder), ::testing::ExitedWithCode(0), "");
-    test::HandToChild(Folder.Path());
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "entry/Conversion.h"
-#include "tests/support/Cli.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -35,21 +34,7 @@ protected:
     TOldPartConverter Dialog{Prompts};
 };
 
-TEST_F(ConversionTest, LookupIgnoresCaseOnBothSidesAndTakesTheFirstRow) {
-    for (const char* typed : {"WS-187-125-CC", "ws-187-125-cc", " Ws-187-125-Cc\t"}) {
-        const auto found = LookupConversion(typed, Prompts);
-        ASSERT_TRUE(found) << typed;
-        EXPECT_EQ(found->NewPartNumber, "R187PA0125BSG");
-        EXPECT_EQ(found->Comments, "Cover and choke, 90\xb0 bend");
-    }
-    const auto lower = LookupConversion("WS-42-60", Prompts);
-    ASSERT_TRUE(lower);
-    EXPECT_EQ(lower->NewPartNumber, "R042PA0060ASG");
-    EXPECT_FALSE(LookupConversion("WS-187", Prompts));
-    EXPECT_FALSE(LookupConversion("", Prompts));
-    EXPECT_TRUE(Prompts.Messages.empty());
-}
-
+// The lookup itself (case, blanks, first row): cli/cases/convert-*.
 TEST_F(ConversionTest, SuccessShowsTheResultEnablesContinueAndRemembersTheNumberOnce) {
     Convert(" ws-187-125-cc ");
     EXPECT_TRUE(Prompts.Messages.empty());
@@ -78,42 +63,6 @@ TEST_F(ConversionTest, FailureShowsTheMessageForgetsTheResultAndKeepsTheHistory)
     }
     EXPECT_EQ(Dialog.History.Items, TStrings{"WS-42-60"});
     EXPECT_EQ(Dialog.ModalResult, TModalResult::None);
-}
-
-// The command line's convert, over the same table.
-class ConvertCommandTest : public ConversionTest {
-protected:
-    int Run(const std::vector<std::string>& args) {
-        const test::TCliRun r = test::Cli(args, Folder.Path());
-        Out = r.Out;
-        Err = r.Err;
-        return r.Exit;
-    }
-    std::string Out, Err;
-};
-
-TEST_F(ConvertCommandTest, FoundPrintsNewNumberAndCommentInUtf8) {
-    EXPECT_EQ(Run({"convert", "ws-187-125-cc"}), 0);
-    EXPECT_EQ(Out, "R187PA0125BSG\tCover and choke, 90\u00b0 bend\n");
-    EXPECT_EQ(Err, "");
-    // The command keeps no history.
-    EXPECT_FALSE(Folder.Exists("Data/OldParts.hst"));
-}
-
-TEST_F(ConvertCommandTest, NotFoundWritesTheDialogsMessageAndExitsOne) {
-    const std::string message = "information: Sorry, that part number cannot be converted.\\r"
-                                "Please check the part number again.\\r"
-                                "If you have entered it correctly, but still get this message,\\r"
-                                "please contact your Brenmoor Corporation represantative.\n";
-    EXPECT_EQ(Run({"convert", "WS-999"}), 1);
-    EXPECT_EQ(Out, "");
-    EXPECT_EQ(Err, message);
-    EXPECT_EQ(Run({"convert", " "}), 1);
-    EXPECT_EQ(Err, message);
-
-    EXPECT_EQ(Run({"convert"}), 2);
-    EXPECT_EQ(Run({"convert", "A", "B"}), 2);
-    EXPECT_NE(Err.find("usage: corvane38-cli convert OLD"), std::string::npos);
 }
 
 } // namespace
