@@ -187,12 +187,12 @@ def next_and_create(world, expected=None):
     win = next_screen(world)
     press(button(win, "Create"))
     if expected is not None:
-        s.wait_text(s.find(win, "text", "Part Number"), expected)
+        s.wait_text(part_box(win), expected)
     return win
 
 
-def part_number(win):
-    return s.text_of(s.find(win, "text", "Part Number"))
+def part_box(win):
+    return s.find(win, "text", "Part Number")
 
 
 def tab_to(world, acc_name, tabs=6):
@@ -260,7 +260,7 @@ def configure(world, letter):
     expected = world.cli_part("configure", "--answer", "swap" if confirm == "Swap" else
                               "continue", *cli)
     world.at("%s: the part number %s shows" % (letter, expected))
-    s.wait_text(s.find(win, "text", "Part Number"), expected)
+    s.wait_text(part_box(win), expected)
     return expected
 
 
@@ -315,7 +315,7 @@ def add_to_order(world, quantity_keys, expect_button, expected_quantity):
     """Add to Order, a quantity (typed, or by `quantity_keys`), the price the CLI's, add."""
     press(button(world.main(), "Add to Order / Check Pricing"))
     dialog = s.window(world.app, ADD)
-    part = s.text_of(s.find(dialog, "text", "Part Number"))
+    part = s.text_of(part_box(dialog))
     spin = s.wait_focus(world.app, "spin button", "Quantity")
     if isinstance(quantity_keys, str):
         s.retype(quantity_keys)
@@ -373,7 +373,7 @@ def order_workflow(world):
         expect(s.text_of(spin) == "4", "the dialog shows %r, not the stored 4" % s.text_of(spin))
         world.at("quantity 0: what the box shows is what is priced and stored")
         dialog = s.window(world.app, ADD)
-        part = s.text_of(s.find(dialog, "text", "Part Number"))
+        part = s.text_of(part_box(dialog))
         s.retype("0")
         time.sleep(0.3)
         shown = s.text_of(spin)
@@ -673,7 +673,7 @@ def keyboard_only(world):
     s.key("alt+n")
     s.find(win, "label", "Wizard - Screen 2 of 2")
     s.key("alt+c")
-    s.wait_until(lambda: part_number(win) != "", 3, "a part number shows")
+    s.wait_until(lambda: s.text_of(part_box(win)), 3, "a part number shows")
     world.at("Alt+A, a quantity, Enter")
     s.key("alt+a")
     s.window(world.app, ADD)
@@ -684,7 +684,7 @@ def keyboard_only(world):
     world.at("Alt+V, the order shows the line; Escape closes it")
     s.key("alt+v")
     rows = order_rows(s.window(world.app, ORDER))
-    expect(rows and rows[-1][0] == "5" and rows[-1][3] == part_number(win),
+    expect(rows and rows[-1][0] == "5" and rows[-1][3] == s.text_of(part_box(win)),
            "the order reads %r" % rows)
     s.key("Escape")
     s.window_gone(world.app, ORDER)

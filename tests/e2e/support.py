@@ -12,8 +12,7 @@ class StepFailed(Exception):
 
 
 def _atspi():
-    # Imported late: the accessibility bus must be running first.
-    import pyatspi
+    import pyatspi  # imported late: the accessibility bus must be running first
 
     return pyatspi
 
@@ -25,11 +24,8 @@ class Session:
     """Xvfb, openbox and the accessibility bus, inside the caller's dbus-run-session."""
 
     def __init__(self, program_dir, shots_dir):
-        self.program_dir = program_dir
-        self.shots_dir = shots_dir
-        self.procs = []
-        self.program = None
-        self.display = None
+        self.program_dir, self.shots_dir = program_dir, shots_dir
+        self.procs, self.program, self.display = [], None, None
 
     def start(self):
         read_fd, write_fd = os.pipe()
