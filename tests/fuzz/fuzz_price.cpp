@@ -4,6 +4,7 @@
 #include "catalogue/Errors.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TextUtils.h"
+#include "catalogue/cvnLib.h"
 #include "orders/PriceAndDelivery.h"
 #include "tests/fuzz/FuzzSupport.h"
 
