@@ -1,6 +1,6 @@
 """Runs the end-to-end scenarios against an installed program folder; run inside
 dbus-run-session (scripts/e2e.sh does). Prints each scenario's time; a failure names
-its step and leaves a screenshot in the printed folder."""
+its step and leaves a screenshot and the accessibility tree in the printed folder."""
 
 import argparse
 import os
@@ -21,7 +21,6 @@ def main():
     parser.add_argument("--work", required=True, help="a scratch folder for files and shots")
     parser.add_argument("only", nargs="*", help="names of the scenarios to run")
     args = parser.parse_args()
-
     shots = os.path.join(args.work, "screenshots")
     session = Session(args.program, shots)
     world = scenarios.World(session, args.program, args.cli, args.work)
@@ -29,35 +28,28 @@ def main():
     started = time.monotonic()
     try:
         session.start()
-        for scenario in scenarios.ALL:
-            if args.only and scenario.__name__ not in args.only:
-                continue
+        for scenario in [s for s in scenarios.ALL if not args.only or s.__name__ in args.only]:
             began = time.monotonic()
             world.step = "start"
-            outcome = "ok"
             try:
                 scenario(world)
             except Exception as error:  # noqa: BLE001 -- report every kind of failure
-                outcome = "FAILED"
-                shot = session.screenshot(scenario.__name__)
                 failed.append(scenario.__name__)
                 print("%s FAILED at step %r: %s" % (scenario.__name__, world.step, error))
                 if not isinstance(error, StepFailed):
                     traceback.print_exc()
-                print("  screenshot: %s" % shot)
-                tree = world.dump_tree(scenario.__name__)
-                if tree:
-                    print("  accessibility tree: %s" % tree)
+                print("  screenshot: %s" % session.screenshot(scenario.__name__))
+                print("  accessibility tree: %s" % world.dump_tree(scenario.__name__))
                 world.recover()
-            print("%-28s %-6s %5.1f s" % (scenario.__name__, outcome, time.monotonic() - began),
-                  flush=True)
+            print("%-28s %-6s %5.1f s" % (scenario.__name__, "FAILED" if failed and
+                                          failed[-1] == scenario.__name__ else "ok",
+                                          time.monotonic() - began), flush=True)
     finally:
         session.stop()
     print("e2e: %d failed, %.1f s in all" % (len(failed), time.monotonic() - started))
     if failed:
         print("screenshots of the failures: " + shots)
-        return 1
-    return 0
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":

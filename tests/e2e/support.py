@@ -3,12 +3,8 @@ the accessibility bus, widgets found by role and accessible name, real keys and 
 at the widgets' own extents."""
 
 import os
-import shutil
-import signal
 import subprocess
 import time
-
-ROLE_NAMES = {}
 
 
 class StepFailed(Exception):
@@ -16,50 +12,41 @@ class StepFailed(Exception):
 
 
 def _atspi():
-    # Imported late: the accessibility bus must be running first.
-    import pyatspi
+    import pyatspi  # imported late: the accessibility bus must be running first
 
     return pyatspi
+
+
+QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 
 class Session:
     """Xvfb, openbox and the accessibility bus, inside the caller's dbus-run-session."""
 
     def __init__(self, program_dir, shots_dir):
-        self.program_dir = program_dir
-        self.shots_dir = shots_dir
-        self.procs = []
-        self.program = None
-        self.display = None
-
-    # --- the desktop --------------------------------------------------------------------
+        self.program_dir, self.shots_dir = program_dir, shots_dir
+        self.procs, self.program, self.display = [], None, None
 
     def start(self):
         read_fd, write_fd = os.pipe()
-        xvfb = subprocess.Popen(
+        self.procs.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten",
-             "tcp"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+             "tcp"], pass_fds=(write_fd,), **QUIET))
         os.close(write_fd)
-        number = b""
-        while not number.endswith(b"\n"):
-            chunk = os.read(read_fd, 16)
-            if not chunk:
-                raise StepFailed("Xvfb did not start")
-            number += chunk
-        os.close(read_fd)
-        self.procs.append(xvfb)
-        self.display = ":" + number.decode().strip()
-        os.environ["DISPLAY"] = self.display
-        os.environ["NO_AT_BRIDGE"] = "0"
-        os.environ["GTK_MODULES"] = ""
+        with os.fdopen(read_fd) as pipe:
+            number = pipe.readline().strip()
+        expect(number, "Xvfb did not start")
+        self.display = os.environ["DISPLAY"] = ":" + number
+        os.environ.update({"NO_AT_BRIDGE": "0", "GTK_MODULES": ""})
+        self.procs.append(subprocess.Popen(["openbox", "--sm-disable"], **QUIET))
         self.procs.append(subprocess.Popen(
-            ["openbox", "--sm-disable"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        self.procs.append(subprocess.Popen(
-            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        wait_until(lambda: _bus_ready(), 30, "the accessibility bus starts")
-        wait_until(lambda: _window_manager_ready(), 30, "the window manager starts")
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], **QUIET))
+        wait_until(lambda: _succeeds(["dbus-send", "--session", "--print-reply",
+                                      "--dest=org.a11y.Bus", "/org/a11y/bus",
+                                      "org.a11y.Bus.GetAddress"]),
+                   30, "the accessibility bus starts")
+        wait_until(lambda: _succeeds(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                                     "window id"), 30, "the window manager starts")
 
     def stop(self):
         self.kill_program()
@@ -72,33 +59,23 @@ class Session:
                     proc.kill()
         self.procs = []
 
-    # --- the program --------------------------------------------------------------------
-
-    def launch(self, *args):
-        env = dict(os.environ)
-        env.update({
-            "QT_QPA_PLATFORM": "xcb",
-            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-            "QT_ACCESSIBILITY": "1",
-            "LC_ALL": "C.UTF-8",
-        })
+    def launch(self):
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   QT_ACCESSIBILITY="1", LC_ALL="C.UTF-8")
         self.program = subprocess.Popen(
-            [os.path.join(self.program_dir, "corvane38"), *args], cwd=self.program_dir, env=env,
+            [os.path.join(self.program_dir, "corvane38")], cwd=self.program_dir, env=env,
             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-        self.app = wait_until(lambda: self._find_app(), 15, "the program appears on the bus")
-        return self.app
+        return wait_until(self._find_app, 15, "the program appears on the bus")
 
     def _find_app(self):
         if self.program.poll() is not None:
             raise StepFailed("the program ended: " + self.program.stderr.read().decode(
                 errors="replace")[-2000:])
-        desktop = _atspi().Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
+        for app in children(_atspi().Registry.getDesktop(0)):
             try:
-                if app and app.get_process_id() == self.program.pid:
+                if app.get_process_id() == self.program.pid:
                     return app
-            except Exception:
+            except Exception:  # noqa: BLE001 -- an application that is going away
                 continue
         return None
 
@@ -118,24 +95,21 @@ class Session:
         os.makedirs(self.shots_dir, exist_ok=True)
         path = os.path.join(self.shots_dir, name + ".png")
         subprocess.run(["import", "-display", self.display, "-window", "root", path],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20)
+                       timeout=20, **QUIET)
         return path
 
 
-def _bus_ready():
+def _succeeds(command, needle=""):
     try:
-        out = subprocess.run(
-            ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
-             "org.a11y.Bus.GetAddress"], capture_output=True, timeout=5)
-        return out.returncode == 0
+        out = subprocess.run(command, capture_output=True, text=True, timeout=5)
     except subprocess.TimeoutExpired:
         return False
+    return out.returncode == 0 and needle in out.stdout
 
 
-def _window_manager_ready():
-    out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True,
-                         text=True)
-    return out.returncode == 0 and "window id" in out.stdout
+def expect(holds, complaint):
+    if not holds:
+        raise StepFailed(complaint)
 
 
 def wait_until(probe, timeout, what, interval=0.05):
@@ -166,13 +140,8 @@ def name(acc):
     return acc.name or ""
 
 
-def states(acc):
-    return acc.getState()
-
-
 def has_state(acc, state_name):
-    pyatspi = _atspi()
-    return acc.getState().contains(getattr(pyatspi, "STATE_" + state_name.upper()))
+    return acc.getState().contains(getattr(_atspi(), "STATE_" + state_name.upper()))
 
 
 def showing(acc):
@@ -180,38 +149,25 @@ def showing(acc):
 
 
 def children(acc):
-    out = []
-    for i in range(acc.childCount):
-        child = acc.getChildAtIndex(i)
-        if child is not None:
-            out.append(child)
-    return out
+    return [c for c in map(acc.getChildAtIndex, range(acc.childCount)) if c is not None]
 
 
-def walk(acc, only_showing=True):
+def walk(acc):
+    """The node and all it holds, except what hidden nodes hold."""
     stack = [acc]
     while stack:
         node = stack.pop()
         yield node
-        if only_showing and node is not acc and not showing(node):
-            continue
-        kids = children(node)
-        stack.extend(reversed(kids))
+        if node is acc or showing(node):
+            stack.extend(reversed(children(node)))
 
 
 def labels(acc):
     """The names of the labels the widget is labelled by (its buddy label, its group box):
     on Linux a drop-down list's own name is the text it shows, its caption is here."""
-    pyatspi = _atspi()
-    out = []
-    for relation in acc.getRelationSet():
-        if relation.getRelationType() != pyatspi.RELATION_LABELLED_BY:
-            continue
-        for i in range(relation.getNTargets()):
-            target = relation.getTarget(i)
-            if target is not None:
-                out.append(name(target))
-    return out
+    return [name(relation.getTarget(i)) for relation in acc.getRelationSet()
+            if relation.getRelationType() == _atspi().RELATION_LABELLED_BY
+            for i in range(relation.getNTargets()) if relation.getTarget(i) is not None]
 
 
 def called(acc, acc_name):
@@ -219,50 +175,35 @@ def called(acc, acc_name):
     return name(acc) == acc_name or acc_name in labels(acc)
 
 
-def find_all(root, role_name, acc_name=None, only_showing=True):
-    out = []
-    for node in walk(root, only_showing):
-        if role(node) != role_name:
-            continue
-        if only_showing and not showing(node):
-            continue
-        if acc_name is None or called(node, acc_name):
-            out.append(node)
-    return out
+def find_all(root, role_name, acc_name=None):
+    return [node for node in walk(root) if role(node) == role_name and showing(node) and
+            (acc_name is None or called(node, acc_name))]
 
 
-def find(root, role_name, acc_name=None, timeout=5, only_showing=True):
-    def probe():
-        found = find_all(root, role_name, acc_name, only_showing)
-        return found[0] if found else None
+def find(root, role_name, acc_name=None, timeout=5):
+    return wait_until(lambda: (find_all(root, role_name, acc_name) or [None])[0], timeout,
+                      "a %s named %r shows" % (role_name, acc_name))
 
-    return wait_until(probe, timeout, "a %s named %r shows" % (role_name, acc_name))
+
+def _titled(top, titles, prefix):
+    shown = name(top)
+    return any(shown == t or prefix and shown.startswith(t) for t in titles) and showing(top)
 
 
 def window(app, title, timeout=5, prefix=False):
-    """The top-level window (frame or dialog) of the program with this title (or one
-    that begins with it)."""
+    """The top-level window (frame, dialog or message box) of the program with this title
+    (or one that begins with it, or one of a tuple of titles)."""
+    titles = title if isinstance(title, tuple) else (title,)
 
     def probe():
-        for top in children(app):
-            shown = name(top)
-            if (shown == title or prefix and shown.startswith(title)) and showing(top):
-                return top
-        return None
+        return next((top for top in children(app) if _titled(top, titles, prefix)), None)
 
-    return wait_until(probe, timeout, "the window %r shows" % title)
+    return wait_until(probe, timeout, "the window %r shows" % (title,))
 
 
 def window_gone(app, title, timeout=5, prefix=False):
-    def probe():
-        return not any((name(top) == title or prefix and name(top).startswith(title)) and
-                       showing(top) for top in children(app))
-
-    wait_until(probe, timeout, "the window %r closes" % title)
-
-
-def top_windows(app):
-    return [(role(top), name(top)) for top in children(app) if showing(top)]
+    wait_until(lambda: not any(_titled(top, (title,), prefix) for top in children(app)),
+               timeout, "the window %r closes" % title)
 
 
 def text_of(acc):
@@ -273,51 +214,36 @@ def text_of(acc):
         return name(acc)
 
 
-def value_of(acc):
-    return acc.queryValue().currentValue
-
-
 def dump(acc, depth=0, out=None):
+    """The tree as text, for a failure's report."""
     out = [] if out is None else out
     try:
-        extra = ""
-        try:
-            extra = " text=%r" % text_of(acc) if role(acc) in ("text", "spin button") else ""
-        except Exception:
-            pass
-        caption = labels(acc)
-        if caption:
-            extra += " labelled-by=%r" % caption
-        out.append("%s%s %r%s" % ("  " * depth, role(acc), name(acc), extra))
-        if depth == 0 or showing(acc):
-            for child in children(acc):
-                dump(child, depth + 1, out)
-    except Exception as error:
+        text = " text=%r" % text_of(acc) if role(acc) in ("text", "spin button") else ""
+        out.append("%s%s %r%s labelled-by=%r" % ("  " * depth, role(acc), name(acc), text,
+                                                 labels(acc)))
+        for child in children(acc) if depth == 0 or showing(acc) else []:
+            dump(child, depth + 1, out)
+    except Exception as error:  # noqa: BLE001 -- the tree changes under our feet
         out.append("%s<gone: %s>" % ("  " * depth, error))
     return out
 
 
 # --- input as a user gives it -----------------------------------------------------------
 
-def centre(acc):
-    pyatspi = _atspi()
-    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+def extents(acc):
+    box = acc.queryComponent().getExtents(_atspi().DESKTOP_COORDS)
     if box.width <= 0 or box.height <= 0:
         raise StepFailed("%s %r has no extents on screen" % (role(acc), name(acc)))
-    return box.x + box.width // 2, box.y + box.height // 2
+    return box.x, box.y, box.width, box.height
 
 
 def click(acc, button=1, at=None):
     """A mouse click at the middle of the widget (or at a point of its own extents)."""
-    x, y = centre(acc) if at is None else at
-    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", str(button)],
+    if at is None:
+        x, y, w, h = extents(acc)
+        at = (x + w // 2, y + h // 2)
+    subprocess.run(["xdotool", "mousemove", str(at[0]), str(at[1]), "click", str(button)],
                    check=True)
-
-
-def extents(acc):
-    pyatspi = _atspi()
-    box = acc.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
 
 
 def key(*names):
@@ -328,23 +254,30 @@ def type_text(text):
     subprocess.run(["xdotool", "type", "--delay", "25", text], check=True)
 
 
-def focused(app):
-    for node in walk(app):
-        if has_state(node, "focused"):
-            return node
-    return None
+def retype(text, acc=None):
+    """Replaces the text of the focused box (of `acc`, clicked into first) with `text`."""
+    if acc is not None:
+        click(acc)
+    key("ctrl+a")
+    type_text(text)
+
+
+def read(path, binary=False):
+    with open(path, "rb") as f:
+        data = f.read()
+    return data if binary else data.decode("cp1252")
+
+
+def focused(app, role_name=None, acc_name=None):
+    # A window under a modal one may still report its own focused control.
+    return next((node for node in walk(app) if has_state(node, "focused") and
+                 (role_name is None or role(node) == role_name) and
+                 (acc_name is None or called(node, acc_name))), None)
 
 
 def wait_focus(app, role_name, acc_name=None, timeout=5):
-    def probe():
-        # A window under a modal one may still report its own focused control.
-        for node in walk(app):
-            if has_state(node, "focused") and role(node) == role_name and \
-                    (acc_name is None or called(node, acc_name)):
-                return node
-        return None
-
-    return wait_until(probe, timeout, "the focus is on a %s named %r" % (role_name, acc_name))
+    return wait_until(lambda: focused(app, role_name, acc_name), timeout,
+                      "the focus is on a %s named %r" % (role_name, acc_name))
 
 
 def wait_text(acc, expected, timeout=5):

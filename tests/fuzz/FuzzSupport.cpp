@@ -3,95 +3,24 @@
 #include "catalogue/Files.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/TempFolder.h"
+#include "wizard/Configurator.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 
 namespace cvn::fuzz {
 
-const char* const kTableNames[] = {"Family.tbl",
-                                   "Flange.tbl",
-                                   "Dimensions.tbl",
-                                   "WGSize.tbl",
-                                   "Taper.tbl",
-                                   "CoaxType.tbl",
-                                   "StepFlange.tbl",
-                                   "FlexSpecs.tbl",
-                                   "FlexImperialLengths.tbl",
-                                   "FlexMetricLengths.tbl",
-                                   "Frequency.tbl",
-                                   "WGVSWR.tbl",
-                                   "FlexVSWR.tbl",
-                                   "CoaxVSWR.tbl",
-                                   "PressureWindows.tbl",
-                                   "StepTwist.tbl",
-                                   "CoaxPrice.tbl",
-                                   "RigidTwistPrice.tbl",
-                                   "EBendPrice.tbl",
-                                   "HBendPrice.tbl",
-                                   "FlexTwistPrice.tbl",
-                                   "MiterBendPrice.tbl",
-                                   "StraightSectionPrice.tbl",
-                                   "StepTwistPrice.tbl",
-                                   "TaperedTransitionPrice.tbl",
-                                   "Conversion.tbl"};
+// clang-format off
+const char* const kTableNames[] = {
+    "Family.tbl", "Flange.tbl", "Dimensions.tbl", "WGSize.tbl", "Taper.tbl", "CoaxType.tbl",
+    "StepFlange.tbl", "FlexSpecs.tbl", "FlexImperialLengths.tbl", "FlexMetricLengths.tbl",
+    "Frequency.tbl", "WGVSWR.tbl", "FlexVSWR.tbl", "CoaxVSWR.tbl", "PressureWindows.tbl",
+    "StepTwist.tbl", "CoaxPrice.tbl", "RigidTwistPrice.tbl", "EBendPrice.tbl", "HBendPrice.tbl",
+    "FlexTwistPrice.tbl", "MiterBendPrice.tbl", "StraightSectionPrice.tbl", "StepTwistPrice.tbl",
+    "TaperedTransitionPrice.tbl", "Conversion.tbl"};
+// clang-format on
 const int kTableCount = static_cast<int>(sizeof kTableNames / sizeof kTableNames[0]);
-
-namespace {
-
-// The sample's bytes of each table, read once.
-const std::string& SampleBytes(const std::string& name) {
-    static std::map<std::string, std::string> bytes;
-    auto it = bytes.find(name);
-    if (it == bytes.end()) {
-        std::string content, error;
-        ReadWholeFile(std::string(CORVANE_SAMPLE_APP_DIR) + "Data/" + name, content, error);
-        it = bytes.emplace(name, std::move(content)).first;
-    }
-    return it->second;
-}
-
-void WriteData(const std::string& name, const std::string& bytes) {
-    const std::string path = ProgramFolder() + "Data/" + name;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        Fail("cannot write " + path);
-    }
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-} // namespace
-
-bool TFuzzPrompts::YesNo(const std::string& text) {
-    Take(text);
-    return Answer() != TDialogResult::Cancel;
-}
-
-TDialogResult TFuzzPrompts::ConfirmTapered(const std::string& message) {
-    Take(message);
-    return Answer();
-}
-
-TDialogResult TFuzzPrompts::ConfirmSwap(const std::string& line1, const std::string& line2) {
-    Take(line1 + "\r" + line2);
-    return Answer();
-}
-
-void TFuzzPrompts::Take(const std::string& text) {
-    // Reading the text lets the sanitizers see a message built from freed memory.
-    Messages += text.empty() ? 0 : 1;
-}
-
-TDialogResult TFuzzPrompts::Answer() {
-    if (Answers == nullptr || Answers->remaining_bytes() == 0) {
-        return TDialogResult::Continue;
-    }
-    return Answers->PickValueInArray(
-        {TDialogResult::Continue, TDialogResult::Cancel, TDialogResult::Swap});
-}
 
 const std::string& ProgramFolder() {
     static const test::TTempFolder folder;
@@ -105,27 +34,56 @@ const std::string& ProgramFolder() {
 }
 
 TReplacedTable::TReplacedTable(std::string name, const std::string& bytes) : Name(std::move(name)) {
-    WriteData(Name, bytes);
+    WriteFile(ProgramFolder() + "Data/" + Name, bytes);
 }
 
 TReplacedTable::~TReplacedTable() {
-    WriteData(Name, SampleBytes(Name));
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::copy_file(std::string(CORVANE_SAMPLE_APP_DIR) + "Data/" + Name,
+                  ProgramFolder() + "Data/" + Name, fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        Fail("cannot put back the sample's " + Name);
+    }
+}
+
+std::unique_ptr<TReplacedTable> ReplaceUnlessEmpty(const char* name, const std::string& bytes) {
+    return bytes.empty() ? nullptr : std::make_unique<TReplacedTable>(name, bytes);
+}
+
+std::pair<std::string, std::string> SplitFirstLine(const std::string& input) {
+    const std::size_t end = input.find('\n');
+    return {input.substr(0, end), end == std::string::npos ? std::string() : input.substr(end + 1)};
 }
 
 bool IsOversize(const std::string& input) {
     return input.rfind(kOversizeMarker, 0) == 0;
 }
 
-std::string WithoutMarker(const std::string& input) {
-    return IsOversize(input) ? input.substr(kOversizeMarker.size()) : input;
-}
-
-void Stretch(const std::string& path) {
+std::string WriteInput(const std::string& path, const std::string& input) {
+    const std::string bytes = IsOversize(input) ? input.substr(kOversizeMarker.size()) : input;
+    WriteFile(path, bytes);
     std::error_code ec;
-    std::filesystem::resize_file(path, kMaxReadBytes + 1, ec);
-    if (ec) {
+    if (IsOversize(input) && (std::filesystem::resize_file(path, kMaxReadBytes + 1, ec), ec)) {
         Fail("cannot stretch " + path);
     }
+    return bytes;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        Fail("cannot write " + path);
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+std::unique_ptr<TConfigurator> NewWizard(TUserPrompts& prompts) {
+    IsImperial = true;
+    auto wizard = std::make_unique<TConfigurator>(prompts);
+    wizard->FormCreate(ProgramFolder());
+    return wizard;
 }
 
 void Fail(const std::string& what) {

@@ -5,9 +5,6 @@
 #include "check/CatalogueCheck.h"
 #include "tests/fuzz/FuzzSupport.h"
 
-#include <cstdint>
-#include <string>
-
 using namespace cvn;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -16,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::ProgramFolder();
     const char* name = fuzz::kTableNames[data[0] % fuzz::kTableCount];
-    const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::string bytes = fuzz::Text(data + 1, size - 1);
     const fuzz::TReplacedTable table(name, bytes);
     const int lines = static_cast<int>(SplitLines(bytes).size());
     for (const TCatalogueProblem& p : CheckCatalogue()) {

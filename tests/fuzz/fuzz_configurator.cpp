@@ -7,20 +7,35 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "wizard/Configurator.h"
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <vector>
 
 using namespace cvn;
 
 namespace {
 
+// With CORVANE_FUZZ_TRACE set, each action is printed, to replay a finding by hand.
+void Trace(const std::string& what) {
+    static const bool on = std::getenv("CORVANE_FUZZ_TRACE") != nullptr;
+    if (on) {
+        std::fprintf(stderr, "%s\n", what.c_str());
+    }
+}
+
 // An item of a drop-down list: the user can choose one but never none. -1 when the
 // list is empty, and then there is no event.
-int Pick(FuzzedDataProvider& in, std::size_t count) {
-    return count == 0 ? -1 : in.ConsumeIntegralInRange<int>(0, static_cast<int>(count) - 1);
+int Pick(FuzzedDataProvider& in, std::size_t count, const char* what) {
+    const int index =
+        count == 0 ? -1 : in.ConsumeIntegralInRange<int>(0, static_cast<int>(count) - 1);
+    Trace(std::string(what) + " " + std::to_string(index) + " of " + std::to_string(count));
+    return index;
+}
+
+void Choose(TConfigurator& w, void (TConfigurator::*change)(int), int index) {
+    if (index >= 0) {
+        (w.*change)(index);
+    }
 }
 
 void CheckChosen(const char* what, int index, std::size_t count) {
@@ -33,14 +48,11 @@ void CheckChosen(const char* what, int index, std::size_t count) {
 // The length boxes of the notebook page shown; the others are hidden and keep what
 // they held, in whichever unit, until their family comes back.
 std::vector<TLengthBox> ShownLengthBoxes(const TConfigurator& w) {
-    switch (w.LengthPage) {
-    case 0:
+    if (w.LengthPage == 0) {
         return {TLengthBox::Length};
-    case 2:
-        return {TLengthBox::LegA, TLengthBox::LegB};
-    default:
-        return {};
     }
+    return w.LengthPage == 2 ? std::vector{TLengthBox::LegA, TLengthBox::LegB}
+                             : std::vector<TLengthBox>{};
 }
 
 void CheckState(TConfigurator& w) {
@@ -56,71 +68,58 @@ void CheckState(TConfigurator& w) {
         const TLengthList& list = w.LengthList(box);
         CheckChosen("length", list.ItemIndex, list.Items().size());
     }
-    if (w.FrequencyChoices.empty() != (w.SelectedFrequency < 0)) {
-        fuzz::Fail("frequency choices without one selected");
-    }
+    fuzz::FailIf(w.FrequencyChoices.empty() != (w.SelectedFrequency < 0),
+                 "frequency choices without one selected");
     CheckChosen("frequency", w.SelectedFrequency, w.FrequencyChoices.size());
 }
 
-// With CORVANE_FUZZ_TRACE set, each action is printed, to replay a finding by hand.
-void Trace(const std::string& what) {
-    static const bool on = std::getenv("CORVANE_FUZZ_TRACE") != nullptr;
-    if (on) {
-        std::fprintf(stderr, "%s\n", what.c_str());
-    }
-}
-
-int Pick(FuzzedDataProvider& in, std::size_t count, const char* what) {
-    const int index = Pick(in, count);
-    Trace(std::string(what) + " " + std::to_string(index) + " of " + std::to_string(count));
-    return index;
-}
-
-void Choose(TConfigurator& w, void (TConfigurator::*change)(int), int index) {
-    if (index >= 0) {
-        (w.*change)(index);
-    }
-}
-
-// Whether the control of the action is on screen and enabled: the window sends no
-// event for a hidden or disabled control.
-bool CanAct(const TConfigurator& w, int action) {
-    const bool one = w.Screen == 1;
-    switch (action) {
-    case 0:
-    case 1:
-    case 2:
-    case 13:
-        return one;
-    case 3:
-        return one && !w.CoaxInFront && w.FlangeBEnabled;
-    case 4:
-        return one && w.CoaxInFront && w.CoaxEnabled;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-        return one && !ShownLengthBoxes(w).empty();
-    case 9:
-        return one && w.LengthPage == 0 && w.FlangeAdaptorVisible;
-    case 10:
-        return !one && w.FinishEnabled;
-    case 11:
-    case 12:
-    case 14:
-    case 15:
-        return !one;
-    default:
-        return true; // the menu and what the window asks of its own accord
-    }
-}
-
-void Act(TConfigurator& w, FuzzedDataProvider& in) {
-    const int action = in.ConsumeIntegralInRange(0, 20);
-    if (!CanAct(w, action)) {
+// A length list of the page shown: an item picked or a length typed (only an editable
+// box takes typed text), or the focus passing through it with a text typed.
+void ActOnLength(TConfigurator& w, FuzzedDataProvider& in, bool passing) {
+    const std::vector<TLengthBox> boxes = ShownLengthBoxes(w);
+    const TLengthBox box = boxes[in.ConsumeIntegralInRange<std::size_t>(0, boxes.size() - 1)];
+    const TLengthList& list = w.LengthList(box);
+    if (!list.Enabled || (!passing && list.Items().empty() && !list.Editable)) {
         return;
     }
-    const std::vector<TLengthBox> boxes = ShownLengthBoxes(w);
+    if (passing) {
+        // Focus passing through a box that cannot be typed into leaves its text as is.
+        const std::string text = list.Editable ? in.ConsumeRandomLengthString(12) : list.Text;
+        Trace("box " + std::to_string(static_cast<int>(box)) + " typed '" + text + "'");
+        w.cbxLengthEnter(box);
+        w.cbxLengthExit(box, text);
+        return;
+    }
+    const bool typed = list.Editable && (list.Items().empty() || in.ConsumeBool());
+    const int index = typed ? -1 : Pick(in, list.Items().size(), "length");
+    const std::string text = index >= 0 ? list.Items()[static_cast<std::size_t>(index)]
+                                        : in.ConsumeRandomLengthString(12);
+    Trace("box " + std::to_string(static_cast<int>(box)) + " text '" + text + "'");
+    w.LengthChange(box, index, text);
+}
+
+// The actions that take no argument: buttons of screen 2, Next, the menu, and what the
+// window asks of its own accord.
+using TPlainAction = void (*)(TConfigurator&);
+const TPlainAction kPlainActions[] = {[](TConfigurator& w) { w.btnOtherFreqRangesClick(); },
+                                      [](TConfigurator& w) { w.btnNextClick(); },
+                                      [](TConfigurator& w) { w.btnBackClick(); },
+                                      [](TConfigurator& w) { w.btnCreateClick(); },
+                                      [](TConfigurator& w) { w.mnuImperialClick(); },
+                                      [](TConfigurator& w) { w.mnuMetricClick(); },
+                                      [](TConfigurator& w) { w.mnuResetSettingsClick(); },
+                                      [](TConfigurator& w) { w.DescribeConfiguration(); },
+                                      [](TConfigurator& w) { w.RefreshSpecs(); }};
+
+void Act(TConfigurator& w, FuzzedDataProvider& in) {
+    // The screen of each action's control (0: either); the window sends no event for a
+    // hidden or disabled control.
+    static constexpr int kScreen[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2,
+                                      2, 2, 1, 2, 2, 0, 0, 0, 0, 0};
+    const int action = in.ConsumeIntegralInRange(0, 20);
+    if (kScreen[action] != 0 && (kScreen[action] == 1) != (w.Screen == 1)) {
+        return;
+    }
     Trace("action " + std::to_string(action));
     switch (action) {
     case 0:
@@ -135,88 +134,40 @@ void Act(TConfigurator& w, FuzzedDataProvider& in) {
         Choose(w, &TConfigurator::cbxFlangeAChange, Pick(in, w.FlangeAItems().size(), "flange A"));
         break;
     case 3:
-        Choose(w, &TConfigurator::cbxFlangeBChange, Pick(in, w.FlangeBItems().size(), "flange B"));
+        if (!w.CoaxInFront && w.FlangeBEnabled) {
+            Choose(w, &TConfigurator::cbxFlangeBChange,
+                   Pick(in, w.FlangeBItems().size(), "flange B"));
+        }
         break;
     case 4:
-        Choose(w, &TConfigurator::cbxCoaxChange, Pick(in, w.CoaxItems().size(), "coax"));
+        if (w.CoaxInFront && w.CoaxEnabled) {
+            Choose(w, &TConfigurator::cbxCoaxChange, Pick(in, w.CoaxItems().size(), "coax"));
+        }
         break;
     case 5:
     case 6:
-    case 7: {
-        const TLengthBox box = boxes[in.ConsumeIntegralInRange<std::size_t>(0, boxes.size() - 1)];
-        if (!w.LengthList(box).Enabled) {
-            break;
-        }
-        const TLengthList& list = w.LengthList(box);
-        if (list.Items().empty() && !list.Editable) {
-            break;
-        }
-        // Only an editable box takes typed text instead of an item.
-        const bool typed = list.Editable && (list.Items().empty() || in.ConsumeBool());
-        const int index = typed ? -1 : Pick(in, list.Items().size(), "length");
-        const std::string text = index >= 0 ? list.Items()[static_cast<std::size_t>(index)]
-                                            : in.ConsumeRandomLengthString(12);
-        Trace("box " + std::to_string(static_cast<int>(box)) + " text '" + text + "'");
-        if (box == TLengthBox::Length) {
-            w.cbxLengthChange(index, text);
-        } else if (box == TLengthBox::LegA) {
-            w.cbxLegALengthChange(index, text);
-        } else {
-            w.cbxLegBLengthChange(index, text);
+    case 7:
+    case 8:
+        if (!ShownLengthBoxes(w).empty()) {
+            ActOnLength(w, in, action == 8);
         }
         break;
-    }
-    case 8: {
-        const TLengthBox box = boxes[in.ConsumeIntegralInRange<std::size_t>(0, boxes.size() - 1)];
-        if (!w.LengthList(box).Enabled) {
-            break;
-        }
-        // Focus passing through a box that cannot be typed into leaves its text as is.
-        const std::string text =
-            w.LengthList(box).Editable ? in.ConsumeRandomLengthString(12) : w.LengthList(box).Text;
-        Trace("box " + std::to_string(static_cast<int>(box)) + " typed '" + text + "'");
-        w.cbxLengthEnter(box);
-        w.cbxLengthExit(box, text);
-        break;
-    }
     case 9:
-        w.chkFlangeAdaptorClick(in.ConsumeBool());
+        if (w.LengthPage == 0 && w.FlangeAdaptorVisible) {
+            w.chkFlangeAdaptorClick(in.ConsumeBool());
+        }
         break;
     case 10:
-        Choose(w, &TConfigurator::cbxFinishChange, Pick(in, w.FinishItems.size(), "finish"));
-        break;
-    case 11:
-        if (!w.FrequencyChoices.empty()) {
-            w.FrequencyChoiceClick(
-                in.ConsumeIntegralInRange<int>(0, static_cast<int>(w.FrequencyChoices.size()) - 1));
+        if (w.FinishEnabled) {
+            Choose(w, &TConfigurator::cbxFinishChange, Pick(in, w.FinishItems.size(), "finish"));
         }
         break;
-    case 12:
-        w.btnOtherFreqRangesClick();
-        break;
-    case 13:
-        w.btnNextClick();
-        break;
-    case 14:
-        w.btnBackClick();
-        break;
-    case 15:
-        w.btnCreateClick();
-        break;
-    case 16:
-        w.mnuImperialClick();
-        break;
-    case 17:
-        w.mnuMetricClick();
-        break;
-    case 18:
-        w.mnuResetSettingsClick();
-        break;
-    case 19:
-        w.DescribeConfiguration();
+    case 11:
+        Choose(w, &TConfigurator::FrequencyChoiceClick,
+               Pick(in, w.FrequencyChoices.size(), "frequency"));
         break;
     default:
-        w.RefreshSpecs();
+        kPlainActions[action - 12](w);
         break;
     }
 }
@@ -234,21 +185,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         table = std::make_unique<fuzz::TReplacedTable>(fuzz::kTableNames[which], bytes);
     }
     fuzz::TFuzzPrompts prompts(&in);
-    IsImperial = true;
-    TConfigurator wizard{prompts};
+    std::unique_ptr<TConfigurator> wizard;
     try {
-        wizard.FormCreate(fuzz::ProgramFolder());
+        wizard = fuzz::NewWizard(prompts);
     } catch (const EConvertError&) {
         return 0;
     }
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
         try {
-            Act(wizard, in);
+            Act(*wizard, in);
         } catch (const EConvertError& e) {
-            Trace(std::string("data error: ") + e.what());
             // A data error in a table: the error handler shows it, the action is abandoned.
+            Trace(std::string("data error: ") + e.what());
         }
-        CheckState(wizard);
+        CheckState(*wizard);
     }
     return 0;
 }

@@ -4,8 +4,6 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "update/DateText.h"
 
-#include <cstdint>
-
 using namespace cvn;
 using namespace std::chrono;
 
@@ -18,12 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string system = input.ConsumeRemainingBytesAsString();
 
     const std::string pattern = NumericDatePattern(system);
-    if (pattern != system && pattern != "M/d/yyyy") {
-        fuzz::Fail("the pattern was changed into another");
-    }
-    if (NumericDatePattern(pattern) != pattern) {
-        fuzz::Fail("the pattern kept is not accepted again");
-    }
+    fuzz::FailIf(pattern != system && pattern != "M/d/yyyy",
+                 "the pattern was changed into another");
+    fuzz::FailIf(NumericDatePattern(pattern) != pattern, "the pattern kept is not accepted again");
     const std::string written = FormatShortDate(date, pattern);
     TDate read{};
     if (!TryParseShortDate(written, pattern, today, read) || read != date) {
@@ -31,12 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // The same with the system's pattern as given: unaccepted ones use the fallback on
     // both sides.
-    if (FormatShortDate(date, system) != FormatShortDate(date, pattern)) {
-        fuzz::Fail("a pattern and the one it gives write different texts");
-    }
+    fuzz::FailIf(FormatShortDate(date, system) != FormatShortDate(date, pattern),
+                 "a pattern and the one it gives write different texts");
     TDate any{};
-    if (TryParseShortDate(text, pattern, today, any) && !any.ok()) {
-        fuzz::Fail("an invalid date was read");
-    }
+    fuzz::FailIf(TryParseShortDate(text, pattern, today, any) && !any.ok(),
+                 "an invalid date was read");
     return 0;
 }

@@ -9,31 +9,28 @@
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>
-#include <cstdint>
 
 using namespace cvn;
 
 namespace {
 
-std::string Read(const std::string& path) {
+// The file as written: `expected` lines, ended by CR LF.
+std::string Written(const std::string& path, std::size_t expected) {
     std::string bytes, error;
     if (!ReadWholeFile(path, bytes, error)) {
         fuzz::Fail("cannot read back " + path);
     }
-    return bytes;
-}
-
-void CheckLines(const std::string& path, std::size_t expected) {
-    const std::string bytes = Read(path);
     if (SplitLines(bytes).size() != expected) {
         fuzz::Fail(path + " does not hold one line per order line");
     }
     if (!bytes.empty() && bytes.substr(bytes.size() - 2) != "\r\n") {
         fuzz::Fail(path + " does not end with CR LF");
     }
+    return bytes;
 }
 
-bool Unwritable(unsigned char c) {
+bool Unwritable(char byte) {
+    const auto c = static_cast<unsigned char>(byte);
     return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x81 || c == 0x8D ||
            c == 0x8F || c == 0x90 || c == 0x9D;
 }
@@ -43,28 +40,22 @@ bool Unwritable(unsigned char c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string folder = fuzz::ProgramFolder();
     TTxtTable order;
-    order.Lines = SplitLines(std::string(reinterpret_cast<const char*>(data), size));
+    order.Lines = SplitLines(fuzz::Text(data, size));
     const std::size_t rows = order.Lines.size();
     fuzz::TFuzzPrompts prompts;
-
     SaveOrderAsSheet(order, folder + "out.xls");
-    CheckLines(folder + "out.xls", rows + 1);
     SaveOrderAsText(order, folder + "out.txt");
-    CheckLines(folder + "out.txt", rows + 1);
     WriteSiteListFile(order, folder + "out.lom", prompts);
-    CheckLines(folder + "out.lom", rows + 14);
-
     SaveOrderAsXml(order, folder + "out.xml");
-    CheckLines(folder + "out.xml", 3 + 7 * rows);
-    const std::string xml = Read(folder + "out.xml");
-    if (std::any_of(xml.begin(), xml.end(),
-                    [](char c) { return Unwritable(static_cast<unsigned char>(c)); })) {
-        fuzz::Fail("the XML document holds a byte no parser accepts");
-    }
+    Written(folder + "out.xls", rows + 1);
+    Written(folder + "out.txt", rows + 1);
+    Written(folder + "out.lom", rows + 14);
+    const std::string xml = Written(folder + "out.xml", 3 + 7 * rows);
+    fuzz::FailIf(std::any_of(xml.begin(), xml.end(), Unwritable),
+                 "the XML document holds a byte no parser accepts");
     // Declaration, <order>, </order>, and twelve tags an item: every other "<" in a
     // value must have been escaped.
-    if (static_cast<std::size_t>(std::count(xml.begin(), xml.end(), '<')) != 3 + 12 * rows) {
-        fuzz::Fail("a \"<\" of a value was not escaped");
-    }
+    fuzz::FailIf(static_cast<std::size_t>(std::count(xml.begin(), xml.end(), '<')) != 3 + 12 * rows,
+                 "a \"<\" of a value was not escaped");
     return 0;
 }

@@ -8,72 +8,42 @@
 #include "orders/PriceAndDelivery.h"
 #include "tests/fuzz/FuzzSupport.h"
 
-#include <cstdint>
-#include <memory>
+#include <algorithm>
 
 using namespace cvn;
 
 namespace {
 
-const char* PriceTable(int family) {
-    switch (family) {
-    case FamilyType::Coax:
-        return "CoaxPrice.tbl";
-    case FamilyType::Twist:
-        return "RigidTwistPrice.tbl";
-    case FamilyType::EBend:
-        return "EBendPrice.tbl";
-    case FamilyType::HBend:
-        return "HBendPrice.tbl";
-    case FamilyType::FlexTwist:
-        return "FlexTwistPrice.tbl";
-    case FamilyType::MiterH:
-    case FamilyType::MiterE:
-        return "MiterBendPrice.tbl";
-    case FamilyType::Straight:
-        return "StraightSectionPrice.tbl";
-    case FamilyType::StepTwist:
-        return "StepTwistPrice.tbl";
-    case FamilyType::Tapered:
-        return "TaperedTransitionPrice.tbl";
-    default:
-        return nullptr;
-    }
-}
-
-// The next line of the input, taken off its front.
-std::string TakeLine(std::string& rest) {
-    const std::size_t end = rest.find('\n');
-    std::string line = rest.substr(0, end);
-    rest.erase(0, end == std::string::npos ? rest.size() : end + 1);
-    return line;
-}
+// The price table of each family, in the order of the family types; none for pressure
+// windows, whose price is in their own table.
+// clang-format off
+const char* const kPriceTables[FamilyType::Count] = {
+    "CoaxPrice.tbl", "RigidTwistPrice.tbl", "EBendPrice.tbl", "FlexTwistPrice.tbl",
+    "HBendPrice.tbl", "MiterBendPrice.tbl", "MiterBendPrice.tbl", nullptr,
+    "StraightSectionPrice.tbl", "StepTwistPrice.tbl", "TaperedTransitionPrice.tbl"};
+// clang-format on
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string rest(reinterpret_cast<const char*>(data), size);
-    const std::string part = TakeLine(rest);
+    const auto [part, afterPart] = fuzz::SplitFirstLine(fuzz::Text(data, size));
+    const auto [quantityLine, rest] = fuzz::SplitFirstLine(afterPart);
     int quantity = 1;
-    TryStrToInt(TakeLine(rest), quantity);
+    TryStrToInt(quantityLine, quantity);
     // The dialog's spin box keeps the quantity between 1 and 99999.
-    quantity = std::max(1, std::min(quantity, 99999));
+    quantity = std::clamp(quantity, 1, 99999);
     fuzz::ProgramFolder();
     fuzz::TFuzzPrompts prompts;
     const int family = FamilyTypeOf(part, prompts);
-    std::unique_ptr<fuzz::TReplacedTable> table;
-    if (const char* name = PriceTable(family); name != nullptr && !rest.empty()) {
-        table = std::make_unique<fuzz::TReplacedTable>(name, rest);
-    }
+    const char* name = family >= 0 && family < FamilyType::Count ? kPriceTables[family] : nullptr;
+    const auto table = fuzz::ReplaceUnlessEmpty(name, name == nullptr ? std::string() : rest);
     try {
         const TPriceAndDelivery found = LookupPrice(part, family, prompts);
         const TPriceTexts texts = PriceAndDeliveryTexts(part, quantity, prompts);
-        if (texts.Price != "N/A" && texts.Price.find('$') == std::string::npos) {
-            fuzz::Fail("a price text without the currency sign");
-        }
-        if ((found.Price.Raw == 0) != (texts.Price == "N/A")) {
-            fuzz::Fail("N/A does not stand for a missing price");
-        }
+        fuzz::FailIf(texts.Price != "N/A" && texts.Price.find('$') == std::string::npos,
+                     "a price text without the currency sign");
+        fuzz::FailIf((found.Price.Raw == 0) != (texts.Price == "N/A"),
+                     "N/A does not stand for a missing price");
     } catch (const EConvertError&) {
         // A data error in the table: shown by the error handler, lookup abandoned.
     }

@@ -9,54 +9,29 @@
 #include "printing/CVPrint.h"
 #include "printing/Printouts.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/printing/RecordingSurface.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <optional>
-#include <string>
-#include <utility>
-#include <vector>
 
 using namespace cvn;
 
 namespace {
 
-class TRecordingSurface : public TDrawingSurface {
+// Records what is drawn; measures, drawn text heights and pictures are what the fuzzer
+// likes: alignment must not depend on them being sensible.
+class TFuzzedSurface : public test::TRecordingSurface {
 public:
-    explicit TRecordingSurface(FuzzedDataProvider& data) : Data(data) {}
+    explicit TFuzzedSurface(FuzzedDataProvider& data) : Data(data) {}
 
-    int Pages = 1;
-    int TextOuts = 0;
-    int TextBoxes = 0;
-    int NotAvailable = 0;
     int PicturesAsked = 0;
 
-    void SetFontName(const std::string&) override {}
-    void SetFontHeight(int) override {}
-    void SetFontStyle(bool, bool) override {}
-    void SetPenWidth(int) override {}
-    // Where a missing picture's note goes: the corner of its box. Rows, part number
-    // and "Description" may say the same words but never sit there.
-    std::vector<std::pair<int, int>> NoteCorners;
-
-    void TextOut(int x, int y, const std::string& text) override {
-        ++TextOuts;
-        const std::pair<int, int> at{x, y};
-        if (text == "Image not available" &&
-            std::find(NoteCorners.begin(), NoteCorners.end(), at) != NoteCorners.end()) {
-            ++NotAvailable;
-        }
-    }
-    // Any measure the fuzzer likes: alignment must not depend on it being sensible.
     int TextWidth(const std::string&) override { return Data.ConsumeIntegralInRange(0, 5000); }
     int TextHeight(const std::string&) override { return Data.ConsumeIntegralInRange(0, 20); }
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    int DrawText(const TRect& rect, const std::string&, unsigned) override {
-        ++TextBoxes;
-        if (rect.Right < rect.Left || rect.Bottom < rect.Top) {
-            fuzz::Fail("a text box turned inside out");
-        }
+    int DrawText(const TRect& rect, const std::string& text, unsigned flags) override {
+        fuzz::FailIf(rect.Right < rect.Left || rect.Bottom < rect.Top,
+                     "a text box turned inside out");
+        TRecordingSurface::DrawText(rect, text, flags);
         return Data.ConsumeIntegralInRange(0, 500);
     }
     bool StretchBitmap(const TRect&, const TBitmap&) override { return Data.ConsumeBool(); }
@@ -69,7 +44,7 @@ public:
         bitmap = TBitmap();
         return true;
     }
-    void NewPage() override { ++Pages; }
+    int Count(TKind kind) const { return static_cast<int>(CallsOf(kind).size()); }
 
 private:
     FuzzedDataProvider& Data;
@@ -110,51 +85,51 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } catch (const EConvertError&) {
             refused = true;
         }
-        if (!refused) {
-            fuzz::Fail("an order whose total overflows was printed");
-        }
+        fuzz::FailIf(!refused, "an order whose total overflows was printed");
     }
     const int counted = total ? CountOrderPages(orderLines, scaleX, scaleY) : 1;
-    if (counted != (n == 0 ? 1 : (n + 9) / 10)) {
-        fuzz::Fail("the order does not take ten lines a page");
-    }
-    TRecordingSurface order(input);
+    fuzz::FailIf(counted != (n == 0 ? 1 : (n + 9) / 10),
+                 "the order does not take ten lines a page");
+    TFuzzedSurface order(input);
     TCVPrint printer;
     printer.SetCanvas(order);
     printer.ScaleX = scaleX;
     printer.ScaleY = scaleY;
     if (total) {
-        if (PrintOrder(printer, orderLines, counted) != counted || order.Pages != counted) {
-            fuzz::Fail("the printed order and its count disagree on the pages");
-        }
+        fuzz::FailIf(PrintOrder(printer, orderLines, counted) != counted ||
+                         order.Count(TFuzzedSurface::TKind::NewPage) + 1 != counted,
+                     "the printed order and its count disagree on the pages");
         // Each line's boxes, then the total and, when some are left, the lines to quote.
         const int fields = OrderColumn::Description - OrderColumn::Quantity + 1;
-        if (order.TextBoxes != fields * n + 1 + (total->ToQuote > 0 ? 1 : 0)) {
-            fuzz::Fail("an order line lost one of its boxes");
-        }
+        fuzz::FailIf(order.Count(TFuzzedSurface::TKind::TextBox) !=
+                         fields * n + 1 + (total->ToQuote > 0 ? 1 : 0),
+                     "an order line lost one of its boxes");
     }
 
-    TRecordingSurface sheet(input);
+    TFuzzedSurface sheet(input);
     printer.SetCanvas(sheet);
-    for (const auto& [x, y] : {std::pair{50, 300}, {250, 250}, {600, 300}}) {
-        sheet.NoteCorners.emplace_back(printer.ToDeviceX(x), printer.ToDeviceY(y));
-    }
     PrintSpecs(printer, specs, specRows);
-    if (sheet.Pages != 1 || sheet.TextBoxes != 0) {
-        fuzz::Fail("the spec sheet broke its page");
+    fuzz::FailIf(sheet.Count(TFuzzedSurface::TKind::NewPage) != 0 ||
+                     sheet.Count(TFuzzedSurface::TKind::TextBox) != 0,
+                 "the spec sheet broke its page");
+    // A missing picture's note sits at the corner of its box. Rows, part number and
+    // "Description" may say the same words but never sit there.
+    int notAvailable = 0;
+    for (const auto& note : sheet.TextsOf("Image not available")) {
+        for (const auto& [x, y] : {std::pair{50, 300}, {250, 250}, {600, 300}}) {
+            notAvailable += note.X == printer.ToDeviceX(x) && note.Y == printer.ToDeviceY(y);
+        }
     }
     int named = 0;
     for (const std::string* name : {&specs.FlangeAImage, &specs.FamilyImage, &specs.FlangeBImage}) {
         named += name->empty() ? 0 : 1;
     }
-    if (sheet.NotAvailable > named || sheet.PicturesAsked > named) {
-        fuzz::Fail("a picture without a name was looked for");
-    }
+    fuzz::FailIf(notAvailable > named || sheet.PicturesAsked > named,
+                 "a picture without a name was looked for");
     // Frame: title, company, web address, page text; header: part number and
     // "Description"; then label and value of each row, and a note per missing picture.
-    const int expected = 4 + 2 + 2 * specRows.RowCount() + sheet.NotAvailable;
-    if (sheet.TextOuts != expected) {
-        fuzz::Fail("a spec row was not printed in full");
-    }
+    const int expected = 4 + 2 + 2 * specRows.RowCount() + notAvailable;
+    fuzz::FailIf(sheet.Count(TFuzzedSurface::TKind::Text) != expected,
+                 "a spec row was not printed in full");
     return 0;
 }

@@ -3,28 +3,19 @@
 #include "catalogue/Encoding.h"
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
-#include "catalogue/cvnLib.h"
 #include "tests/fuzz/FuzzSupport.h"
-
-#include <cstdint>
-#include <fstream>
 
 using namespace cvn;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::string bytes = fuzz::WithoutMarker(input);
+    const std::string input = fuzz::Text(data, size);
+    const std::string bytes = fuzz::WriteInput(fuzz::ProgramFolder() + "Data/Fuzz.tbl", input);
     fuzz::TFuzzPrompts prompts;
-    const fuzz::TReplacedTable replaced("Fuzz.tbl", bytes);
-    if (fuzz::IsOversize(input)) {
-        fuzz::Stretch(DataPath + "Fuzz.tbl");
-    }
     const TTxtTable table = LoadDataTable("Fuzz.tbl", prompts);
     // Too large, UTF-16 or binary: one load error and an empty table.
     if (fuzz::IsOversize(input) || !NotWin1252Reason(bytes).empty()) {
-        if (table.RowCount() != 0 || prompts.Messages != 1) {
-            fuzz::Fail("a file that is no Windows-1252 table was read as one");
-        }
+        fuzz::FailIf(table.RowCount() != 0 || prompts.Messages != 1,
+                     "a file that is no Windows-1252 table was read as one");
         return 0;
     }
 
@@ -32,51 +23,41 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!expected.empty()) {
         expected.erase(expected.begin());
     }
-    if (table.RowCount() != static_cast<int>(expected.size()) || prompts.Messages != 0) {
-        fuzz::Fail("the table does not hold the file's lines");
-    }
-    if (SplitLines(JoinLinesCrLf(SplitLines(bytes))) != SplitLines(bytes)) {
-        fuzz::Fail("lines written back with CR LF read differently");
-    }
+    fuzz::FailIf(table.RowCount() != static_cast<int>(expected.size()) || prompts.Messages != 0,
+                 "the table does not hold the file's lines");
+    fuzz::FailIf(SplitLines(JoinLinesCrLf(SplitLines(bytes))) != SplitLines(bytes),
+                 "lines written back with CR LF read differently");
     TStrings fields;
     TStrings column;
     table.GetColumn(2, column);
-    if (column.size() != expected.size()) {
-        fuzz::Fail("GetColumn does not give one entry per row");
-    }
+    fuzz::FailIf(column.size() != expected.size(), "GetColumn does not give one entry per row");
     for (int row = 0; row < table.RowCount(); ++row) {
-        const std::string& line = expected[static_cast<std::size_t>(row)];
         table.SplitRow(row, fields);
-        if (fields.empty() || table.JoinFields(fields) != line) {
-            fuzz::Fail("the fields of a row do not join back to its line");
-        }
+        fuzz::FailIf(fields.empty() ||
+                         table.JoinFields(fields) != expected[static_cast<std::size_t>(row)],
+                     "the fields of a row do not join back to its line");
         const int count = static_cast<int>(fields.size());
         for (int c = -1; c <= count + 1; ++c) {
-            const std::string field = table.GetField(row, c);
             // A column the line does not reach is empty.
             const std::string want =
                 c <= 0 || c > count ? std::string() : Trim(fields[static_cast<std::size_t>(c - 1)]);
-            if (field != want) {
-                fuzz::Fail("GetField disagrees with the row's fields");
-            }
+            fuzz::FailIf(table.GetField(row, c) != want,
+                         "GetField disagrees with the row's fields");
         }
         const int found = FindRow(table, 1, table.GetField(row, 1));
-        if (found < 0 || found > row || table.GetField(found, 1) != table.GetField(row, 1)) {
-            fuzz::Fail("FindRow does not find the first row with the key");
-        }
-        if (column[static_cast<std::size_t>(row)] != table.GetField(row, 2)) {
-            fuzz::Fail("GetColumn disagrees with GetField");
-        }
+        fuzz::FailIf(found < 0 || found > row || table.GetField(found, 1) != table.GetField(row, 1),
+                     "FindRow does not find the first row with the key");
+        fuzz::FailIf(column[static_cast<std::size_t>(row)] != table.GetField(row, 2),
+                     "GetColumn disagrees with GetField");
     }
     if (table.RowCount() > 0) {
         TTxtTable copy;
         copy.Assign(table);
         copy.SplitRow(0, fields);
         copy.SetField(0, static_cast<int>(fields.size()), "x");
-        if (copy.GetField(0, static_cast<int>(fields.size())) != "x" ||
-            copy.RowCount() != table.RowCount()) {
-            fuzz::Fail("SetField does not store the field");
-        }
+        fuzz::FailIf(copy.GetField(0, static_cast<int>(fields.size())) != "x" ||
+                         copy.RowCount() != table.RowCount(),
+                     "SetField does not store the field");
     }
     return 0;
 }
