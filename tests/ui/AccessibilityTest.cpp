@@ -1,6 +1,7 @@
+// How controls are named for a screen reader. That every control of the windows has a
+// name, and that lists and grids read as they are shown, the end-to-end suite checks.
+
 #include "controls/Accessible.h"
-#include "controls/MultiColumnCombo.h"
-#include "controls/StringGrid.h"
 #include "tests/ui/UiTest.h"
 
 #include <QAccessible>
@@ -9,8 +10,6 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QTest>
-
-#include <memory>
 
 using namespace cvn;
 
@@ -40,45 +39,20 @@ private slots:
     void captionsAreSpokenWithoutMarksOrSpacing_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("spoken");
-        QTest::newRow("leading blank") << " Family"
-                                       << "Family";
-        QTest::newRow("group title") << " Select Product Type "
-                                     << "Select Product Type";
-        QTest::newRow("access key") << "&Add to Order / Check Pricing"
-                                    << "Add to Order / Check Pricing";
-        QTest::newRow("doubled ampersand") << "Fish && &Chips"
-                                           << "Fish & Chips";
-        QTest::newRow("line break") << "first\nsecond"
-                                    << "first second";
-        QTest::newRow("empty") << ""
-                               << "";
+        // clang-format off
+        QTest::newRow("leading blank") << " Family" << "Family";
+        QTest::newRow("group title") << " Select Product Type " << "Select Product Type";
+        QTest::newRow("access key") << "&Add to Order / Check Pricing" << "Add to Order / Check Pricing";
+        QTest::newRow("doubled ampersand") << "Fish && &Chips" << "Fish & Chips";
+        QTest::newRow("line break") << "first\nsecond" << "first second";
+        QTest::newRow("empty") << "" << "";
+        // clang-format on
     }
 
     void captionsAreSpokenWithoutMarksOrSpacing() {
         QFETCH(QString, caption);
         QFETCH(QString, spoken);
         QCOMPARE(SpokenCaption(caption), spoken);
-    }
-
-    // The finish list announced "-1|G|Gray": its rows now read as they are shown.
-    void multiColumnRowsReadAsShown() {
-        TMultiColumnCombo list;
-        list.Columns().Add().SetWidth(30);
-        list.Columns().Add().SetWidth(100);
-        for (const QStringList& texts :
-             {QStringList{"G", "Gray"}, QStringList{"N", " Unpainted "}, QStringList{"X"}}) {
-            list.ComboItems().Add().Strings().Assign(texts);
-        }
-        QCOMPARE(list.itemText(0), QStringLiteral("G Gray"));
-        QCOMPARE(list.itemText(1), QStringLiteral("N Unpainted"));
-        QCOMPARE(list.itemText(2), QStringLiteral("X"));
-        // The line the list's rules read is kept beside it.
-        QCOMPARE(list.ItemLine(1), QStringLiteral("-1|N| Unpainted "));
-        QCOMPARE(list.ColumnText(1, 1), QStringLiteral(" Unpainted "));
-        list.SetItemIndex(1);
-        QCOMPARE(Spoken(&list, QAccessible::Value), QStringLiteral("N Unpainted"));
-        list.ComboItems()[1].Strings().Assign({QStringLiteral("N"), QStringLiteral("Bare")});
-        QCOMPARE(Spoken(&list, QAccessible::Value), QStringLiteral("N Bare"));
     }
 
     void controlsAreNamedByTheirCaptions() {
@@ -109,26 +83,6 @@ private slots:
         QCOMPARE(Captions(flange), QStringList{QStringLiteral("Coax Type")});
         QCOMPARE(Spoken(picture), QStringLiteral("Coax Type"));
         QCOMPARE(Spoken(named), QStringLiteral("Own name"));
-    }
-
-    void gridCellsReadTheirWords() {
-        TStringGrid grid(2, 2);
-        grid.SetCell(0, 0, QStringLiteral(" Quantity"));
-        grid.SetCell(1, 0, QStringLiteral(" Price "));
-        grid.SetCell(0, 1, QStringLiteral("2"));
-        grid.SetCell(1, 1, QStringLiteral("$456.00"));
-        QAccessibleTableInterface* table =
-            QAccessible::queryAccessibleInterface(&grid)->tableInterface();
-        QVERIFY(table);
-        QStringList cells;
-        for (int row = 0; row < 2; ++row) {
-            for (int col = 0; col < 2; ++col) {
-                cells << table->cellAt(row, col)->text(QAccessible::Name);
-            }
-        }
-        QCOMPARE(cells, (QStringList{"Quantity", "Price", "2", "$456.00"}));
-        // The cell itself keeps what is drawn.
-        QCOMPARE(grid.Cell(0, 0), QStringLiteral(" Quantity"));
     }
 
     // On Linux a drop-down list speaks its value as its name; its caption is a label.

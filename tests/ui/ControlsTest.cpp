@@ -22,18 +22,11 @@ using namespace cvn;
 
 namespace {
 
-QStringList Row0(const TImpGrid& grid) {
+// The texts of a grid's first row (row) or first column.
+QStringList Header(const TImpGrid& grid, bool row) {
     QStringList texts;
-    for (int col = 0; col < grid.ColCount(); ++col) {
-        texts << grid.Cell(col, 0);
-    }
-    return texts;
-}
-
-QStringList Column0(const TImpGrid& grid) {
-    QStringList texts;
-    for (int row = 0; row < grid.RowCount(); ++row) {
-        texts << grid.Cell(0, row);
+    for (int i = 0; i < (row ? grid.ColCount() : grid.RowCount()); ++i) {
+        texts << (row ? grid.Cell(i, 0) : grid.Cell(0, i));
     }
     return texts;
 }
@@ -50,14 +43,6 @@ std::unique_ptr<TMultiColumnCombo> NewList(std::initializer_list<QStringList> it
     }
     list->ComboItems().EndUpdate();
     return list;
-}
-
-QStringList Lines(const TMultiColumnCombo& list) {
-    QStringList lines;
-    for (int i = 0; i < list.count(); ++i) {
-        lines << list.ItemLine(i);
-    }
-    return lines;
 }
 
 void Type(TMultiColumnCombo& list, const QString& keys) {
@@ -139,32 +124,26 @@ private slots:
         }
     }
 
-    void impGridAppliesHeaderLists() {
+    void impGridAppliesHeaderListsAndWholeColumnWidths() {
         TImpGrid grid(6, 3);
         grid.SetHeaderCol({"Qty", "Price", "Delivery", "Part"});
-        QCOMPARE(Row0(grid), (QStringList{"Qty", "Price", "Delivery", "Part", "", ""}));
+        QCOMPARE(Header(grid, true), (QStringList{"Qty", "Price", "Delivery", "Part", "", ""}));
         grid.SetHeaderRow({"1", "2", "3"});
-        QCOMPARE(Column0(grid), (QStringList{"Qty", "1", "2"}));
-
+        QCOMPARE(Header(grid, false), (QStringList{"Qty", "1", "2"}));
         // New rows get no header text until the list is assigned again.
         grid.SetRowCount(5);
-        QCOMPARE(Column0(grid), (QStringList{"Qty", "1", "2", "", ""}));
+        QCOMPARE(Header(grid, false), (QStringList{"Qty", "1", "2", "", ""}));
         grid.SetHeaderRow(grid.HeaderRow());
-        QCOMPARE(Column0(grid), (QStringList{"Qty", "1", "2", "3", ""}));
-
+        QCOMPARE(Header(grid, false), (QStringList{"Qty", "1", "2", "3", ""}));
         // A shorter list empties the cells it no longer reaches.
         grid.SetHeaderCol({"Item"});
-        QCOMPARE(Row0(grid), (QStringList{"Item", "", "", "", "", ""}));
-    }
+        QCOMPARE(Header(grid, true), (QStringList{"Item", "", "", "", "", ""}));
 
-    void impGridColumnWidthsMustBeWholeNumbers() {
-        TImpGrid grid(4, 2);
         grid.setColumnWidth(3, 77);
         grid.SetColWidth({"40", " 120 ", "65"});
-        QCOMPARE(grid.columnWidth(0), 40);
-        QCOMPARE(grid.columnWidth(1), 120);
-        QCOMPARE(grid.columnWidth(2), 65);
-        QCOMPARE(grid.columnWidth(3), 77);
+        QCOMPARE((QList<int>{grid.columnWidth(0), grid.columnWidth(1), grid.columnWidth(2),
+                             grid.columnWidth(3)}),
+                 (QList<int>{40, 120, 65, 77}));
         try {
             grid.SetColWidth({"50", "12.5", "90"});
             QFAIL("no error for a width that is not a whole number");
@@ -174,7 +153,6 @@ private slots:
         }
         QCOMPARE(grid.columnWidth(0), 50);
         QCOMPARE(grid.columnWidth(2), 65);
-
         // Loaded applies all three lists, widths last.
         grid.setColumnWidth(0, 10);
         grid.SetCell(1, 0, QStringLiteral("stale"));
@@ -183,75 +161,73 @@ private slots:
         QCOMPARE(grid.columnWidth(0), 50);
     }
 
-    void itemLinesFollowTheItems() {
+    // The line the list's rules read is kept beside each item, which shows its texts.
+    void itemLinesFollowTheItemsAndTheListOpens() {
         auto list = NewList({{"G", "Gray"}, {"N"}, {}});
-        QCOMPARE(Lines(*list), (QStringList{"-1|G|Gray", "-1|N|", "-1||"}));
+        QCOMPARE(list->ItemLine(0), QStringLiteral("-1|G|Gray"));
+        QCOMPARE(list->ItemLine(2), QStringLiteral("-1||"));
+        QCOMPARE(list->itemText(0), QStringLiteral("G Gray"));
         QCOMPARE(list->ItemIndex(), -1);
-
+        QVERIFY_THROWS_EXCEPTION(EListError, list->ItemLine(3));
         list->ComboItems()[1].SetImageIndex(3);
-        list->ComboItems()[1].Strings().Add(QStringLiteral("Unpainted"));
-        QCOMPARE(list->ItemLine(1), QStringLiteral("3|N|Unpainted"));
-
+        list->ComboItems()[1].Strings().Add(QStringLiteral(" Unpainted "));
+        QCOMPARE(list->ItemLine(1), QStringLiteral("3|N| Unpainted "));
+        QCOMPARE(list->itemText(1), QStringLiteral("N Unpainted"));
+        QCOMPARE(list->ColumnText(1, 1), QStringLiteral(" Unpainted "));
         // A third column gives every line one more field.
         list->Columns().Add();
         QCOMPARE(list->ItemLine(0), QStringLiteral("-1|G|Gray|"));
+        list->show();
+        list->showPopup();
+        QVERIFY(list->view()->isVisible());
+        list->hidePopup();
     }
 
-    void typingSelectsByTheFirstLetter() {
-        auto list =
-            NewList({{"C", "Coax"}, {"W", "Wave"}, {"R", "Rigid"}, {"W", "Window"}, {"", "None"}});
-        QSignalSpy changes(list.get(), &TMultiColumnCombo::OnChange);
-        Type(*list, "w");
-        QCOMPARE(list->ItemIndex(), 1);
-        Type(*list, "r");
-        QCOMPARE(list->ItemIndex(), 2);
-        // The search starts at the selected item, so the same letter finds it again.
-        Type(*list, "r");
-        QCOMPARE(list->ItemIndex(), 2);
-        Type(*list, "W");
-        QCOMPARE(list->ItemIndex(), 3);
-        QCOMPARE(changes.count(), 3);
-        // No match: the selection stays.
-        Type(*list, "x");
-        QCOMPARE(list->ItemIndex(), 3);
-        QCOMPARE(changes.count(), 3);
-    }
-
-    void typingAccumulatesWithLookupIncr() {
-        auto list = NewList({{"RA", ""}, {"RB", ""}, {"SA", ""}});
-        list->LookupIncr = true;
-        Type(*list, "rb");
-        QCOMPARE(list->ItemIndex(), 1);
-        QCOMPARE(list->SearchText(), QStringLiteral("rb"));
-        QTest::keyClick(list.get(), Qt::Key_Backspace);
-        QCOMPARE(list->SearchText(), QStringLiteral("r"));
-        // "ra" is not found from the selected item on; the search from the top finds it.
-        Type(*list, "a");
-        QCOMPARE(list->ItemIndex(), 0);
-        // "ras" matches nothing: the search starts over with the last character.
-        Type(*list, "s");
-        QCOMPARE(list->ItemIndex(), 2);
-        QCOMPARE(list->SearchText(), QStringLiteral("s"));
-        QTest::keyClick(list.get(), Qt::Key_Escape);
-        QCOMPARE(list->SearchText(), QString());
-        Type(*list, "r");
-        QCOMPARE(list->ItemIndex(), 0);
-        QTest::keyClick(list.get(), Qt::Key_Home);
-        QCOMPARE(list->SearchText(), QString());
-    }
-
-    void lookupFoldsAccentsOnlyFromASelectedItem() {
-        auto list =
-            NewList({{QStringLiteral("\u00C9cole"), ""}, {QStringLiteral("\u00E9t\u00E9"), ""}});
-        // Nothing selected: only A to Z are folded, so "é" finds "été" but not "École".
-        Type(*list, QStringLiteral("\u00E9"));
-        QCOMPARE(list->ItemIndex(), 1);
-        list->SetItemIndex(0);
-        Type(*list, QStringLiteral("\u00E9"));
-        QCOMPARE(list->ItemIndex(), 0);
-        list->SetItemIndex(-1);
-        Type(*list, QStringLiteral("\u00C9"));
-        QCOMPARE(list->ItemIndex(), 0);
+    // Typing in a closed list selects by the first letter, from the selected item on;
+    // with LookupIncr the letters add up to a prefix. Only A to Z are folded unless an
+    // item is selected.
+    void typingSelectsByTheTypedLetters() {
+        struct TStep {
+            QString Keys;       // typed, or empty for Key
+            Qt::Key Key;        // pressed when nothing is typed
+            int Index;          // the selection after the step
+            const char* Search; // the search text after it, where it counts
+        };
+        struct TCase {
+            std::initializer_list<QStringList> Items;
+            bool Incremental;
+            std::vector<TStep> Steps;
+            int Changes; // told by OnChange; -1: not counted
+        };
+        const QString eacute = QStringLiteral("\u00E9");
+        // clang-format off
+        const TCase cases[] = {
+            {{{"C", "Coax"}, {"W", "Wave"}, {"R", "Rigid"}, {"W", "Window"}, {"", "None"}}, false,
+             {{"w", {}, 1, nullptr}, {"r", {}, 2, nullptr}, {"r", {}, 2, nullptr},
+              {"W", {}, 3, nullptr}, {"x", {}, 3, nullptr}}, 3},
+            {{{"RA", ""}, {"RB", ""}, {"SA", ""}}, true,
+             {{"rb", {}, 1, "rb"}, {"", Qt::Key_Backspace, 1, "r"}, {"a", {}, 0, nullptr},
+              {"s", {}, 2, "s"}, {"", Qt::Key_Escape, 2, ""}, {"r", {}, 0, "r"},
+              {"", Qt::Key_Home, 0, ""}}, -1},
+            {{{QStringLiteral("\u00C9cole"), ""}, {eacute + "t" + eacute, ""}}, false,
+             {{eacute, {}, 1, nullptr}, {"", Qt::Key_Home, 0, nullptr}, {eacute, {}, 0, nullptr}}, -1},
+        };
+        // clang-format on
+        for (const TCase& c : cases) {
+            auto list = NewList(c.Items);
+            list->LookupIncr = c.Incremental;
+            QSignalSpy changes(list.get(), &TMultiColumnCombo::OnChange);
+            for (const TStep& step : c.Steps) {
+                if (step.Keys.isEmpty()) {
+                    QTest::keyClick(list.get(), step.Key);
+                } else {
+                    Type(*list, step.Keys);
+                }
+                QVERIFY2(list->ItemIndex() == step.Index, qPrintable(step.Keys));
+                QVERIFY(!step.Search || list->SearchText() == QString::fromUtf8(step.Search));
+            }
+            QVERIFY(c.Changes < 0 || changes.count() == c.Changes);
+        }
     }
 };
 
