@@ -33,6 +33,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <unistd.h>
 
 using namespace cvn;
@@ -83,6 +84,19 @@ QStringList FilesIn(const std::string& folder) {
 bool Hourglass() {
     return QApplication::overrideCursor() &&
            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+enum class TClose { Button, Escape, CloseBox };
+
+// Closes a dialog as the user may: with its button, Escape or the close box.
+void CloseBy(TClose way, QDialog& dialog, QPushButton* button) {
+    if (way == TClose::Button) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else if (way == TClose::Escape) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    } else {
+        dialog.close();
+    }
 }
 
 // The options dialog's days as shown, and whether the box is ticked and the days greyed.
@@ -194,17 +208,16 @@ private slots:
     // While the download runs its progress window blocks the program under the
     // hourglass; its Cancel (a real click), Escape and close box end it within a second.
     void updateDownloadsLaunchesOrFailsAndSchedulesTheNextReminder() {
-        enum class TWay { None, Button, CloseBox, Escape };
         const struct {
             const char* Name;
             R Reply;
-            TWay Way;
+            std::optional<TClose> Stop;
         } cases[] = {
-            {"signed", R::Ok, TWay::None},
-            {"404", R::NotFound, TWay::None},
-            {"trickle, Cancel", R::Trickle, TWay::Button},
-            {"trickle, close box", R::Trickle, TWay::CloseBox},
-            {"endless, Escape", R::Endless, TWay::Escape},
+            {"signed", R::Ok, std::nullopt},
+            {"404", R::NotFound, std::nullopt},
+            {"trickle, Cancel", R::Trickle, TClose::Button},
+            {"trickle, close box", R::Trickle, TClose::CloseBox},
+            {"endless, Escape", R::Endless, TClose::Escape},
         };
         const test::TSigningKey vendor;
         for (const auto& c : cases) {
@@ -227,7 +240,7 @@ private slots:
             clock.start();
             qint64 pressedAt = -1;
             bool blockingUnderHourglass = false;
-            if (c.Way != TWay::None) {
+            if (c.Stop) {
                 test::AnswerNextModal<TfrmDownload>([&](TfrmDownload& progress) {
                     // Until the installer itself is on its way, after its signature;
                     // pressed whatever happens, so that a failure cannot hang the test.
@@ -239,17 +252,11 @@ private slots:
                                              progress.windowModality() == Qt::ApplicationModal &&
                                              Hourglass();
                     pressedAt = clock.elapsed();
-                    if (c.Way == TWay::Button) {
-                        QTest::mouseClick(progress.btnCancel, Qt::LeftButton);
-                    } else if (c.Way == TWay::Escape) {
-                        QTest::keyClick(&progress, Qt::Key_Escape);
-                    } else {
-                        progress.close();
-                    }
+                    CloseBy(*c.Stop, progress, progress.btnCancel);
                 });
             }
             QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
-            if (c.Way != TWay::None) {
+            if (c.Stop) {
                 const qint64 took = clock.elapsed() - pressedAt;
                 qInfo("%s: ended %lld ms after it was pressed", c.Name, took);
                 QVERIFY2(pressedAt >= 0 && took < 1000, c.Name);
@@ -269,32 +276,11 @@ private slots:
         }
     }
 
-    // Cancel and Escape schedule the next reminder; the close box leaves it due.
-    void cancelAndEscapeScheduleTheNextReminderButTheCloseBoxDoesNot() {
-        for (const int way : {0, 1, 2}) {
-            TUpdateUnderTest test("date=1/1/2000\r\ndays=45\r\n");
-            TfrmUpdate window(test.Services(), test.Folder.Path());
-            window.show();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            if (way == 0) {
-                QTest::mouseClick(window.btnCancel, Qt::LeftButton);
-            } else if (way == 1) {
-                QTest::keyClick(&window, Qt::Key_Escape);
-            } else {
-                window.close();
-            }
-            QVERIFY(window.isHidden());
-            QCOMPARE(window.result(), int(QDialog::Rejected));
-            QCOMPARE(test.Read("date"),
-                     way == 2 ? QStringLiteral("1/1/2000") : DateText(2027y / January / 20));
-            QVERIFY(test.Prompts.Messages.empty());
-        }
-    }
-
     // Options, from the update window: the dialog shows what is stored, greys the days
-    // the moment the box is ticked and keeps what the field shows, writes both however
-    // it closes, and the update window's Cancel then dates the next reminder by them.
-    // (Two clicks on the up arrow: the end-to-end update_options_by_arrows.)
+    // the moment the box is ticked and keeps what the field shows, and writes both
+    // however it closes. The update window's Cancel and Escape then date the next
+    // reminder by them; its close box leaves the reminder due. (Two clicks on the up
+    // arrow: the end-to-end update_options_by_arrows.)
     void optionsShowWhatIsStoredAndWriteWhatTheyShowHoweverTheyClose() {
         using TChange = std::function<void(TfrmOptions&)>;
         const auto type = [](const char* days) {
@@ -308,7 +294,6 @@ private slots:
             QTest::mouseClick(d.cbxAutoUpdate, Qt::LeftButton);
         };
         const TChange up = [](TfrmOptions& d) { QTest::keyClick(d.txtDays, Qt::Key_Up); };
-        enum class TClose { OK, Escape, CloseBox };
         const struct {
             const char* Name;
             const char* Stored;
@@ -318,13 +303,14 @@ private slots:
             const char* Shown;
             const char* Days;
             const char* AutoUpdate;
-            TDate Next;
+            TClose Leave;
+            std::optional<TDate> Next;
         } cases[] = {
             // clang-format off
-            {"5 typed, close box", "days=45\r\n", {type("5")}, TClose::CloseBox, "45", "5", "10", "0", 2026y / December / 16},
-            {"ticked, OK", "days=10\r\n", {tick}, TClose::OK, "10", "10 ticked greyed", "10", "1", 2026y / December / 16},
-            {"unticked, 60 typed, Escape", "autoupdate=1\r\n", {tick, type("60")}, TClose::Escape, "30 ticked greyed", "60", "60", "0", 2027y / February / 4},
-            {"45 typed, Up, ticked, OK", "", {type("45"), up, tick}, TClose::OK, "30", "46 ticked greyed", "46", "1", 2027y / January / 21},
+            {"5 typed, close box; Cancel", "days=45\r\n", {type("5")}, TClose::CloseBox, "45", "5", "10", "0", TClose::Button, 2026y / December / 16},
+            {"ticked, OK; close box", "days=10\r\n", {tick}, TClose::Button, "10", "10 ticked greyed", "10", "1", TClose::CloseBox, std::nullopt},
+            {"unticked, 60 typed, Escape; Escape", "autoupdate=1\r\n", {tick, type("60")}, TClose::Escape, "30 ticked greyed", "60", "60", "0", TClose::Escape, 2027y / February / 4},
+            {"45 typed, Up, ticked, OK; Cancel", "", {type("45"), up, tick}, TClose::Button, "30", "46 ticked greyed", "46", "1", TClose::Button, 2027y / January / 21},
             // clang-format on
         };
         for (const auto& c : cases) {
@@ -342,13 +328,7 @@ private slots:
                     }
                 }
                 shown = OptionsShown(dialog);
-                if (c.Close == TClose::OK) {
-                    QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
-                } else if (c.Close == TClose::Escape) {
-                    QTest::keyClick(&dialog, Qt::Key_Escape);
-                } else {
-                    dialog.close();
-                }
+                CloseBy(c.Close, dialog, dialog.btnOK);
             });
             QTest::mouseClick(window.btnOptions, Qt::LeftButton);
             QVERIFY2(window.isVisible(), c.Name);
@@ -356,8 +336,11 @@ private slots:
             QCOMPARE(shown, QString::fromLatin1(c.Shown));
             QCOMPARE(test.Read("days"), QString::fromLatin1(c.Days));
             QCOMPARE(test.Read("autoupdate"), QString::fromLatin1(c.AutoUpdate));
-            QTest::mouseClick(window.btnCancel, Qt::LeftButton);
-            QCOMPARE(test.Read("date"), DateText(c.Next));
+            QApplication::setActiveWindow(&window);
+            CloseBy(c.Leave, window, window.btnCancel);
+            QVERIFY2(window.isHidden() && window.result() == QDialog::Rejected, c.Name);
+            QCOMPARE(test.Read("date"), c.Next ? DateText(*c.Next) : QStringLiteral("-"));
+            QVERIFY2(test.Prompts.Messages.empty(), c.Name);
         }
     }
 
