@@ -33,19 +33,21 @@ class SplashOnScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // From the first window's creation to the last, the picture and the plate around it
-    // are on the screen, not a window never drawn.
+    // From the first window's creation to the last, the picture (found whatever the case
+    // of its name), at its own size from the top-left, and the plate around it are on the
+    // screen, not a window never drawn.
     void splashIsOnTheScreenWhileTheCatalogueLoads() {
         if (QGuiApplication::platformName() != QLatin1String("xcb")) {
             QSKIP("needs an X display; ctest runs this class under Xvfb");
         }
         test::TTempFolder folder;
         folder.CopySample("Data");
+        // Smaller than the plate, so stretching or centring would show. Qt cannot write
+        // GIF; the PNG under the GIF's name is read by its content.
         QImage picture(300, 200, QImage::Format_RGB32);
         picture.fill(Qt::red);
-        // Qt cannot write GIF; the PNG under the GIF's name is read by its content.
         QVERIFY(
-            picture.save(QString::fromStdString(folder.Path() + "Images/splashimage.gif"), "PNG"));
+            picture.save(QString::fromStdString(folder.Path() + "Images/SplashImage.GIF"), "PNG"));
         test::TScriptedPrompts prompts;
         TQtServices desktop;
         TProgramOptions options;

@@ -1,11 +1,12 @@
+// The update's windows and its Qt downloader, against a server on this machine. When a
+// reminder is due and what "days" the next one takes are the schedule's own rules,
+// tested in tests/update; here, what the windows show and that they call them.
+
 #include "update/Update.h"
-#include "app/MainLinks.h"
 #include "app/QtServices.h"
 #include "catalogue/IniFile.h"
-#include "catalogue/cvnLib.h"
 #include "controls/CoreText.h"
 #include "controls/SpinEdit.h"
-#include "printing/PreviewWindow.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/ScriptedPrompts.h"
@@ -14,6 +15,7 @@
 #include "tests/ui/LocalHttpServer.h"
 #include "tests/ui/MainWidgets.h"
 #include "tests/ui/NextModal.h"
+#include "tests/ui/SampleProgram.h"
 #include "tests/ui/UiTest.h"
 #include "update/DownloadWindow.h"
 #include "update/OptionsWindow.h"
@@ -21,22 +23,17 @@
 #include "update/UpdateWindow.h"
 #include "wizard/Main.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QStyle>
-#include <QStyleOptionSpinBox>
 #include <QTest>
-#include <QWheelEvent>
 
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <unistd.h>
 
 using namespace cvn;
@@ -45,28 +42,30 @@ using namespace std::chrono;
 namespace {
 
 using test::TLocalHttpServer;
+using R = TLocalHttpServer::TReply;
 
 const TDate Today = 2026y / December / 6;
-const char* const DesignText =
-    "Before clicking the Update button, please make sure you have an active Internet connection.";
 
-// A program folder with its update settings, and the services a test can answer.
+// "date", "days" and "autoupdate" of a program folder's update.ini.
+QString Setting(const std::string& folder, const char* key) {
+    return QString::fromStdString(ReadIniString(UpdateIniFile(folder), "UPDATE", key, "-"));
+}
+
+// A date as the windows write it, in the desktop's pattern.
+QString DateText(TDate date) {
+    return QString::fromStdString(
+        FormatShortDate(date, NumericDatePattern(SystemShortDatePattern())));
+}
+
+// A program folder with the update settings given, and the services a test answers.
 struct TUpdateUnderTest {
-    TUpdateUnderTest() { Folder.UseAsAppPath(); }
+    explicit TUpdateUnderTest(const std::string& settings = "") {
+        Folder.UseAsAppPath();
+        Folder.Write("update.ini", "[UPDATE]\r\n" + settings);
+        Folder.Write("corvane.exe", "old installer");
+    }
 
-    std::string Ini() const { return UpdateIniFile(Folder.Path()); }
-    // A QString, so that a failing comparison shows the values.
-    QString Read(const char* key) const {
-        return QString::fromStdString(ReadIniString(Ini(), "UPDATE", key, "-"));
-    }
-    void Write(const char* key, const std::string& value) const {
-        WriteIniString(Ini(), "UPDATE", key, value);
-    }
-    // A date as the windows write it, in the desktop's pattern.
-    static QString DateText(TDate date) {
-        return QString::fromStdString(
-            FormatShortDate(date, NumericDatePattern(SystemShortDatePattern())));
-    }
+    QString Read(const char* key) const { return Setting(Folder.Path(), key); }
     std::string Installer() const { return Folder.Read("corvane.exe"); }
     TServices Services() { return {Prompts, Launcher, Desktop.FileDialogs, Clock}; }
 
@@ -77,32 +76,33 @@ struct TUpdateUnderTest {
     test::TFixedClock Clock{Today};
 };
 
-// The centre of a spin box's up or down arrow, where the user clicks it.
-QPoint ArrowCentre(QSpinBox& box, bool up) {
-    QStyleOptionSpinBox option;
-    option.initFrom(&box);
-    option.frame = box.hasFrame();
-    option.buttonSymbols = box.buttonSymbols();
-    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
-                         QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
-    option.stepEnabled = QAbstractSpinBox::StepUpEnabled | QAbstractSpinBox::StepDownEnabled;
-    return box.style()
-        ->subControlRect(QStyle::CC_SpinBox, &option,
-                         up ? QStyle::SC_SpinBoxUp : QStyle::SC_SpinBoxDown, &box)
-        .center();
-}
-
-// The mouse wheel turned over the widget, in eighths of a degree (120 is one notch).
-void Wheel(QWidget& widget, int delta) {
-    const QPointF centre = QRectF(widget.rect()).center();
-    QWheelEvent event(centre, widget.mapToGlobal(centre), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&widget, &event);
-}
-
 // Every file of the folder, to see that no temporary file is left behind.
 QStringList FilesIn(const std::string& folder) {
     return QDir(QStr(folder)).entryList(QDir::Files, QDir::Name);
+}
+
+bool Hourglass() {
+    return QApplication::overrideCursor() &&
+           QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+}
+
+enum class TClose { Button, Escape, CloseBox };
+
+// Closes a dialog as the user may: with its button, Escape or the close box.
+void CloseBy(TClose way, QDialog& dialog, QPushButton* button) {
+    if (way == TClose::Button) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else if (way == TClose::Escape) {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    } else {
+        dialog.close();
+    }
+}
+
+// The options dialog's days as shown, and whether the box is ticked and the days greyed.
+QString OptionsShown(TfrmOptions& dialog) {
+    return dialog.txtDays->text() + (dialog.cbxAutoUpdate->isChecked() ? " ticked" : "") +
+           (dialog.txtDays->isEnabled() ? "" : " greyed");
 }
 
 } // namespace
@@ -112,11 +112,12 @@ class UpdateTest : public QObject {
 
 private slots:
     // A file replaces its target only when it came whole, within its limit and the
-    // deadline, from an allowed address by allowed redirects; a refused address is never
-    // asked. No temporary file is left behind; the hourglass shows meanwhile.
+    // deadline, from an address the download rules allow, by redirects they allow (the
+    // host as the network library reads it); a refused address is never asked. No
+    // temporary file is left behind; the hourglass shows meanwhile. A target that cannot
+    // be written fails before the server is asked.
     void downloadReplacesTheTargetOnlyWhenWholeAllowedAndWithinLimits() {
-        using R = TLocalHttpServer::TReply;
-        enum class TAt { Server, Refused, Elsewhere, File, Ftp, UserInfo };
+        enum class TAt { Server, Refused, Elsewhere, UserInfo, Unwritable };
         constexpr qint64 MiB = 1024 * 1024;
         const struct {
             const char* Name;
@@ -128,44 +129,23 @@ private slots:
             bool Ok;
             qsizetype Requests;
         } cases[] = {
+            // clang-format off
             {"success", R::Ok, "", TAt::Server, MiB, {}, true, 1},
             {"exactly the limit", R::Ok, "", TAt::Server, 200003, {}, true, 1},
             {"404", R::NotFound, "", TAt::Server, MiB, {}, false, 1},
             {"cut short", R::Truncated, "", TAt::Server, MiB, {}, false, 1},
             {"refused", R::Ok, "", TAt::Refused, MiB, {}, false, 0},
             {"larger than the limit", R::Ok, "", TAt::Server, 200002, {}, false, 1},
-            // Its deadline comes after the time every row must end in.
+            // Each deadline comes after the time every row must end in.
             {"endless body", R::Endless, "", TAt::Server, 4 * MiB, {60000, 4000}, false, 1},
             {"stalled", R::Silent, "", TAt::Server, MiB, {300, 60000}, false, 1},
-            {"trickle past the deadline",
-             R::Trickle,
-             "",
-             TAt::Server,
-             MiB,
-             {60000, 1000},
-             false,
-             1},
+            {"trickle past the deadline", R::Trickle, "", TAt::Server, MiB, {60000, 1000}, false, 1},
             {"redirect on this machine", R::Redirect, "mirror", TAt::Server, MiB, {}, true, 2},
-            {"redirect to http elsewhere",
-             R::Redirect,
-             "elsewhere",
-             TAt::Server,
-             MiB,
-             {},
-             false,
-             1},
-            {"redirect to a file",
-             R::Redirect,
-             "file:///etc/hostname",
-             TAt::Server,
-             MiB,
-             {},
-             false,
-             1},
+            {"redirect to http elsewhere", R::Redirect, "elsewhere", TAt::Server, MiB, {}, false, 1},
             {"http elsewhere", R::Ok, "", TAt::Elsewhere, MiB, {}, false, 0},
-            {"a file", R::Ok, "", TAt::File, MiB, {}, false, 0},
-            {"ftp", R::Ok, "", TAt::Ftp, MiB, {}, false, 0},
             {"this machine as a user name", R::Ok, "", TAt::UserInfo, MiB, {}, false, 0},
+            {"a folder that cannot be written", R::Ok, "", TAt::Unwritable, MiB, {}, false, 0},
+            // clang-format on
         };
         for (const auto& c : cases) {
             test::TTempFolder folder;
@@ -181,29 +161,32 @@ private slots:
                 server.TrickleMilliseconds = 100;
             }
             const QString location = QString::fromLatin1(c.Location);
-            server.Location = (location == "mirror"      ? server.Url("/mirror/corvane.exe")
-                               : location == "elsewhere" ? elsewhere.Url("/corvane.exe")
-                                                         : location)
+            server.Location = (location == "mirror" ? server.Url("/mirror/corvane.exe")
+                                                    : elsewhere.Url("/corvane.exe"))
                                   .toLatin1();
             server.Answers["/mirror/corvane.exe"] = {R::Ok, server.Body, {}};
             bool hourglass = false;
-            server.OnRequest = [&] {
-                hourglass = QApplication::overrideCursor() &&
-                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            };
+            server.OnRequest = [&] { hourglass = Hourglass(); };
             const QString url =
                 c.At == TAt::Refused     ? TLocalHttpServer::RefusedUrl()
                 : c.At == TAt::Elsewhere ? elsewhere.Url("/corvane.exe")
-                : c.At == TAt::File      ? QStringLiteral("file:///etc/hostname")
-                : c.At == TAt::Ftp       ? server.Url("/corvane.exe").replace("http:", "ftp:")
                 : c.At == TAt::UserInfo
                     ? elsewhere.Url("/corvane.exe").replace("http://", "http://127.0.0.1@")
                     : server.Url("/setup/corvane.exe");
+            // Root may write anywhere it can chmod; /proc takes no new files from anyone.
+            const bool unwritable = c.At == TAt::Unwritable;
+            const std::string target = unwritable && ::geteuid() == 0
+                                           ? "/proc/corvane.exe"
+                                           : folder.Path() + "corvane.exe";
+            namespace fs = std::filesystem;
+            fs::permissions(folder.Path(), unwritable
+                                               ? fs::perms::owner_read | fs::perms::owner_exec
+                                               : fs::perms::owner_all);
             TQtDownloader downloader(c.Times);
             QElapsedTimer clock;
             clock.start();
-            const bool ok =
-                downloader.Download({{CoreStr(url), folder.Path() + "corvane.exe", c.MaxBytes}});
+            const bool ok = downloader.Download({{CoreStr(url), target, c.MaxBytes}});
+            fs::permissions(folder.Path(), fs::perms::owner_all);
             QVERIFY2(ok == c.Ok, c.Name);
             QVERIFY2(clock.elapsed() < 3000, c.Name);
             QCOMPARE(folder.Read("corvane.exe"),
@@ -219,110 +202,36 @@ private slots:
         }
     }
 
-    void aFolderThatCannotBeWrittenFailsBeforeAskingTheServer() {
-        test::TTempFolder folder;
-        TLocalHttpServer server;
-        // Root may write anywhere it can chmod; /proc takes no new files from anyone.
-        const bool root = ::geteuid() == 0;
-        const std::string target = root ? "/proc/corvane.exe" : folder.Path() + "corvane.exe";
-        if (!root) {
-            std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_read |
-                                                            std::filesystem::perms::owner_exec);
-        }
-        TQtDownloader downloader;
-        QVERIFY(!downloader.Download({{CoreStr(server.Url("/corvane.exe")), target, 1000}}));
-        std::filesystem::permissions(folder.Path(), std::filesystem::perms::owner_all);
-        QVERIFY(!folder.Exists("corvane.exe"));
-        QVERIFY(server.Requests.isEmpty());
-        QVERIFY(!QApplication::overrideCursor());
-    }
-
-    // Update through the window: the message, the installer, its launch and the next
-    // reminder, for a signed installer and for each way the download fails.
-    void updateButtonDownloadsLaunchesAndSchedulesTheNextReminder() {
-        using R = TLocalHttpServer::TReply;
-        enum class TSignature { Good, Wrong, Missing };
+    // Update: the installer and its signature fetched by the program's downloader (which
+    // signatures count: SignedDownloadTest), the message, the launch, and the next
+    // reminder dated by "days" whether it worked or not; the window closes with OK.
+    // While the download runs its progress window blocks the program under the
+    // hourglass; its Cancel (a real click), Escape and close box end it within a second.
+    void updateDownloadsLaunchesOrFailsAndSchedulesTheNextReminder() {
         const struct {
             const char* Name;
             R Reply;
-            TSignature Signature;
-            bool Refused;
-            bool Ok;
+            std::optional<TClose> Stop;
         } cases[] = {
-            {"signed", R::Ok, TSignature::Good, false, true},
-            {"wrong signature", R::Ok, TSignature::Wrong, false, false},
-            {"no signature", R::Ok, TSignature::Missing, false, false},
-            {"404", R::NotFound, TSignature::Good, false, false},
-            {"refused", R::Ok, TSignature::Good, true, false},
-        };
-        const test::TSigningKey vendor;
-        const test::TSigningKey other;
-        for (const auto& c : cases) {
-            TUpdateUnderTest test;
-            test.Folder.Write("corvane.exe", "old installer");
-            TLocalHttpServer server;
-            server.Reply = c.Reply;
-            server.Body = QByteArray(300000, 'i');
-            const test::TSigningKey& signer = c.Signature == TSignature::Wrong ? other : vendor;
-            server.Answers["/corvane.exe.sig"] = {
-                c.Signature == TSignature::Missing ? R::NotFound : R::Ok,
-                QByteArray::fromStdString(signer.Sign(server.Body.toStdString())),
-                {}};
-            test.Write("url", CoreStr(c.Refused ? TLocalHttpServer::RefusedUrl()
-                                                : server.Url("/corvane.exe")));
-            test.Write("days", "45");
-            TfrmUpdate window(test.Services(), test.Folder.Path());
-            window.InstallerKey = vendor.Public();
-            window.show();
-            QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
-
-            QVERIFY2(window.isHidden(), c.Name);
-            QCOMPARE(window.result(), int(QDialog::Accepted));
-            QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
-            QCOMPARE(FilesIn(test.Folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
-            if (c.Ok) {
-                QCOMPARE(test.Prompts.Texts("information"),
-                         std::vector<std::string>{DownloadedText});
-                QCOMPARE(test.Installer(), server.Body.toStdString());
-                QCOMPARE(test.Launcher.Opened,
-                         std::vector<std::string>{test.Folder.Path() + "corvane.exe"});
-            } else {
-                QCOMPARE(test.Prompts.Texts("error"), std::vector<std::string>{DownloadFailedText});
-                QCOMPARE(test.Installer(), std::string("old installer"));
-                QVERIFY2(test.Launcher.Opened.empty(), c.Name);
-            }
-            QCOMPARE(test.Read("date"), test.DateText(2027y / January / 20));
-        }
-    }
-
-    // While the download runs, its progress window blocks the program under the
-    // hourglass; Cancel (a real click), Escape and the close box end it within a second
-    // with the failure message, the earlier installer kept and nothing else written.
-    void cancelEndsTheDownloadWithinASecond() {
-        using R = TLocalHttpServer::TReply;
-        enum class TWay { Button, CloseBox, Escape };
-        const struct {
-            const char* Name;
-            R Reply;
-            TWay Way;
-        } cases[] = {
-            {"trickle, Cancel", R::Trickle, TWay::Button},
-            {"trickle, close box", R::Trickle, TWay::CloseBox},
-            {"trickle, Escape", R::Trickle, TWay::Escape},
-            {"endless, Cancel", R::Endless, TWay::Button},
+            {"signed", R::Ok, std::nullopt},
+            {"404", R::NotFound, std::nullopt},
+            {"trickle, Cancel", R::Trickle, TClose::Button},
+            {"trickle, close box", R::Trickle, TClose::CloseBox},
+            {"endless, Escape", R::Endless, TClose::Escape},
         };
         const test::TSigningKey vendor;
         for (const auto& c : cases) {
-            TUpdateUnderTest test;
-            test.Folder.Write("corvane.exe", "old installer");
+            const bool ok = c.Reply == R::Ok;
+            TUpdateUnderTest test("days=45\r\n");
             TLocalHttpServer server;
             server.Reply = c.Reply;
-            // Twenty seconds in all: unstopped, it ends late rather than never.
-            server.Body = QByteArray(8, 'i');
+            // Unstopped, a trickle ends after twenty seconds rather than never.
+            server.Body = QByteArray(ok ? 300000 : 8, 'i');
             server.TrickleMilliseconds = 2500;
             server.Answers["/corvane.exe.sig"] = {
                 R::Ok, QByteArray::fromStdString(vendor.Sign(server.Body.toStdString())), {}};
-            test.Write("url", CoreStr(server.Url("/corvane.exe")));
+            WriteIniString(UpdateIniFile(test.Folder.Path()), "UPDATE", "url",
+                           CoreStr(server.Url("/corvane.exe")));
             TfrmUpdate window(test.Services(), test.Folder.Path());
             window.InstallerKey = vendor.Public();
             window.show();
@@ -330,219 +239,139 @@ private slots:
             QElapsedTimer clock;
             clock.start();
             qint64 pressedAt = -1;
-            bool blocking = false;
-            bool hourglass = false;
-            test::AnswerNextModal<TfrmDownload>([&](TfrmDownload& progress) {
-                // Until the installer itself is on its way, after its signature; pressed
-                // whatever happens, so that a failure cannot hang the test.
-                for (int wait = 0; wait < 300 && server.Requests.size() < 2; ++wait) {
-                    QTest::qWait(10);
-                }
-                QTest::qWait(300);
-                blocking = progress.isModal() && QApplication::activeModalWidget() == &progress &&
-                           progress.windowModality() == Qt::ApplicationModal;
-                hourglass = QApplication::overrideCursor() &&
-                            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-                pressedAt = clock.elapsed();
-                if (c.Way == TWay::Button) {
-                    QTest::mouseClick(progress.btnCancel, Qt::LeftButton);
-                } else if (c.Way == TWay::Escape) {
-                    QTest::keyClick(&progress, Qt::Key_Escape);
-                } else {
-                    progress.close();
-                }
-            });
+            bool blockingUnderHourglass = false;
+            if (c.Stop) {
+                test::AnswerNextModal<TfrmDownload>([&](TfrmDownload& progress) {
+                    // Until the installer itself is on its way, after its signature;
+                    // pressed whatever happens, so that a failure cannot hang the test.
+                    for (int wait = 0; wait < 300 && server.Requests.size() < 2; ++wait) {
+                        QTest::qWait(10);
+                    }
+                    QTest::qWait(300);
+                    blockingUnderHourglass = QApplication::activeModalWidget() == &progress &&
+                                             progress.windowModality() == Qt::ApplicationModal &&
+                                             Hourglass();
+                    pressedAt = clock.elapsed();
+                    CloseBy(*c.Stop, progress, progress.btnCancel);
+                });
+            }
             QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
-            const qint64 took = clock.elapsed() - pressedAt;
-
-            QVERIFY2(pressedAt >= 0, c.Name);
-            qInfo("%s: ended %lld ms after it was pressed", c.Name, took);
-            QVERIFY2(took < 1000, c.Name);
-            QVERIFY2(blocking, c.Name);
-            QVERIFY2(hourglass, c.Name);
+            if (c.Stop) {
+                const qint64 took = clock.elapsed() - pressedAt;
+                qInfo("%s: ended %lld ms after it was pressed", c.Name, took);
+                QVERIFY2(pressedAt >= 0 && took < 1000, c.Name);
+                QVERIFY2(blockingUnderHourglass, c.Name);
+            }
+            QVERIFY2(window.isHidden() && window.result() == QDialog::Accepted, c.Name);
             QVERIFY2(!QApplication::overrideCursor(), c.Name);
-            QVERIFY2(!qobject_cast<TfrmDownload*>(QApplication::activeModalWidget()), c.Name);
-            QCOMPARE(test.Prompts.Texts("error"), std::vector<std::string>{DownloadFailedText});
-            QCOMPARE(test.Installer(), std::string("old installer"));
+            QCOMPARE(test.Prompts.Texts(ok ? "information" : "error"),
+                     std::vector<std::string>{ok ? DownloadedText : DownloadFailedText});
+            QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
+            QCOMPARE(test.Installer(), ok ? server.Body.toStdString() : "old installer");
             QCOMPARE(FilesIn(test.Folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
-            QVERIFY2(test.Launcher.Opened.empty(), c.Name);
+            QCOMPARE(test.Launcher.Opened,
+                     ok ? std::vector<std::string>{test.Folder.Path() + "corvane.exe"}
+                        : std::vector<std::string>{});
+            QCOMPARE(test.Read("date"), DateText(2027y / January / 20));
         }
     }
 
-    // Cancel and Escape schedule the next reminder; the close box leaves it due.
-    void cancelAndEscapeScheduleTheNextReminderButTheCloseBoxDoesNot() {
-        for (const int way : {0, 1, 2}) {
-            TUpdateUnderTest test;
-            test.Write("date", "1/1/2000");
-            test.Write("days", "45");
-            TfrmUpdate window(test.Services(), test.Folder.Path());
-            window.show();
-            QVERIFY(QTest::qWaitForWindowActive(&window));
-            if (way == 0) {
-                QTest::mouseClick(window.btnCancel, Qt::LeftButton);
-            } else if (way == 1) {
-                QTest::keyClick(&window, Qt::Key_Escape);
-            } else {
-                window.close();
-            }
-            QVERIFY(window.isHidden());
-            QCOMPARE(window.result(), int(QDialog::Rejected));
-            QCOMPARE(test.Read("date"),
-                     way == 2 ? QStringLiteral("1/1/2000") : test.DateText(2027y / January / 20));
-            QVERIFY(test.Prompts.Messages.empty());
-        }
-    }
-
-    // The options dialog from the update window: typed days held within range, the
-    // check box greying the days at once, both written however the dialog closes and
-    // shown again when it reopens; a later Cancel uses the new days.
-    void optionsAreWrittenHoweverTheDialogClosesAndUsedByCancel() {
-        TUpdateUnderTest test;
-        test.Write("days", "45");
-        TfrmUpdate window(test.Services(), test.Folder.Path());
-        window.show();
-
-        // Types into the days field as the user would. No QVERIFY here: the dialog must
-        // close whatever happens, and the values written tell whether the typing counted.
-        auto typeDays = [](TfrmOptions& dialog, const char* days) {
-            if (QTest::qWaitForWindowActive(&dialog)) {
-                dialog.txtDays->setFocus();
-                dialog.txtDays->selectAll();
-                QTest::keyClicks(dialog.txtDays, days);
-            }
+    // Options, from the update window: the dialog shows what is stored, greys the days
+    // the moment the box is ticked and keeps what the field shows, and writes both
+    // however it closes. The update window's Cancel and Escape then date the next
+    // reminder by them; its close box leaves the reminder due. (Two clicks on the up
+    // arrow: the end-to-end update_options_by_arrows.)
+    void optionsShowWhatIsStoredAndWriteWhatTheyShowHoweverTheyClose() {
+        using TChange = std::function<void(TfrmOptions&)>;
+        const auto type = [](const char* days) {
+            return [days](TfrmOptions& d) {
+                d.txtDays->setFocus();
+                QTest::keyClick(d.txtDays, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(d.txtDays, days);
+            };
         };
-        // Typed below the range, then the close box with the field still in use.
-        bool shown = false;
-        test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
-            shown = dialog.txtDays->value() == 45 && dialog.txtDays->isEnabled() &&
-                    !dialog.cbxAutoUpdate->isChecked();
-            typeDays(dialog, "5");
-            dialog.close();
-        });
-        QTest::mouseClick(window.btnOptions, Qt::LeftButton);
-        QVERIFY(shown);
-        QVERIFY(window.isVisible());
-        QCOMPARE(test.Read("days"), QStringLiteral("10"));
-        QCOMPARE(test.Read("autoupdate"), QStringLiteral("0"));
-
-        bool greyedAtOnce = false;
-        test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
-            shown = dialog.txtDays->value() == 10;
-            QTest::mouseClick(dialog.cbxAutoUpdate, Qt::LeftButton);
-            greyedAtOnce = !dialog.txtDays->isEnabled();
-            QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
-        });
-        QTest::mouseClick(window.btnOptions, Qt::LeftButton);
-        QVERIFY(shown);
-        QVERIFY(greyedAtOnce);
-        QCOMPARE(test.Read("days"), QStringLiteral("10"));
-        QCOMPARE(test.Read("autoupdate"), QStringLiteral("1"));
-
-        bool enabledAgain = false;
-        test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
-            shown = dialog.cbxAutoUpdate->isChecked() && !dialog.txtDays->isEnabled();
-            QTest::mouseClick(dialog.cbxAutoUpdate, Qt::LeftButton);
-            enabledAgain = dialog.txtDays->isEnabled();
-            typeDays(dialog, "60");
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        QTest::mouseClick(window.btnOptions, Qt::LeftButton);
-        QVERIFY(shown);
-        QVERIFY(enabledAgain);
-        QCOMPARE(test.Read("days"), QStringLiteral("60"));
-        QCOMPARE(test.Read("autoupdate"), QStringLiteral("0"));
-
-        QTest::mouseClick(window.btnCancel, Qt::LeftButton);
-        QCOMPARE(test.Read("date"), test.DateText(2027y / February / 4));
-    }
-
-    // However the days change (typed, the arrows clicked, Up/Down, Page Up, the wheel),
-    // the field keeps what it shows when the check box is ticked, and OK writes it.
-    void daysChangedAnyWayAreShownKeptAndWritten() {
+        const TChange tick = [](TfrmOptions& d) {
+            QTest::mouseClick(d.cbxAutoUpdate, Qt::LeftButton);
+        };
+        const TChange up = [](TfrmOptions& d) { QTest::keyClick(d.txtDays, Qt::Key_Up); };
         const struct {
             const char* Name;
-            std::function<void(QSpinBox&)> Change;
+            const char* Stored;
+            std::vector<TChange> Changes;
+            TClose Close;
+            const char* Opened;
+            const char* Shown;
             const char* Days;
+            const char* AutoUpdate;
+            TClose Leave;
+            std::optional<TDate> Next;
         } cases[] = {
-            {"typed", [](QSpinBox&) {}, "45"},
-            {"two clicks on the up arrow",
-             [](QSpinBox& box) {
-                 QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, ArrowCentre(box, true));
-                 QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, ArrowCentre(box, true));
-             },
-             "47"},
-            {"a click on the down arrow",
-             [](QSpinBox& box) {
-                 QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, ArrowCentre(box, false));
-             },
-             "44"},
-            {"Up three times",
-             [](QSpinBox& box) {
-                 for (int i = 0; i < 3; ++i) {
-                     QTest::keyClick(&box, Qt::Key_Up);
-                 }
-             },
-             "48"},
-            {"Down", [](QSpinBox& box) { QTest::keyClick(&box, Qt::Key_Down); }, "44"},
-            {"Page Up", [](QSpinBox& box) { QTest::keyClick(&box, Qt::Key_PageUp); }, "55"},
-            {"the wheel, one notch up", [](QSpinBox& box) { Wheel(box, 120); }, "46"},
+            // clang-format off
+            {"5 typed, close box; Cancel", "days=45\r\n", {type("5")}, TClose::CloseBox, "45", "5", "10", "0", TClose::Button, 2026y / December / 16},
+            {"ticked, OK; close box", "days=10\r\n", {tick}, TClose::Button, "10", "10 ticked greyed", "10", "1", TClose::CloseBox, std::nullopt},
+            {"unticked, 60 typed, Escape; Escape", "autoupdate=1\r\n", {tick, type("60")}, TClose::Escape, "30 ticked greyed", "60", "60", "0", TClose::Escape, 2027y / February / 4},
+            {"45 typed, Up, ticked, OK; Cancel", "", {type("45"), up, tick}, TClose::Button, "30", "46 ticked greyed", "46", "1", TClose::Button, 2027y / January / 21},
+            // clang-format on
         };
         for (const auto& c : cases) {
-            TUpdateUnderTest test;
-            test.Write("days", "30");
+            TUpdateUnderTest test(c.Stored);
+            TfrmUpdate window(test.Services(), test.Folder.Path());
+            window.show();
+            QString opened;
             QString shown;
-            QString afterTicking;
-            {
-                TfrmOptions dialog(test.Prompts, test.Folder.Path());
-                dialog.show();
-                QVERIFY(QTest::qWaitForWindowActive(&dialog));
-                dialog.txtDays->setFocus();
-                QTest::keyClick(dialog.txtDays, Qt::Key_A, Qt::ControlModifier);
-                QTest::keyClicks(dialog.txtDays, QStringLiteral("45"));
-                c.Change(*dialog.txtDays);
-                shown = dialog.txtDays->text();
-                QTest::mouseClick(dialog.cbxAutoUpdate, Qt::LeftButton);
-                afterTicking = dialog.txtDays->text();
-                QVERIFY2(!dialog.txtDays->isEnabled(), c.Name);
-                QTest::mouseClick(dialog.btnOK, Qt::LeftButton);
-                QVERIFY2(dialog.isHidden(), c.Name);
-            }
-            QVERIFY2(shown == QLatin1String(c.Days), c.Name);
-            QVERIFY2(afterTicking == shown, c.Name);
-            QVERIFY2(test.Read("days") == shown, c.Name);
-            QCOMPARE(test.Read("autoupdate"), QStringLiteral("1"));
+            test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
+                opened = OptionsShown(dialog);
+                // No QVERIFY here: the dialog must close whatever happens.
+                if (QTest::qWaitForWindowActive(&dialog)) {
+                    for (const TChange& change : c.Changes) {
+                        change(dialog);
+                    }
+                }
+                shown = OptionsShown(dialog);
+                CloseBy(c.Close, dialog, dialog.btnOK);
+            });
+            QTest::mouseClick(window.btnOptions, Qt::LeftButton);
+            QVERIFY2(window.isVisible(), c.Name);
+            QCOMPARE(opened, QString::fromLatin1(c.Opened));
+            QCOMPARE(shown, QString::fromLatin1(c.Shown));
+            QCOMPARE(test.Read("days"), QString::fromLatin1(c.Days));
+            QCOMPARE(test.Read("autoupdate"), QString::fromLatin1(c.AutoUpdate));
+            QApplication::setActiveWindow(&window);
+            CloseBy(c.Leave, window, window.btnCancel);
+            QVERIFY2(window.isHidden() && window.result() == QDialog::Rejected, c.Name);
+            QCOMPARE(test.Read("date"), c.Next ? DateText(*c.Next) : QStringLiteral("-"));
+            QVERIFY2(test.Prompts.Messages.empty(), c.Name);
         }
     }
 
-    // The menu shows the window with its design text; the reminder comes with every
-    // activation of the main window while due, and goes once answered.
-    void theMainWindowRemindsAtEachActivationUntilAnswered() {
-        TUpdateUnderTest test;
-        test.Folder.CopySample("Data");
-        TfrmPreview preview(test.Prompts);
-        TfrmMain main(test.Services(), test.Folder.Path());
-        ConnectMainWindow(main, test.Services(), preview);
-        const test::TMainWidgets ui(main);
+    // The main window: its first activation schedules the first reminder; the menu shows
+    // the update window with its design text; a due reminder comes up over it, as its
+    // own window, at the next activation, and not again once answered.
+    void theMainWindowRemindsAtActivationAndTheMenuShowsTheDesignText() {
+        test::TSampleProgram program;
+        test::TFixedClock clock{Today};
+        program.UseClock = &clock;
+        TfrmMain& main = program.Main();
+        const std::string folder = program.Folder.Path();
         QWidget elsewhere;
         main.show();
         QVERIFY(QTest::qWaitForWindowActive(&main));
         QTest::qWait(20);
-        // First run: a date 30 days on, no window.
-        QCOMPARE(test.Read("date"), test.DateText(2027y / January / 5));
+        QCOMPARE(Setting(folder, "date"), DateText(2027y / January / 5));
         QVERIFY(!QApplication::activeModalWidget());
 
         QString shown;
-        test::AnswerNextModal<TfrmUpdate>([&](TfrmUpdate& reminder) {
-            shown = reminder.lblMessage->text();
-            QTest::mouseClick(reminder.btnCancel, Qt::LeftButton);
-        });
-        ui.mnuUpdate->trigger();
-        QCOMPARE(shown, QString::fromLatin1(DesignText));
-        QCOMPARE(test.Read("date"), test.DateText(2027y / January / 5));
+        bool owned = false;
+        const auto answer = [&](TfrmUpdate& window) {
+            shown = window.lblMessage->text();
+            owned = main.findChild<TfrmUpdate*>(QStringLiteral("frmUpdate")) == &window;
+            QTest::mouseClick(window.btnCancel, Qt::LeftButton);
+        };
+        test::AnswerNextModal<TfrmUpdate>(answer);
+        test::TMainWidgets(main).mnuUpdate->trigger();
+        QCOMPARE(shown, QStringLiteral("Before clicking the Update button, please make sure you "
+                                       "have an active Internet connection."));
 
-        // Due: the day after the stored one.
-        test.Clock.Today = 2027y / January / 6;
-        int reminders = 0;
         auto activateMain = [&] {
             elsewhere.show();
             elsewhere.activateWindow();
@@ -552,24 +381,13 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&main));
             QTest::qWait(50);
         };
-        for (int closeBox = 0; closeBox < 2; ++closeBox) {
-            test::AnswerNextModal<TfrmUpdate>([&](TfrmUpdate& reminder) {
-                ++reminders;
-                shown = reminder.lblMessage->text();
-                reminder.close();
-            });
-            activateMain();
-            QCOMPARE(reminders, closeBox + 1);
-            QCOMPARE(shown, QString::fromLatin1(ReminderText));
-        }
-        test::AnswerNextModal<TfrmUpdate>([&](TfrmUpdate& reminder) {
-            ++reminders;
-            QTest::mouseClick(reminder.btnCancel, Qt::LeftButton);
-        });
+        clock.Today = 2027y / January / 6;
+        shown.clear();
+        test::AnswerNextModal<TfrmUpdate>(answer);
         activateMain();
-        QCOMPARE(reminders, 3);
-        QCOMPARE(test.Read("date"), test.DateText(2027y / February / 5));
-        // Answered: no reminder at the next activation.
+        QCOMPARE(shown, QString::fromLatin1(ReminderText));
+        QVERIFY(owned);
+        QCOMPARE(Setting(folder, "date"), DateText(2027y / February / 5));
         activateMain();
         QVERIFY(!QApplication::activeModalWidget());
         main.close();

@@ -26,15 +26,13 @@ TEST(Signature, OnlyTheKeysSignatureOfExactlyTheseBytesVerifies) {
         std::string Signature;
         bool Verifies;
     } cases[] = {
+        // clang-format off
         {"good", vendor.Public(), installer, signature, true},
         {"an empty installer signed", vendor.Public(), "", vendor.Sign(""), true},
-        {"a byte of the installer flipped", vendor.Public(), Flipped(installer, 5000), signature,
-         false},
-        {"its last byte flipped", vendor.Public(), Flipped(installer, installer.size() - 1),
-         signature, false},
+        {"a byte of the installer flipped", vendor.Public(), Flipped(installer, 5000), signature, false},
+        {"its last byte flipped", vendor.Public(), Flipped(installer, installer.size() - 1), signature, false},
         {"a byte more", vendor.Public(), installer + "x", signature, false},
-        {"a byte of the signature flipped", vendor.Public(), installer, Flipped(signature, 10),
-         false},
+        {"a byte of the signature flipped", vendor.Public(), installer, Flipped(signature, 10), false},
         {"signed by another key", vendor.Public(), installer, other.Sign(installer), false},
         {"checked against another key", other.Public(), installer, signature, false},
         {"truncated signature", vendor.Public(), installer, signature.substr(0, 63), false},
@@ -42,6 +40,7 @@ TEST(Signature, OnlyTheKeysSignatureOfExactlyTheseBytesVerifies) {
         {"empty signature file", vendor.Public(), installer, "", false},
         {"empty installer", vendor.Public(), "", signature, false},
         {"zero key and signature", TPublicKey{}, installer, std::string(64, '\0'), false},
+        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(VerifySignature(c.Key, c.Data, c.Signature), c.Verifies) << c.Name;

@@ -13,52 +13,45 @@ namespace {
 
 using namespace std::chrono;
 
-using test::TFixedClock;
-
-const TDate Today = 2026y / December / 6;
-const char* const Pattern = "M/d/yy";
-
 struct TUpdateFolder {
     std::string Ini() const { return UpdateIniFile(Folder.Path()); }
     std::string Read(const char* key) const { return ReadIniString(Ini(), "UPDATE", key, "-"); }
-    void Write(const char* key, const std::string& value) const {
-        WriteIniString(Ini(), "UPDATE", key, value);
+    // A null value leaves the key out.
+    void Write(const char* key, const char* value) const {
+        if (value) {
+            WriteIniString(Ini(), "UPDATE", key, value);
+        }
     }
-    TUpdateSchedule Schedule() { return TUpdateSchedule(Folder.Path(), Clock, Pattern); }
+    TUpdateSchedule Schedule() { return TUpdateSchedule(Folder.Path(), Clock, "M/d/yy"); }
 
     test::TTempFolder Folder;
-    TFixedClock Clock{Today};
+    test::TFixedClock Clock{2026y / December / 6};
 };
 
-TEST(UpdateCheck, FirstRunSchedulesTheFirstReminderThirtyDaysOnWithoutAWindow) {
+// The first run writes only the first reminder's date, 30 days on; on that day nothing
+// is due, on the next it is, and again at every activation until answered.
+TEST(UpdateCheck, FirstRunSchedulesTheFirstReminderThirtyDaysOnDueTheDayAfter) {
     TUpdateFolder f;
     EXPECT_FALSE(f.Schedule().ReminderDue());
-    EXPECT_EQ(f.Read("date"), "1/5/2027");
-    EXPECT_EQ(f.Read("days"), "-");
-    EXPECT_EQ(f.Read("autoupdate"), "-");
-    // The next activation finds the date and waits.
+    EXPECT_EQ(f.Folder.Read("update.ini"), "[UPDATE]\r\ndate=1/5/2027\r\n");
+    f.Clock.Today = 2027y / January / 5;
     EXPECT_FALSE(f.Schedule().ReminderDue());
+    f.Clock.Today = 2027y / January / 6;
+    EXPECT_TRUE(f.Schedule().ReminderDue());
+    EXPECT_TRUE(f.Schedule().ReminderDue());
     EXPECT_EQ(f.Read("date"), "1/5/2027");
 }
 
 TEST(UpdateCheck, IsDueOnlyAfterTheStoredDayAndWritesNothing) {
+    // Today is 12/6/2026. Read in the wrong century, "12/31/26" would be due (1926) and
+    // "1/1/99" silent for years (2099). A date that does not read waits 30 days.
     const struct {
         const char* Date;
         bool Due;
-    } cases[] = {
-        {"12/7/2026", false},
-        {"12/6/2026", false},
-        {"12/5/2026", true},
-        {"12/5/26", true},
-        {"12/6/26", false},
-        {"12/31/1926", true},
-        // Read in the wrong century, these would be due (1926) or silent for years (2099).
-        {"12/31/26", false},
-        {"1/1/99", true},
-        {"soon", false},
-        {"", false},
-        {"13/45/2026", false},
-    };
+    } cases[] = {{"12/7/2026", false}, {"12/6/2026", false}, {"12/5/2026", true},
+                 {"12/5/26", true},    {"12/6/26", false},   {"12/31/1926", true},
+                 {"12/31/26", false},  {"1/1/99", true},     {"soon", false},
+                 {"", false},          {"13/45/2026", false}};
     for (const auto& c : cases) {
         TUpdateFolder f;
         f.Write("date", c.Date);
@@ -68,17 +61,6 @@ TEST(UpdateCheck, IsDueOnlyAfterTheStoredDayAndWritesNothing) {
     }
 }
 
-TEST(UpdateCheck, TheDayAfterTheStoredDayTheReminderIsDue) {
-    TUpdateFolder f;
-    f.Schedule().ReminderDue();
-    f.Clock.Today = 2027y / January / 5;
-    EXPECT_FALSE(f.Schedule().ReminderDue());
-    f.Clock.Today = 2027y / January / 6;
-    EXPECT_TRUE(f.Schedule().ReminderDue());
-    // Due again at every activation until answered.
-    EXPECT_TRUE(f.Schedule().ReminderDue());
-}
-
 TEST(UpdateCheck, AProgramFolderThatCannotBeWrittenGivesNoReminderAndNoError) {
     TUpdateFolder f;
     // A folder where update.ini should be: nothing can replace it.
@@ -86,105 +68,69 @@ TEST(UpdateCheck, AProgramFolderThatCannotBeWrittenGivesNoReminderAndNoError) {
     EXPECT_FALSE(f.Schedule().ReminderDue());
 }
 
-TEST(NextReminder, UpdateAndCancelScheduleTodayPlusTheStoredDays) {
-    const struct {
-        const char* Days;
-        const char* Date;
-    } cases[] = {{nullptr, "1/5/2027"}, {"45", "1/20/2027"}, {"x", "1/5/2027"}};
-    for (const auto& c : cases) {
-        TUpdateFolder f;
-        f.Write("date", "1/1/2020");
-        if (c.Days) {
-            f.Write("days", c.Days);
-        }
-        f.Schedule().ScheduleNextReminder();
-        EXPECT_EQ(f.Read("date"), c.Date) << (c.Days ? c.Days : "none");
-    }
-}
-
-// "days" outside 10 to 100 counts as the nearest of them for the schedule as for the
-// options dialog: a negative one once dated the next reminder in the past.
-TEST(ReminderDays, OutsideTenToHundredCountAsTheNearestEverywhere) {
+// Update and Cancel date the next reminder today + "days": 30 when missing or not a
+// number, and outside 10 to 100 the nearest of them, for the schedule as for the
+// options dialog (a negative one once dated the next reminder in the past).
+TEST(ReminderDays, AreThirtyByDefaultHeldWithinTenToHundredAndDateTheNextReminder) {
     const struct {
         const char* Days;
         int Held;
         const char* Date;
     } cases[] = {
-        {"-1", 10, "12/16/2026"},          {"0", 10, "12/16/2026"},
-        {"9", 10, "12/16/2026"},           {"10", 10, "12/16/2026"},
-        {"100", 100, "3/16/2027"},         {"101", 100, "3/16/2027"},
-        {"-2147483648", 10, "12/16/2026"}, {"2147483647", 100, "3/16/2027"},
-        {"soon", 30, "1/5/2027"},          {"", 30, "1/5/2027"},
+        // clang-format off
+        {nullptr, 30, "1/5/2027"},
+        {"45", 45, "1/20/2027"},
+        {"soon", 30, "1/5/2027"},
+        {"", 30, "1/5/2027"},
+        {"-1", 10, "12/16/2026"},
+        {"0", 10, "12/16/2026"},
+        {"9", 10, "12/16/2026"},
+        {"10", 10, "12/16/2026"},
+        {"100", 100, "3/16/2027"},
+        {"101", 100, "3/16/2027"},
+        {"-2147483648", 10, "12/16/2026"},
+        {"2147483647", 100, "3/16/2027"},
+        // clang-format on
     };
     for (const auto& c : cases) {
+        const char* name = c.Days ? c.Days : "none";
         TUpdateFolder f;
         f.Write("date", "1/1/2020");
         f.Write("days", c.Days);
-        EXPECT_EQ(ReadReminderDays(f.Folder.Path()), c.Held) << c.Days;
+        EXPECT_EQ(ReadReminderDays(f.Folder.Path()), c.Held) << name;
         TUpdateOptions options(f.Folder.Path());
         options.FormCreate();
-        EXPECT_EQ(options.Days, c.Held) << c.Days;
+        EXPECT_EQ(options.Days, c.Held) << name;
 
         f.Schedule().ScheduleNextReminder();
-        EXPECT_EQ(f.Read("date"), c.Date) << c.Days;
-        EXPECT_FALSE(f.Schedule().ReminderDue()) << c.Days;
+        EXPECT_EQ(f.Read("date"), c.Date) << name;
+        EXPECT_FALSE(f.Schedule().ReminderDue()) << name;
     }
 }
 
 TEST(InstallerAddress, TheUrlSettingOverridesTheVendorsAddress) {
+    const char* const vendor = "https://www.brenmoor.com/downloads/corvane38/corvane.exe";
     const struct {
         const char* Url;
         const char* Address;
-    } cases[] = {
-        {nullptr, "https://www.brenmoor.com/downloads/corvane38/corvane.exe"},
-        {"  ", "https://www.brenmoor.com/downloads/corvane38/corvane.exe"},
-        {"http://127.0.0.1:8080/setup.exe", "http://127.0.0.1:8080/setup.exe"},
-    };
+    } cases[] = {{nullptr, vendor},
+                 {"  ", vendor},
+                 {"http://127.0.0.1:8080/setup.exe", "http://127.0.0.1:8080/setup.exe"}};
     for (const auto& c : cases) {
         TUpdateFolder f;
-        if (c.Url) {
-            f.Write("url", c.Url);
-        }
+        f.Write("url", c.Url);
         EXPECT_EQ(InstallerAddress(f.Folder.Path()), c.Address);
     }
 }
 
-TEST(UpdateOptions, DaysAreHeldWithinTenToHundredAndWrittenBackWithAutoUpdate) {
-    const struct {
-        const char* Days;
-        const char* AutoUpdate;
-        int ShownDays;
-        bool Checked;
-        const char* WrittenAutoUpdate;
-    } cases[] = {
-        {nullptr, nullptr, 30, false, "0"}, {"5", "1", 10, true, "1"},
-        {"500", "0", 100, false, "0"},      {"45", "yes", 45, false, "0"},
-        {"abc", "2", 30, true, "1"},
-    };
-    for (const auto& c : cases) {
-        TUpdateFolder f;
-        if (c.Days) {
-            f.Write("days", c.Days);
-        }
-        if (c.AutoUpdate) {
-            f.Write("autoupdate", c.AutoUpdate);
-        }
-        TUpdateOptions options(f.Folder.Path());
-        options.FormCreate();
-        EXPECT_EQ(options.Days, c.ShownDays);
-        EXPECT_EQ(options.AutoUpdate, c.Checked);
-        EXPECT_EQ(options.DaysEnabled, !c.Checked);
-        options.FormDestroy();
-        EXPECT_EQ(f.Read("days"), std::to_string(c.ShownDays));
-        EXPECT_EQ(f.Read("autoupdate"), c.WrittenAutoUpdate);
-        EXPECT_EQ(f.Read("date"), "-");
-    }
-}
-
+// Typed days are held within range; the check box greys them out; both are written back
+// as "days" and "autoupdate" 1 or 0, never the date, and read again at the next opening.
 TEST(UpdateOptions, TypedDaysAreHeldWithinRangeAndTheCheckBoxGreysThemOut) {
-    test::TTempFolder folder;
-    TUpdateOptions options(folder.Path());
+    TUpdateFolder f;
+    TUpdateOptions options(f.Folder.Path());
     options.FormCreate();
+    EXPECT_FALSE(options.AutoUpdate);
+    EXPECT_TRUE(options.DaysEnabled);
     const struct {
         const char* Typed;
         int Days;
@@ -199,8 +145,10 @@ TEST(UpdateOptions, TypedDaysAreHeldWithinRangeAndTheCheckBoxGreysThemOut) {
     EXPECT_TRUE(options.DaysEnabled);
     options.cbxAutoUpdateClick(true);
     options.FormDestroy();
+    EXPECT_EQ(f.Folder.Read("update.ini"), "[UPDATE]\r\ndays=60\r\nautoupdate=1\r\n");
+    f.Write("autoupdate", "2");
 
-    TUpdateOptions reopened(folder.Path());
+    TUpdateOptions reopened(f.Folder.Path());
     reopened.FormCreate();
     EXPECT_EQ(reopened.Days, 60);
     EXPECT_TRUE(reopened.AutoUpdate);
