@@ -10,6 +10,9 @@ ccache, runs ctest and says which mutants the suite killed and with which tests.
   scripts/mutants.py --sample tests/mutants/sample-38.json       # the same mutants again
   scripts/mutants.py --sample S.json --extra "scripts/e2e.sh"    # the extra command counts too
   scripts/mutants.py --list                                      # candidates per folder
+  scripts/mutants.py --sample S.json --shard 0/2 --build-dir /tmp/m0/build --out r0.json &
+  scripts/mutants.py --sample S.json --shard 1/2 --build-dir /tmp/m1/build --out r1.json
+  scripts/mutants.py --join r0.json r1.json --out report.json     # two halves side by side
 
 A mutant is named by file, the stripped text of its line, operator and occurrence, so a
 sample re-applies to a later tree; a mutant whose line is no longer there is "gone".
@@ -188,6 +191,20 @@ def tally(results):
             for status in ("killed", "survived", "uncompilable", "gone")}
 
 
+def join(paths, out):
+    results, base_fail = [], set()
+    for path in paths:
+        with open(path) as fh:
+            r = json.load(fh)
+        results += r["mutants"]
+        base_fail |= set(r["baseline_failing"])
+    results.sort(key=lambda m: m["index"])
+    with open(out, "w") as fh:
+        json.dump({"score": tally(results), "baseline_failing": sorted(base_fail), "mutants": results}, fh, indent=1)
+        fh.write("\n")
+    print("%s: %s" % (out, tally(results)))
+
+
 def summary(paths):
     reports = []
     for path in paths:
@@ -226,6 +243,9 @@ def main():
     p.add_argument("--resume", metavar="REPORT", help="keep the mutants this report has run")
     p.add_argument("--list", action="store_true", help="only count the candidate sites")
     p.add_argument("--ratio", action="store_true", help="only print test/product line counts")
+    p.add_argument("--shard", metavar="K/N", help="run only every N-th mutant from the K-th (0-based), "
+                   "so N runs with their own --build-dir can share the machine")
+    p.add_argument("--join", nargs="+", metavar="REPORT", help="only join the reports of the shards into --out")
     p.add_argument("--summary", nargs="+", metavar="REPORT",
                    help="only compare reports: each mutant's status in each, and the killers")
     a = p.parse_args()
@@ -233,6 +253,8 @@ def main():
         return ratio(ROOT)
     if a.summary:
         return summary(a.summary)
+    if a.join:
+        return join(a.join, a.out)
     if a.list:
         c = candidates(ROOT)
         for d in PRODUCT_DIRS:
@@ -248,6 +270,11 @@ def main():
         with open(a.write_sample or "mutants-sample-%d.json" % a.seed, "w") as fh:
             json.dump({"seed": a.seed, "count": a.count, "mutants": sample}, fh, indent=1)
             fh.write("\n")
+    for i, m in enumerate(sample):
+        m["index"] = i
+    if a.shard:
+        k, n = (int(x) for x in a.shard.split("/"))
+        sample = sample[k::n]
 
     build = os.path.abspath(a.build_dir)
     os.environ.setdefault("CCACHE_BASEDIR", os.path.dirname(build))
