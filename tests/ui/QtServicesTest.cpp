@@ -7,6 +7,7 @@
 #include "catalogue/TxtTable.h"
 #include "orders/OrderExport.h"
 #include "orders/OrderWindow.h"
+#include "orders/QuoteReportWindow.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
@@ -26,6 +27,7 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 using namespace cvn;
 
@@ -41,7 +43,7 @@ TTxtTable SampleOrder() {
 
 // Qt's own save dialog answered from the keyboard: the name typed over the one offered,
 // then Enter. beforeEnter runs just before, to answer what Enter may ask.
-void AnswerSaveDialog(const QString& name, const std::function<void()>& beforeEnter = {}) {
+void AnswerFileDialog(const QString& name, const std::function<void()>& beforeEnter = {}) {
     test::AnswerNextModal<QFileDialog>([=](QFileDialog& dialog) {
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -107,36 +109,58 @@ private slots:
     void cleanupTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false); }
 
     // Replacing a file is asked first: Yes writes the new bytes, No keeps the old ones
-    // and leaves the dialog open for another name.
-    void saveAsOverAFileAsksFirst() {
-        for (const bool yes : {true, false}) {
+    // and leaves the dialog open for another name. A name in a folder that is not there:
+    // the failure is shown, nothing is written.
+    void saveAsAsksBeforeReplacingAndSaysWhenItCannotCreate() {
+        const struct {
+            const char* Typed;
+            std::optional<Qt::Key> Answer;
+            bool Written;
+            const char* Error;
+        } cases[] = {
+            {"order.xls", Qt::Key_Y, true, ""},
+            {"order.xls", Qt::Key_N, false, ""},
+            {"missing/order", std::nullopt, false, "missing/order.xls"},
+        };
+        for (const auto& c : cases) {
             TSaveAsUnderTest t;
             t.Folder.Write("order.xls", "old bytes");
             QString question;
-            AnswerSaveDialog(Q(t.Folder.Path() + "order.xls"), [&] {
-                test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
-                    question = box.text();
-                    QTest::keyClick(&box, yes ? Qt::Key_Y : Qt::Key_N);
-                    QTRY_VERIFY(!box.isVisible());
-                });
+            AnswerFileDialog(Q(t.Folder.Path() + c.Typed), [&] {
+                if (c.Answer) {
+                    test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
+                        question = box.text();
+                        QTest::keyClick(&box, *c.Answer);
+                        QTRY_VERIFY(!box.isVisible());
+                    });
+                }
             });
             t.SaveAs();
-            QVERIFY2(question.contains(QStringLiteral("order.xls already exists")),
-                     qPrintable(question));
-            QCOMPARE(t.Folder.Read("order.xls"), yes ? t.Expected() : std::string("old bytes"));
-            QVERIFY(t.Prompts.Messages.empty());
+            QCOMPARE(question.contains(QStringLiteral("order.xls already exists")),
+                     c.Answer.has_value());
+            QCOMPARE(t.Folder.Read("order.xls"), c.Written ? t.Expected() : "old bytes");
+            QCOMPARE(t.Prompts.Texts("error"),
+                     *c.Error ? std::vector<std::string>{"Cannot create file " + t.Folder.Path() +
+                                                         c.Error}
+                              : std::vector<std::string>{});
+            QVERIFY(!t.Folder.Exists("missing"));
         }
     }
 
-    // A name in a folder that is not there: the failure is shown, nothing is written.
-    void saveAsThatCannotCreateTheFileSaysSo() {
-        TSaveAsUnderTest t;
-        AnswerSaveDialog(Q(t.Folder.Path() + "missing/order"));
-        t.SaveAs();
-        QCOMPARE(t.Prompts.Texts("error"),
-                 std::vector<std::string>{"Cannot create file " + t.Folder.Path() +
-                                          "missing/order.xls"});
-        QVERIFY(!t.Folder.Exists("missing"));
+    // The open dialog offers the list's types, a type without its patterns given them,
+    // and hands back the file chosen.
+    void openOffersEachTypeWithItsPatterns() {
+        test::TTempFolder folder;
+        folder.Write("parts.csv", "");
+        QStringList offered;
+        AnswerFileDialog(Q(folder.Path() + "parts.csv"), [&] {
+            offered = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())->nameFilters();
+        });
+        TQtFileDialogs dialogs;
+        std::string chosen;
+        QVERIFY(dialogs.OpenFileName("Add from List", QuoteListFilter, chosen));
+        QCOMPARE(chosen, folder.Path() + "parts.csv");
+        QCOMPARE(offered, (QStringList{"Lists (*.txt, *.csv)", "All files (*)"}));
     }
 
     // Real message boxes: title, icon, buttons, a carriage return as a line break, the
