@@ -1,5 +1,4 @@
 #include "app/About.h"
-#include "app/Splash.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/RecordingLauncher.h"
@@ -31,21 +30,6 @@ class SplashAboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Without its picture the splash is a plain frameless plate of its size; the picture
-    // itself is checked where it counts, on a real screen (SplashOnScreenTest).
-    void splashWithoutItsPictureIsAPlainPlate() {
-        test::TTempFolder folder;
-        TfrmSplash splash(folder.Path());
-        splash.show();
-        QCOMPARE(splash.size(), QSize(432, 288));
-        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(!splash.Image);
-        const QImage shot = splash.grab().toImage();
-        const QColor plate = splash.palette().color(QPalette::Button);
-        QCOMPARE(shot.pixelColor(0, 0), plate);
-        QCOMPARE(shot.pixelColor(431, 287), plate);
-    }
-
     // Each opening is a new box; the logo shows when the file is there; the link opens
     // the maker's site with the desktop's handler; OK closes.
     void aboutBoxShowsTheLogoWhenPresentAndOpensTheLink() {
