@@ -4,12 +4,8 @@
 // the save dialog's type list writes is the end-to-end suite's save_as_each_format.
 
 #include "app/QtServices.h"
-#include "catalogue/TxtTable.h"
 #include "orders/OrderExport.h"
-#include "orders/OrderWindow.h"
 #include "orders/QuoteReportWindow.h"
-#include "tests/support/RecordingLauncher.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/NextModal.h"
 #include "tests/ui/UiTest.h"
@@ -33,17 +29,10 @@ using namespace cvn;
 
 namespace {
 
-// Two lines with what each format writes its own way: "&", "<", the degree sign.
-TTxtTable SampleOrder() {
-    TTxtTable order;
-    order.Lines = {"2|$1,234.50|4 weeks|R187PA0125BSG|Straight Section, WR-187 & Co, 90\xB0",
-                   "10|N/A|Contact Brenmoor Rep.|ST090A|Step-Twist <90\xB0>"};
-    return order;
-}
-
-// Qt's own save dialog answered from the keyboard: the name typed over the one offered,
+// Qt's own file dialog answered from the keyboard: the name typed over the one offered,
 // then Enter. beforeEnter runs just before, to answer what Enter may ask.
-void AnswerFileDialog(const QString& name, const std::function<void()>& beforeEnter = {}) {
+void AnswerFileDialog(const QString& name,
+                      const std::function<void(QFileDialog&)>& beforeEnter = {}) {
     test::AnswerNextModal<QFileDialog>([=](QFileDialog& dialog) {
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -51,7 +40,7 @@ void AnswerFileDialog(const QString& name, const std::function<void()>& beforeEn
         QTest::keyClick(fileName, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(fileName, name);
         if (beforeEnter) {
-            beforeEnter();
+            beforeEnter(dialog);
         }
         QTest::keyClick(fileName, Qt::Key_Return);
     });
@@ -60,31 +49,6 @@ void AnswerFileDialog(const QString& name, const std::function<void()>& beforeEn
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-// The order window on an order, with the program's real save dialog and recorded
-// messages.
-struct TSaveAsUnderTest {
-    TSaveAsUnderTest() : Window(TServices{Prompts, Launcher, Dialogs, Clock}) {
-        Window.Prepare(Order);
-        Window.show();
-        QApplication::setActiveWindow(&Window);
-    }
-
-    void SaveAs() { QTest::mouseClick(Window.btnSave, Qt::LeftButton); }
-    // What the sheet, the type the dialog offers first, writes for the order.
-    std::string Expected() {
-        OrderFormats().front().Write(Order, Folder.Path() + "expected");
-        return Folder.Read("expected");
-    }
-
-    test::TTempFolder Folder;
-    test::TScriptedPrompts Prompts;
-    test::TRecordingLauncher Launcher;
-    TQtFileDialogs Dialogs;
-    TSystemClock Clock;
-    TTxtTable Order = SampleOrder();
-    TfrmOrder Window;
-};
 
 // The lines a recording desktop handler noted, one argument a line.
 QStringList Recorded(const std::string& file) {
@@ -108,59 +72,57 @@ private slots:
 
     void cleanupTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false); }
 
-    // Replacing a file is asked first: Yes writes the new bytes, No keeps the old ones
-    // and leaves the dialog open for another name. A name in a folder that is not there:
-    // the failure is shown, nothing is written.
-    void saveAsAsksBeforeReplacingAndSaysWhenItCannotCreate() {
+    // The dialogs offer each type with its patterns (a type given none gets them); the
+    // save dialog asks before replacing a file, No leaving it open for another name; the
+    // name chosen and the type (as the list counts it) are handed back.
+    void fileDialogsOfferTheTypesAskBeforeReplacingAndHandBackTheChoice() {
+        const QStringList orderTypes{"Excel Sheet (*.xls)", "Text File (*.txt)",
+                                     "XML File (*.xml)"};
         const struct {
+            const char* Name;
+            bool Open;
             const char* Typed;
-            std::optional<Qt::Key> Answer;
-            bool Written;
-            const char* Error;
+            int Type;
+            std::optional<Qt::Key> Replace;
+            bool Chosen;
+            QStringList Offered;
         } cases[] = {
-            {"order.xls", Qt::Key_Y, true, ""},
-            {"order.xls", Qt::Key_N, false, ""},
-            {"missing/order", std::nullopt, false, "missing/order.xls"},
+            // clang-format off
+            {"save over a file, Yes", false, "order.xls", 1, Qt::Key_Y, true, orderTypes},
+            {"save over a file, No", false, "order.xls", 1, Qt::Key_N, false, orderTypes},
+            {"save as the second type", false, "order", 2, std::nullopt, true, orderTypes},
+            {"open", true, "order.xls", 1, std::nullopt, true, {"Lists (*.txt, *.csv)", "All files (*)"}},
+            // clang-format on
         };
         for (const auto& c : cases) {
-            TSaveAsUnderTest t;
-            t.Folder.Write("order.xls", "old bytes");
+            test::TTempFolder folder;
+            folder.Write("order.xls", "old bytes");
+            QStringList offered;
             QString question;
-            AnswerFileDialog(Q(t.Folder.Path() + c.Typed), [&] {
-                if (c.Answer) {
+            AnswerFileDialog(Q(folder.Path() + c.Typed), [&](QFileDialog& dialog) {
+                offered = dialog.nameFilters();
+                dialog.selectNameFilter(offered.value(c.Type - 1));
+                if (c.Replace) {
                     test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
                         question = box.text();
-                        QTest::keyClick(&box, *c.Answer);
+                        QTest::keyClick(&box, *c.Replace);
                         QTRY_VERIFY(!box.isVisible());
                     });
                 }
             });
-            t.SaveAs();
+            TQtFileDialogs dialogs;
+            std::string chosen;
+            int entry = 1;
+            const bool ok = c.Open
+                                ? dialogs.OpenFileName("Add from List", QuoteListFilter, chosen)
+                                : dialogs.SaveFileName("Save As", SaveOrderFilter(), chosen, entry);
+            QVERIFY2(ok == c.Chosen, c.Name);
+            QCOMPARE(chosen, c.Chosen ? folder.Path() + c.Typed : std::string());
+            QCOMPARE(entry, c.Type);
+            QCOMPARE(offered, c.Offered);
             QCOMPARE(question.contains(QStringLiteral("order.xls already exists")),
-                     c.Answer.has_value());
-            QCOMPARE(t.Folder.Read("order.xls"), c.Written ? t.Expected() : "old bytes");
-            QCOMPARE(t.Prompts.Texts("error"),
-                     *c.Error ? std::vector<std::string>{"Cannot create file " + t.Folder.Path() +
-                                                         c.Error}
-                              : std::vector<std::string>{});
-            QVERIFY(!t.Folder.Exists("missing"));
+                     c.Replace.has_value());
         }
-    }
-
-    // The open dialog offers the list's types, a type without its patterns given them,
-    // and hands back the file chosen.
-    void openOffersEachTypeWithItsPatterns() {
-        test::TTempFolder folder;
-        folder.Write("parts.csv", "");
-        QStringList offered;
-        AnswerFileDialog(Q(folder.Path() + "parts.csv"), [&] {
-            offered = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())->nameFilters();
-        });
-        TQtFileDialogs dialogs;
-        std::string chosen;
-        QVERIFY(dialogs.OpenFileName("Add from List", QuoteListFilter, chosen));
-        QCOMPARE(chosen, folder.Path() + "parts.csv");
-        QCOMPARE(offered, (QStringList{"Lists (*.txt, *.csv)", "All files (*)"}));
     }
 
     // Real message boxes: title, icon, buttons, a carriage return as a line break, the

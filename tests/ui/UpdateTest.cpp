@@ -57,25 +57,6 @@ QString DateText(TDate date) {
         FormatShortDate(date, NumericDatePattern(SystemShortDatePattern())));
 }
 
-// A program folder with the update settings given, and the services a test answers.
-struct TUpdateUnderTest {
-    explicit TUpdateUnderTest(const std::string& settings = "") {
-        Folder.UseAsAppPath();
-        Folder.Write("update.ini", "[UPDATE]\r\n" + settings);
-        Folder.Write("corvane.exe", "old installer");
-    }
-
-    QString Read(const char* key) const { return Setting(Folder.Path(), key); }
-    std::string Installer() const { return Folder.Read("corvane.exe"); }
-    TServices Services() { return {Prompts, Launcher, Desktop.FileDialogs, Clock}; }
-
-    test::TTempFolder Folder;
-    test::TScriptedPrompts Prompts;
-    test::TRecordingLauncher Launcher;
-    TQtServices Desktop;
-    test::TFixedClock Clock{Today};
-};
-
 // Every file of the folder, to see that no temporary file is left behind.
 QStringList FilesIn(const std::string& folder) {
     return QDir(QStr(folder)).entryList(QDir::Files, QDir::Name);
@@ -261,15 +242,23 @@ private slots:
         };
         const test::TSigningKey vendor;
         for (const auto& c : cases) {
-            TUpdateUnderTest test(c.Stored);
+            test::TTempFolder folder;
+            folder.UseAsAppPath();
+            folder.Write("update.ini", std::string("[UPDATE]\r\n") + c.Stored);
+            folder.Write("corvane.exe", "old installer");
+            const auto read = [&](const char* key) { return Setting(folder.Path(), key); };
+            test::TScriptedPrompts prompts;
+            test::TRecordingLauncher launcher;
+            TQtServices desktop;
+            test::TFixedClock clock{Today};
             TLocalHttpServer server;
             server.Reply = c.Reply;
             server.Body = QByteArray(300000, 'i');
             server.Answers["/corvane.exe.sig"] = {
                 R::Ok, QByteArray::fromStdString(vendor.Sign(server.Body.toStdString())), {}};
-            WriteIniString(UpdateIniFile(test.Folder.Path()), "UPDATE", "url",
+            WriteIniString(UpdateIniFile(folder.Path()), "UPDATE", "url",
                            CoreStr(server.Url("/corvane.exe")));
-            TfrmUpdate window(test.Services(), test.Folder.Path());
+            TfrmUpdate window({prompts, launcher, desktop.FileDialogs, clock}, folder.Path());
             window.InstallerKey = vendor.Public();
             window.show();
             QString opened;
@@ -298,19 +287,18 @@ private slots:
             QVERIFY2(window.isHidden(), c.Name);
             QCOMPARE(window.result(), int(update ? QDialog::Accepted : QDialog::Rejected));
             QVERIFY2(!QApplication::overrideCursor(), c.Name);
-            QCOMPARE(test.Read("days"), QString::fromLatin1(c.Days));
-            QCOMPARE(test.Read("autoupdate"), QString::fromLatin1(c.AutoUpdate));
-            QCOMPARE(test.Read("date"), c.Next ? DateText(*c.Next) : QStringLiteral("-"));
+            QCOMPARE(read("days"), QString::fromLatin1(c.Days));
+            QCOMPARE(read("autoupdate"), QString::fromLatin1(c.AutoUpdate));
+            QCOMPARE(read("date"), c.Next ? DateText(*c.Next) : QStringLiteral("-"));
             const bool ok = update && c.Reply == R::Ok;
-            QCOMPARE(test.Prompts.Texts(ok ? "information" : "error"),
+            QCOMPARE(prompts.Texts(ok ? "information" : "error"),
                      update ? std::vector<std::string>{ok ? DownloadedText : DownloadFailedText}
                             : std::vector<std::string>{});
-            QCOMPARE(test.Prompts.Messages.size(), std::size_t{update ? 1U : 0U});
-            QCOMPARE(test.Installer(), ok ? server.Body.toStdString() : "old installer");
-            QCOMPARE(FilesIn(test.Folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
-            QCOMPARE(test.Launcher.Opened,
-                     ok ? std::vector<std::string>{test.Folder.Path() + "corvane.exe"}
-                        : std::vector<std::string>{});
+            QCOMPARE(prompts.Messages.size(), std::size_t{update ? 1U : 0U});
+            QCOMPARE(folder.Read("corvane.exe"), ok ? server.Body.toStdString() : "old installer");
+            QCOMPARE(FilesIn(folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
+            QCOMPARE(launcher.Opened, ok ? std::vector<std::string>{folder.Path() + "corvane.exe"}
+                                         : std::vector<std::string>{});
         }
     }
 
