@@ -125,30 +125,41 @@ private slots:
         }
     }
 
-    // Real message boxes: title, icon, buttons, a carriage return as a line break, the
-    // text never read as markup; answered by the keys a user presses.
-    void promptsAreMessageBoxesAnsweredByKeys() {
+    // Real message boxes (title, icon, a carriage return as a line break, the text never
+    // read as markup) and the two confirmations of a configuration, answered by the keys
+    // a user presses.
+    void promptsAreWindowsAnsweredByKeys() {
         const std::string text = "First line\rSecond line\r\nThird & <b>not bold</b>";
         const QString shownText =
             QStringLiteral("First line\nSecond line\nThird & <b>not bold</b>");
-        enum class TKind { Information, Error, YesNo };
+        enum class TKind { Information, Error, YesNo, Tapered, Swap };
+        const int yes = 1;
+        const int cont = static_cast<int>(TDialogResult::Continue);
+        const int swap = static_cast<int>(TDialogResult::Swap);
+        const int cancel = static_cast<int>(TDialogResult::Cancel);
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
         const struct {
             const char* Name;
             TKind Kind;
             Qt::Key Key;
-            QMessageBox::Icon Icon;
+            Qt::KeyboardModifiers Modifiers;
             const char* Title;
-            QMessageBox::StandardButtons Buttons;
-            bool Yes;
+            QMessageBox::Icon Icon;
+            int Result;
         } cases[] = {
             // clang-format off
-            {"information, Enter", TKind::Information, Qt::Key_Return, QMessageBox::Information, "Information", QMessageBox::Ok, false},
-            {"information, Escape", TKind::Information, Qt::Key_Escape, QMessageBox::Information, "Information", QMessageBox::Ok, false},
-            {"error, Enter", TKind::Error, Qt::Key_Return, QMessageBox::Critical, "Error", QMessageBox::Ok, false},
-            {"question, Y", TKind::YesNo, Qt::Key_Y, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, true},
-            {"question, N", TKind::YesNo, Qt::Key_N, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, false},
-            {"question, Enter", TKind::YesNo, Qt::Key_Return, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, true},
-            {"question, Escape", TKind::YesNo, Qt::Key_Escape, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, false},
+            {"information, Enter", TKind::Information, Qt::Key_Return, none, "Information", QMessageBox::Information, 0},
+            {"information, Escape", TKind::Information, Qt::Key_Escape, none, "Information", QMessageBox::Information, 0},
+            {"error, Enter", TKind::Error, Qt::Key_Return, none, "Error", QMessageBox::Critical, 0},
+            {"question, Y", TKind::YesNo, Qt::Key_Y, none, "Confirm", QMessageBox::Question, yes},
+            {"question, N", TKind::YesNo, Qt::Key_N, none, "Confirm", QMessageBox::Question, 0},
+            {"question, Enter", TKind::YesNo, Qt::Key_Return, none, "Confirm", QMessageBox::Question, yes},
+            {"question, Escape", TKind::YesNo, Qt::Key_Escape, none, "Confirm", QMessageBox::Question, 0},
+            {"tapered, Enter", TKind::Tapered, Qt::Key_Return, none, "Confirm Configuration", QMessageBox::NoIcon, cont},
+            {"tapered, Escape", TKind::Tapered, Qt::Key_Escape, none, "Confirm Configuration", QMessageBox::NoIcon, cancel},
+            {"swap, Enter", TKind::Swap, Qt::Key_Return, none, "Confirm Configuration", QMessageBox::NoIcon, cont},
+            {"swap, Alt+S", TKind::Swap, Qt::Key_S, Qt::AltModifier, "Confirm Configuration", QMessageBox::NoIcon, swap},
+            {"swap, Escape", TKind::Swap, Qt::Key_Escape, none, "Confirm Configuration", QMessageBox::NoIcon, cancel},
             // clang-format on
         };
         TQtPrompts prompts;
@@ -156,74 +167,47 @@ private slots:
             QWidget owner;
             owner.show();
             QApplication::setActiveWindow(&owner);
-            bool shown = false;
-            test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
-                shown = true;
-                QCOMPARE(box.windowTitle(), QString::fromLatin1(c.Title));
-                QCOMPARE(box.icon(), c.Icon);
-                QCOMPARE(box.standardButtons(), c.Buttons);
-                QCOMPARE(box.textFormat(), Qt::PlainText);
-                QCOMPARE(box.text(), shownText);
-                // Three lines on the screen, not one.
-                auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                QVERIFY(label);
-                QVERIFY(label->height() >= 3 * label->fontMetrics().lineSpacing());
-                QTest::keyClick(&box, c.Key);
-                QTRY_VERIFY(!box.isVisible());
-            });
-            bool yes = false;
-            if (c.Kind == TKind::YesNo) {
-                yes = prompts.YesNo(text);
-            } else {
-                c.Kind == TKind::Error ? prompts.Error(text) : prompts.Information(text);
-            }
-            QVERIFY2(shown, c.Name);
-            QVERIFY2(yes == c.Yes, c.Name);
-            QVERIFY2(!QApplication::activeModalWidget(), c.Name);
-        }
-    }
-
-    // The two confirmations of a configuration, answered from the keyboard.
-    void configurationConfirmationsAnswerByKeys() {
-        const struct {
-            const char* Name;
-            bool Swap;
-            Qt::Key Key;
-            Qt::KeyboardModifiers Modifiers;
-            TDialogResult Result;
-        } cases[] = {
-            // clang-format off
-            {"tapered, Enter", false, Qt::Key_Return, Qt::NoModifier, TDialogResult::Continue},
-            {"tapered, Escape", false, Qt::Key_Escape, Qt::NoModifier, TDialogResult::Cancel},
-            {"swap, Enter", true, Qt::Key_Return, Qt::NoModifier, TDialogResult::Continue},
-            {"swap, Alt+S", true, Qt::Key_S, Qt::AltModifier, TDialogResult::Swap},
-            {"swap, Escape", true, Qt::Key_Escape, Qt::NoModifier, TDialogResult::Cancel},
-            // clang-format on
-        };
-        TQtPrompts prompts;
-        for (const auto& c : cases) {
+            QString title;
             QString shown;
             test::AnswerNextModalWindow(
-                [](QWidget& window) {
-                    return qobject_cast<TfrmConfirmTapered*>(&window) ||
-                           qobject_cast<TfrmSwapConfirm*>(&window);
-                },
+                [](QWidget&) { return true; },
                 [&](QWidget& window) {
                     QVERIFY(QTest::qWaitForWindowActive(&window));
+                    title = window.windowTitle();
                     for (const QLabel* label : window.findChildren<QLabel*>()) {
                         shown += label->text() + QLatin1Char('|');
+                    }
+                    if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+                        QCOMPARE(box->icon(), c.Icon);
+                        QCOMPARE(box->textFormat(), Qt::PlainText);
+                        QCOMPARE(box->text(), shownText);
+                        // Three lines on the screen, not one.
+                        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                        QVERIFY(label);
+                        QVERIFY(label->height() >= 3 * label->fontMetrics().lineSpacing());
                     }
                     QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, c.Key,
                                     c.Modifiers);
                     QTRY_VERIFY(!window.isVisible());
                 });
-            const TDialogResult result =
-                c.Swap ? prompts.ConfirmSwap("Leg A: 10.0 in, flange A", "Leg B: 12.0 in, flange B")
-                       : prompts.ConfirmTapered("Flange A on the 187 end?");
+            int result = 0;
+            if (c.Kind == TKind::YesNo) {
+                result = prompts.YesNo(text) ? yes : 0;
+            } else if (c.Kind == TKind::Tapered) {
+                result = static_cast<int>(prompts.ConfirmTapered("Flange A on the 187 end?"));
+            } else if (c.Kind == TKind::Swap) {
+                result = static_cast<int>(
+                    prompts.ConfirmSwap("Leg A: 10.0 in, flange A", "Leg B: 12.0 in, flange B"));
+            } else {
+                c.Kind == TKind::Error ? prompts.Error(text) : prompts.Information(text);
+            }
+            QCOMPARE(title, QString::fromLatin1(c.Title));
             QVERIFY2(result == c.Result, c.Name);
-            QVERIFY2(shown.contains(c.Swap ? QStringLiteral("Leg B: 12.0 in, flange B")
-                                           : QStringLiteral("Flange A on the 187 end?")),
+            QVERIFY2(shown.contains(c.Kind == TKind::Tapered ? "Flange A on the 187 end?"
+                                    : c.Kind == TKind::Swap  ? "Leg B: 12.0 in, flange B"
+                                                             : shownText),
                      qPrintable(shown));
+            QVERIFY2(!QApplication::activeModalWidget(), c.Name);
         }
     }
 
