@@ -16,16 +16,8 @@
 
 using namespace cvn;
 
-namespace {
-
-QImage Picture(int w, int h, QColor colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-} // namespace
-
+// The about box; the splash is checked where it counts, on a real screen
+// (SplashOnScreenTest).
 class SplashAboutTest : public QObject {
     Q_OBJECT
 
@@ -37,8 +29,9 @@ private slots:
             test::TTempFolder folder;
             folder.UseAsAppPath();
             if (withLogo) {
-                QVERIFY(Picture(120, 30, Qt::darkBlue)
-                            .save(QString::fromStdString(folder.Path() + "Images/Brenmoor.BMP"),
+                QImage logo(120, 30, QImage::Format_RGB32);
+                logo.fill(Qt::darkBlue);
+                QVERIFY(logo.save(QString::fromStdString(folder.Path() + "Images/Brenmoor.BMP"),
                                   "BMP"));
             } else {
                 // A reseller's own address, shown and opened instead of the maker's.
