@@ -1,14 +1,12 @@
-// The desktop services the program really uses, run for real: Qt's own save dialog
-// answered with the keyboard, message boxes answered by key presses, and the launcher
-// handing its targets to a desktop handler that notes them. Which format each entry of
-// the save dialog's type list writes is the end-to-end suite's save_as_each_format.
+// The desktop services the program really uses, run for real: Qt's own file dialogs
+// answered with the keyboard, message boxes and confirmations answered by key presses,
+// and the launcher handing its targets to a desktop handler that notes them. Which format
+// each entry of the save dialog's type list writes is the end-to-end suite's
+// save_as_each_format; what a window shows when a file cannot be created, its own test's.
 
 #include "app/QtServices.h"
-#include "catalogue/TxtTable.h"
 #include "orders/OrderExport.h"
-#include "orders/OrderWindow.h"
-#include "tests/support/RecordingLauncher.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "orders/QuoteReportWindow.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/NextModal.h"
 #include "tests/ui/UiTest.h"
@@ -26,22 +24,16 @@
 #include <QTest>
 
 #include <functional>
+#include <optional>
 
 using namespace cvn;
 
 namespace {
 
-// Two lines with what each format writes its own way: "&", "<", the degree sign.
-TTxtTable SampleOrder() {
-    TTxtTable order;
-    order.Lines = {"2|$1,234.50|4 weeks|R187PA0125BSG|Straight Section, WR-187 & Co, 90\xB0",
-                   "10|N/A|Contact Brenmoor Rep.|ST090A|Step-Twist <90\xB0>"};
-    return order;
-}
-
-// Qt's own save dialog answered from the keyboard: the name typed over the one offered,
+// Qt's own file dialog answered from the keyboard: the name typed over the one offered,
 // then Enter. beforeEnter runs just before, to answer what Enter may ask.
-void AnswerSaveDialog(const QString& name, const std::function<void()>& beforeEnter = {}) {
+void AnswerFileDialog(const QString& name,
+                      const std::function<void(QFileDialog&)>& beforeEnter = {}) {
     test::AnswerNextModal<QFileDialog>([=](QFileDialog& dialog) {
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* fileName = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -49,7 +41,7 @@ void AnswerSaveDialog(const QString& name, const std::function<void()>& beforeEn
         QTest::keyClick(fileName, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(fileName, name);
         if (beforeEnter) {
-            beforeEnter();
+            beforeEnter(dialog);
         }
         QTest::keyClick(fileName, Qt::Key_Return);
     });
@@ -58,31 +50,6 @@ void AnswerSaveDialog(const QString& name, const std::function<void()>& beforeEn
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-// The order window on an order, with the program's real save dialog and recorded
-// messages.
-struct TSaveAsUnderTest {
-    TSaveAsUnderTest() : Window(TServices{Prompts, Launcher, Dialogs, Clock}) {
-        Window.Prepare(Order);
-        Window.show();
-        QApplication::setActiveWindow(&Window);
-    }
-
-    void SaveAs() { QTest::mouseClick(Window.btnSave, Qt::LeftButton); }
-    // What the sheet, the type the dialog offers first, writes for the order.
-    std::string Expected() {
-        OrderFormats().front().Write(Order, Folder.Path() + "expected");
-        return Folder.Read("expected");
-    }
-
-    test::TTempFolder Folder;
-    test::TScriptedPrompts Prompts;
-    test::TRecordingLauncher Launcher;
-    TQtFileDialogs Dialogs;
-    TSystemClock Clock;
-    TTxtTable Order = SampleOrder();
-    TfrmOrder Window;
-};
 
 // The lines a recording desktop handler noted, one argument a line.
 QStringList Recorded(const std::string& file) {
@@ -106,63 +73,94 @@ private slots:
 
     void cleanupTestCase() { QApplication::setAttribute(Qt::AA_DontUseNativeDialogs, false); }
 
-    // Replacing a file is asked first: Yes writes the new bytes, No keeps the old ones
-    // and leaves the dialog open for another name.
-    void saveAsOverAFileAsksFirst() {
-        for (const bool yes : {true, false}) {
-            TSaveAsUnderTest t;
-            t.Folder.Write("order.xls", "old bytes");
+    // The dialogs offer each type with its patterns (a type given none gets them); the
+    // save dialog asks before replacing a file, No leaving it open for another name; the
+    // name chosen and the type (as the list counts it) are handed back.
+    void fileDialogsOfferTheTypesAskBeforeReplacingAndHandBackTheChoice() {
+        const QStringList orderTypes{"Excel Sheet (*.xls)", "Text File (*.txt)",
+                                     "XML File (*.xml)"};
+        const struct {
+            const char* Name;
+            bool Open;
+            const char* Typed;
+            int Type;
+            std::optional<Qt::Key> Replace;
+            bool Chosen;
+            QStringList Offered;
+        } cases[] = {
+            // clang-format off
+            {"save over a file, Yes", false, "order.xls", 1, Qt::Key_Y, true, orderTypes},
+            {"save over a file, No", false, "order.xls", 1, Qt::Key_N, false, orderTypes},
+            {"save as the second type", false, "order", 2, std::nullopt, true, orderTypes},
+            {"open", true, "order.xls", 1, std::nullopt, true, {"Lists (*.txt, *.csv)", "All files (*)"}},
+            // clang-format on
+        };
+        for (const auto& c : cases) {
+            test::TTempFolder folder;
+            folder.Write("order.xls", "old bytes");
+            QStringList offered;
             QString question;
-            AnswerSaveDialog(Q(t.Folder.Path() + "order.xls"), [&] {
-                test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
-                    question = box.text();
-                    QTest::keyClick(&box, yes ? Qt::Key_Y : Qt::Key_N);
-                    QTRY_VERIFY(!box.isVisible());
-                });
+            AnswerFileDialog(Q(folder.Path() + c.Typed), [&](QFileDialog& dialog) {
+                offered = dialog.nameFilters();
+                dialog.selectNameFilter(offered.value(c.Type - 1));
+                if (c.Replace) {
+                    test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
+                        question = box.text();
+                        QTest::keyClick(&box, *c.Replace);
+                        QTRY_VERIFY(!box.isVisible());
+                    });
+                }
             });
-            t.SaveAs();
-            QVERIFY2(question.contains(QStringLiteral("order.xls already exists")),
-                     qPrintable(question));
-            QCOMPARE(t.Folder.Read("order.xls"), yes ? t.Expected() : std::string("old bytes"));
-            QVERIFY(t.Prompts.Messages.empty());
+            TQtFileDialogs dialogs;
+            std::string chosen;
+            int entry = 1;
+            const bool ok = c.Open
+                                ? dialogs.OpenFileName("Add from List", QuoteListFilter, chosen)
+                                : dialogs.SaveFileName("Save As", SaveOrderFilter(), chosen, entry);
+            QVERIFY2(ok == c.Chosen, c.Name);
+            QCOMPARE(chosen, c.Chosen ? folder.Path() + c.Typed : std::string());
+            QCOMPARE(entry, c.Type);
+            QCOMPARE(offered, c.Offered);
+            QCOMPARE(question.contains(QStringLiteral("order.xls already exists")),
+                     c.Replace.has_value());
         }
     }
 
-    // A name in a folder that is not there: the failure is shown, nothing is written.
-    void saveAsThatCannotCreateTheFileSaysSo() {
-        TSaveAsUnderTest t;
-        AnswerSaveDialog(Q(t.Folder.Path() + "missing/order"));
-        t.SaveAs();
-        QCOMPARE(t.Prompts.Texts("error"),
-                 std::vector<std::string>{"Cannot create file " + t.Folder.Path() +
-                                          "missing/order.xls"});
-        QVERIFY(!t.Folder.Exists("missing"));
-    }
-
-    // Real message boxes: title, icon, buttons, a carriage return as a line break, the
-    // text never read as markup; answered by the keys a user presses.
-    void promptsAreMessageBoxesAnsweredByKeys() {
+    // Real message boxes (title, icon, a carriage return as a line break, the text never
+    // read as markup) and the two confirmations of a configuration, answered by the keys
+    // a user presses.
+    void promptsAreWindowsAnsweredByKeys() {
         const std::string text = "First line\rSecond line\r\nThird & <b>not bold</b>";
         const QString shownText =
             QStringLiteral("First line\nSecond line\nThird & <b>not bold</b>");
-        enum class TKind { Information, Error, YesNo };
+        enum class TKind { Information, Error, YesNo, Tapered, Swap };
+        const int yes = 1;
+        const int cont = static_cast<int>(TDialogResult::Continue);
+        const int swap = static_cast<int>(TDialogResult::Swap);
+        const int cancel = static_cast<int>(TDialogResult::Cancel);
+        const Qt::KeyboardModifiers none = Qt::NoModifier;
         const struct {
             const char* Name;
             TKind Kind;
             Qt::Key Key;
-            QMessageBox::Icon Icon;
+            Qt::KeyboardModifiers Modifiers;
             const char* Title;
-            QMessageBox::StandardButtons Buttons;
-            bool Yes;
+            QMessageBox::Icon Icon;
+            int Result;
         } cases[] = {
             // clang-format off
-            {"information, Enter", TKind::Information, Qt::Key_Return, QMessageBox::Information, "Information", QMessageBox::Ok, false},
-            {"information, Escape", TKind::Information, Qt::Key_Escape, QMessageBox::Information, "Information", QMessageBox::Ok, false},
-            {"error, Enter", TKind::Error, Qt::Key_Return, QMessageBox::Critical, "Error", QMessageBox::Ok, false},
-            {"question, Y", TKind::YesNo, Qt::Key_Y, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, true},
-            {"question, N", TKind::YesNo, Qt::Key_N, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, false},
-            {"question, Enter", TKind::YesNo, Qt::Key_Return, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, true},
-            {"question, Escape", TKind::YesNo, Qt::Key_Escape, QMessageBox::Question, "Confirm", QMessageBox::Yes | QMessageBox::No, false},
+            {"information, Enter", TKind::Information, Qt::Key_Return, none, "Information", QMessageBox::Information, 0},
+            {"information, Escape", TKind::Information, Qt::Key_Escape, none, "Information", QMessageBox::Information, 0},
+            {"error, Enter", TKind::Error, Qt::Key_Return, none, "Error", QMessageBox::Critical, 0},
+            {"question, Y", TKind::YesNo, Qt::Key_Y, none, "Confirm", QMessageBox::Question, yes},
+            {"question, N", TKind::YesNo, Qt::Key_N, none, "Confirm", QMessageBox::Question, 0},
+            {"question, Enter", TKind::YesNo, Qt::Key_Return, none, "Confirm", QMessageBox::Question, yes},
+            {"question, Escape", TKind::YesNo, Qt::Key_Escape, none, "Confirm", QMessageBox::Question, 0},
+            {"tapered, Enter", TKind::Tapered, Qt::Key_Return, none, "Confirm Configuration", QMessageBox::NoIcon, cont},
+            {"tapered, Escape", TKind::Tapered, Qt::Key_Escape, none, "Confirm Configuration", QMessageBox::NoIcon, cancel},
+            {"swap, Enter", TKind::Swap, Qt::Key_Return, none, "Confirm Configuration", QMessageBox::NoIcon, cont},
+            {"swap, Alt+S", TKind::Swap, Qt::Key_S, Qt::AltModifier, "Confirm Configuration", QMessageBox::NoIcon, swap},
+            {"swap, Escape", TKind::Swap, Qt::Key_Escape, none, "Confirm Configuration", QMessageBox::NoIcon, cancel},
             // clang-format on
         };
         TQtPrompts prompts;
@@ -170,74 +168,47 @@ private slots:
             QWidget owner;
             owner.show();
             QApplication::setActiveWindow(&owner);
-            bool shown = false;
-            test::AnswerNextModal<QMessageBox>([&](QMessageBox& box) {
-                shown = true;
-                QCOMPARE(box.windowTitle(), QString::fromLatin1(c.Title));
-                QCOMPARE(box.icon(), c.Icon);
-                QCOMPARE(box.standardButtons(), c.Buttons);
-                QCOMPARE(box.textFormat(), Qt::PlainText);
-                QCOMPARE(box.text(), shownText);
-                // Three lines on the screen, not one.
-                auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                QVERIFY(label);
-                QVERIFY(label->height() >= 3 * label->fontMetrics().lineSpacing());
-                QTest::keyClick(&box, c.Key);
-                QTRY_VERIFY(!box.isVisible());
-            });
-            bool yes = false;
-            if (c.Kind == TKind::YesNo) {
-                yes = prompts.YesNo(text);
-            } else {
-                c.Kind == TKind::Error ? prompts.Error(text) : prompts.Information(text);
-            }
-            QVERIFY2(shown, c.Name);
-            QVERIFY2(yes == c.Yes, c.Name);
-            QVERIFY2(!QApplication::activeModalWidget(), c.Name);
-        }
-    }
-
-    // The two confirmations of a configuration, answered from the keyboard.
-    void configurationConfirmationsAnswerByKeys() {
-        const struct {
-            const char* Name;
-            bool Swap;
-            Qt::Key Key;
-            Qt::KeyboardModifiers Modifiers;
-            TDialogResult Result;
-        } cases[] = {
-            // clang-format off
-            {"tapered, Enter", false, Qt::Key_Return, Qt::NoModifier, TDialogResult::Continue},
-            {"tapered, Escape", false, Qt::Key_Escape, Qt::NoModifier, TDialogResult::Cancel},
-            {"swap, Enter", true, Qt::Key_Return, Qt::NoModifier, TDialogResult::Continue},
-            {"swap, Alt+S", true, Qt::Key_S, Qt::AltModifier, TDialogResult::Swap},
-            {"swap, Escape", true, Qt::Key_Escape, Qt::NoModifier, TDialogResult::Cancel},
-            // clang-format on
-        };
-        TQtPrompts prompts;
-        for (const auto& c : cases) {
+            QString title;
             QString shown;
             test::AnswerNextModalWindow(
-                [](QWidget& window) {
-                    return qobject_cast<TfrmConfirmTapered*>(&window) ||
-                           qobject_cast<TfrmSwapConfirm*>(&window);
-                },
+                [](QWidget&) { return true; },
                 [&](QWidget& window) {
                     QVERIFY(QTest::qWaitForWindowActive(&window));
+                    title = window.windowTitle();
                     for (const QLabel* label : window.findChildren<QLabel*>()) {
                         shown += label->text() + QLatin1Char('|');
+                    }
+                    if (auto* box = qobject_cast<QMessageBox*>(&window)) {
+                        QCOMPARE(box->icon(), c.Icon);
+                        QCOMPARE(box->textFormat(), Qt::PlainText);
+                        QCOMPARE(box->text(), shownText);
+                        // Three lines on the screen, not one.
+                        auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+                        QVERIFY(label);
+                        QVERIFY(label->height() >= 3 * label->fontMetrics().lineSpacing());
                     }
                     QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, c.Key,
                                     c.Modifiers);
                     QTRY_VERIFY(!window.isVisible());
                 });
-            const TDialogResult result =
-                c.Swap ? prompts.ConfirmSwap("Leg A: 10.0 in, flange A", "Leg B: 12.0 in, flange B")
-                       : prompts.ConfirmTapered("Flange A on the 187 end?");
+            int result = 0;
+            if (c.Kind == TKind::YesNo) {
+                result = prompts.YesNo(text) ? yes : 0;
+            } else if (c.Kind == TKind::Tapered) {
+                result = static_cast<int>(prompts.ConfirmTapered("Flange A on the 187 end?"));
+            } else if (c.Kind == TKind::Swap) {
+                result = static_cast<int>(
+                    prompts.ConfirmSwap("Leg A: 10.0 in, flange A", "Leg B: 12.0 in, flange B"));
+            } else {
+                c.Kind == TKind::Error ? prompts.Error(text) : prompts.Information(text);
+            }
+            QCOMPARE(title, QString::fromLatin1(c.Title));
             QVERIFY2(result == c.Result, c.Name);
-            QVERIFY2(shown.contains(c.Swap ? QStringLiteral("Leg B: 12.0 in, flange B")
-                                           : QStringLiteral("Flange A on the 187 end?")),
+            QVERIFY2(shown.contains(c.Kind == TKind::Tapered ? "Flange A on the 187 end?"
+                                    : c.Kind == TKind::Swap  ? "Leg B: 12.0 in, flange B"
+                                                             : shownText),
                      qPrintable(shown));
+            QVERIFY2(!QApplication::activeModalWidget(), c.Name);
         }
     }
 

@@ -1,5 +1,4 @@
 #include "app/About.h"
-#include "app/Splash.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/RecordingLauncher.h"
@@ -17,35 +16,12 @@
 
 using namespace cvn;
 
-namespace {
-
-QImage Picture(int w, int h, QColor colour) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-} // namespace
-
+// The about box; the splash is checked where it counts, on a real screen
+// (SplashOnScreenTest).
 class SplashAboutTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Without its picture the splash is a plain frameless plate of its size; the picture
-    // itself is checked where it counts, on a real screen (SplashOnScreenTest).
-    void splashWithoutItsPictureIsAPlainPlate() {
-        test::TTempFolder folder;
-        TfrmSplash splash(folder.Path());
-        splash.show();
-        QCOMPARE(splash.size(), QSize(432, 288));
-        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(!splash.Image);
-        const QImage shot = splash.grab().toImage();
-        const QColor plate = splash.palette().color(QPalette::Button);
-        QCOMPARE(shot.pixelColor(0, 0), plate);
-        QCOMPARE(shot.pixelColor(431, 287), plate);
-    }
-
     // Each opening is a new box; the logo shows when the file is there; the link opens
     // the maker's site with the desktop's handler; OK closes.
     void aboutBoxShowsTheLogoWhenPresentAndOpensTheLink() {
@@ -53,8 +29,9 @@ private slots:
             test::TTempFolder folder;
             folder.UseAsAppPath();
             if (withLogo) {
-                QVERIFY(Picture(120, 30, Qt::darkBlue)
-                            .save(QString::fromStdString(folder.Path() + "Images/Brenmoor.BMP"),
+                QImage logo(120, 30, QImage::Format_RGB32);
+                logo.fill(Qt::darkBlue);
+                QVERIFY(logo.save(QString::fromStdString(folder.Path() + "Images/Brenmoor.BMP"),
                                   "BMP"));
             } else {
                 // A reseller's own address, shown and opened instead of the maker's.

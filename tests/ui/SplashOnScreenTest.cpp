@@ -35,51 +35,56 @@ class SplashOnScreenTest : public QObject {
 private slots:
     // From the first window's creation to the last, the picture (found whatever the case
     // of its name), at its own size from the top-left, and the plate around it are on the
-    // screen, not a window never drawn.
+    // screen, not a window never drawn; without its picture, a plain frameless plate.
     void splashIsOnTheScreenWhileTheCatalogueLoads() {
         if (QGuiApplication::platformName() != QLatin1String("xcb")) {
             QSKIP("needs an X display; ctest runs this class under Xvfb");
         }
-        test::TTempFolder folder;
-        folder.CopySample("Data");
-        // Smaller than the plate, so stretching or centring would show. Qt cannot write
-        // GIF; the PNG under the GIF's name is read by its content.
-        QImage picture(300, 200, QImage::Format_RGB32);
-        picture.fill(Qt::red);
-        QVERIFY(
-            picture.save(QString::fromStdString(folder.Path() + "Images/SplashImage.GIF"), "PNG"));
-        test::TScriptedPrompts prompts;
-        TQtServices desktop;
-        TProgramOptions options;
-        options.ShowSplash = true;
-        options.ProgramFolder = folder.Path();
-        TProgram program({prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock}, options);
+        for (const bool withPicture : {true, false}) {
+            test::TTempFolder folder;
+            folder.CopySample("Data");
+            // Smaller than the plate, so stretching or centring would show. Qt cannot
+            // write GIF; the PNG under the GIF's name is read by its content.
+            QImage picture(300, 200, QImage::Format_RGB32);
+            picture.fill(Qt::red);
+            QVERIFY(!withPicture ||
+                    picture.save(QString::fromStdString(folder.Path() + "Images/SplashImage.GIF"),
+                                 "PNG"));
+            test::TScriptedPrompts prompts;
+            TQtServices desktop;
+            TProgramOptions options;
+            options.ShowSplash = true;
+            options.ProgramFolder = folder.Path();
+            TProgram program({prompts, desktop.Launcher, desktop.FileDialogs, desktop.Clock},
+                             options);
+            QWidget* splash = nullptr;
+            QColor plate;
+            std::vector<QImage> shots;
+            program.OnWindowCreated = [&](QWidget* window) {
+                if (!splash) {
+                    splash = window;
+                    plate = splash->palette().color(QPalette::Button);
+                    return;
+                }
+                QVERIFY(splash->isVisible());
+                QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
+                shots.push_back(ScreenUnder(splash->geometry()));
+            };
+            program.CreateWindows();
 
-        QWidget* splash = nullptr;
-        QColor plate;
-        std::vector<QImage> shots;
-        program.OnWindowCreated = [&](QWidget* window) {
-            if (!splash) {
-                splash = window;
-                plate = splash->palette().color(QPalette::Button);
-                return;
+            QCOMPARE(shots.size(), std::size_t{6});
+            const QColor inside = withPicture ? QColor(Qt::red) : plate;
+            for (const QImage& shot : shots) {
+                QCOMPARE(shot.size(), QSize(432, 288));
+                for (const QPoint p : {QPoint(0, 0), QPoint(150, 100), QPoint(299, 199)}) {
+                    QCOMPARE(shot.pixelColor(p), inside);
+                }
+                for (const QPoint p : {QPoint(300, 200), QPoint(431, 0), QPoint(431, 287)}) {
+                    QCOMPARE(shot.pixelColor(p), plate);
+                }
             }
-            QVERIFY(splash->isVisible());
-            shots.push_back(ScreenUnder(splash->geometry()));
-        };
-        program.CreateWindows();
-
-        QCOMPARE(shots.size(), std::size_t{6});
-        for (const QImage& shot : shots) {
-            QCOMPARE(shot.size(), QSize(432, 288));
-            for (const QPoint p : {QPoint(0, 0), QPoint(150, 100), QPoint(299, 199)}) {
-                QCOMPARE(shot.pixelColor(p), QColor(Qt::red));
-            }
-            for (const QPoint p : {QPoint(300, 200), QPoint(431, 0), QPoint(431, 287)}) {
-                QCOMPARE(shot.pixelColor(p), plate);
-            }
+            QVERIFY(prompts.Messages.empty());
         }
-        QVERIFY(prompts.Messages.empty());
     }
 };
 

@@ -57,25 +57,6 @@ QString DateText(TDate date) {
         FormatShortDate(date, NumericDatePattern(SystemShortDatePattern())));
 }
 
-// A program folder with the update settings given, and the services a test answers.
-struct TUpdateUnderTest {
-    explicit TUpdateUnderTest(const std::string& settings = "") {
-        Folder.UseAsAppPath();
-        Folder.Write("update.ini", "[UPDATE]\r\n" + settings);
-        Folder.Write("corvane.exe", "old installer");
-    }
-
-    QString Read(const char* key) const { return Setting(Folder.Path(), key); }
-    std::string Installer() const { return Folder.Read("corvane.exe"); }
-    TServices Services() { return {Prompts, Launcher, Desktop.FileDialogs, Clock}; }
-
-    test::TTempFolder Folder;
-    test::TScriptedPrompts Prompts;
-    test::TRecordingLauncher Launcher;
-    TQtServices Desktop;
-    test::TFixedClock Clock{Today};
-};
-
 // Every file of the folder, to see that no temporary file is left behind.
 QStringList FilesIn(const std::string& folder) {
     return QDir(QStr(folder)).entryList(QDir::Files, QDir::Name);
@@ -86,7 +67,8 @@ bool Hourglass() {
            QApplication::overrideCursor()->shape() == Qt::WaitCursor;
 }
 
-enum class TClose { Button, Escape, CloseBox };
+// Update stands for the update window's own button.
+enum class TClose { Button, Escape, CloseBox, Update };
 
 // Closes a dialog as the user may: with its button, Escape or the close box.
 void CloseBy(TClose way, QDialog& dialog, QPushButton* button) {
@@ -114,37 +96,41 @@ private slots:
     // A file replaces its target only when it came whole, within its limit and the
     // deadline, from an address the download rules allow, by redirects they allow (the
     // host as the network library reads it); a refused address is never asked. No
-    // temporary file is left behind; the hourglass shows meanwhile. A target that cannot
-    // be written fails before the server is asked.
+    // temporary file is left behind; the hourglass shows meanwhile, under the progress
+    // window that blocks the program and whose Cancel, Escape and close box end it within
+    // a second. A target that cannot be written fails before the server is asked.
     void downloadReplacesTheTargetOnlyWhenWholeAllowedAndWithinLimits() {
-        enum class TAt { Server, Refused, Elsewhere, UserInfo, Unwritable };
+        enum class TAt { Server, Refused, UserInfo, Unwritable };
         constexpr qint64 MiB = 1024 * 1024;
         const struct {
             const char* Name;
             R Reply;
-            const char* Location;
+            bool Mirror;
             TAt At;
             qint64 MaxBytes;
             TDownloadTimes Times;
+            std::optional<TClose> Stop;
             bool Ok;
             qsizetype Requests;
         } cases[] = {
             // clang-format off
-            {"success", R::Ok, "", TAt::Server, MiB, {}, true, 1},
-            {"exactly the limit", R::Ok, "", TAt::Server, 200003, {}, true, 1},
-            {"404", R::NotFound, "", TAt::Server, MiB, {}, false, 1},
-            {"cut short", R::Truncated, "", TAt::Server, MiB, {}, false, 1},
-            {"refused", R::Ok, "", TAt::Refused, MiB, {}, false, 0},
-            {"larger than the limit", R::Ok, "", TAt::Server, 200002, {}, false, 1},
+            {"success", R::Ok, false, TAt::Server, MiB, {}, {}, true, 1},
+            {"exactly the limit", R::Ok, false, TAt::Server, 200003, {}, {}, true, 1},
+            {"404", R::NotFound, false, TAt::Server, MiB, {}, {}, false, 1},
+            {"cut short", R::Truncated, false, TAt::Server, MiB, {}, {}, false, 1},
+            {"refused", R::Ok, false, TAt::Refused, MiB, {}, {}, false, 0},
+            {"larger than the limit", R::Ok, false, TAt::Server, 200002, {}, {}, false, 1},
             // Each deadline comes after the time every row must end in.
-            {"endless body", R::Endless, "", TAt::Server, 4 * MiB, {60000, 4000}, false, 1},
-            {"stalled", R::Silent, "", TAt::Server, MiB, {300, 60000}, false, 1},
-            {"trickle past the deadline", R::Trickle, "", TAt::Server, MiB, {60000, 1000}, false, 1},
-            {"redirect on this machine", R::Redirect, "mirror", TAt::Server, MiB, {}, true, 2},
-            {"redirect to http elsewhere", R::Redirect, "elsewhere", TAt::Server, MiB, {}, false, 1},
-            {"http elsewhere", R::Ok, "", TAt::Elsewhere, MiB, {}, false, 0},
-            {"this machine as a user name", R::Ok, "", TAt::UserInfo, MiB, {}, false, 0},
-            {"a folder that cannot be written", R::Ok, "", TAt::Unwritable, MiB, {}, false, 0},
+            {"endless body", R::Endless, false, TAt::Server, 4 * MiB, {60000, 4000}, {}, false, 1},
+            {"stalled", R::Silent, false, TAt::Server, MiB, {300, 60000}, {}, false, 1},
+            {"trickle past the deadline", R::Trickle, false, TAt::Server, MiB, {60000, 1000}, {}, false, 1},
+            {"trickle, Cancel", R::Trickle, false, TAt::Server, MiB, {}, TClose::Button, false, 1},
+            {"trickle, Escape", R::Trickle, false, TAt::Server, MiB, {}, TClose::Escape, false, 1},
+            {"trickle, close box", R::Trickle, false, TAt::Server, MiB, {}, TClose::CloseBox, false, 1},
+            {"redirect on this machine", R::Redirect, true, TAt::Server, MiB, {}, {}, true, 2},
+            {"redirect to http elsewhere", R::Redirect, false, TAt::Server, MiB, {}, {}, false, 1},
+            {"this machine as a user name", R::Ok, false, TAt::UserInfo, MiB, {}, {}, false, 0},
+            {"a folder that cannot be written", R::Ok, false, TAt::Unwritable, MiB, {}, {}, false, 0},
             // clang-format on
         };
         for (const auto& c : cases) {
@@ -160,16 +146,14 @@ private slots:
                 server.Body = QByteArray(60, 't');
                 server.TrickleMilliseconds = 100;
             }
-            const QString location = QString::fromLatin1(c.Location);
-            server.Location = (location == "mirror" ? server.Url("/mirror/corvane.exe")
-                                                    : elsewhere.Url("/corvane.exe"))
-                                  .toLatin1();
+            server.Location =
+                (c.Mirror ? server.Url("/mirror/corvane.exe") : elsewhere.Url("/corvane.exe"))
+                    .toLatin1();
             server.Answers["/mirror/corvane.exe"] = {R::Ok, server.Body, {}};
             bool hourglass = false;
             server.OnRequest = [&] { hourglass = Hourglass(); };
             const QString url =
-                c.At == TAt::Refused     ? TLocalHttpServer::RefusedUrl()
-                : c.At == TAt::Elsewhere ? elsewhere.Url("/corvane.exe")
+                c.At == TAt::Refused ? TLocalHttpServer::RefusedUrl()
                 : c.At == TAt::UserInfo
                     ? elsewhere.Url("/corvane.exe").replace("http://", "http://127.0.0.1@")
                     : server.Url("/setup/corvane.exe");
@@ -182,13 +166,26 @@ private slots:
             fs::permissions(folder.Path(), unwritable
                                                ? fs::perms::owner_read | fs::perms::owner_exec
                                                : fs::perms::owner_all);
-            TQtDownloader downloader(c.Times);
             QElapsedTimer clock;
             clock.start();
+            qint64 pressedAt = -1;
+            bool blocking = false;
+            if (c.Stop) {
+                test::AnswerNextModal<TfrmDownload>([&](TfrmDownload& progress) {
+                    // Pressed whatever happens, so that a failure cannot hang the test.
+                    QTest::qWait(300);
+                    blocking = QApplication::activeModalWidget() == &progress &&
+                               progress.windowModality() == Qt::ApplicationModal && Hourglass();
+                    pressedAt = clock.elapsed();
+                    CloseBy(*c.Stop, progress, progress.btnCancel);
+                });
+            }
+            TQtDownloader downloader(c.Times);
             const bool ok = downloader.Download({{CoreStr(url), target, c.MaxBytes}});
             fs::permissions(folder.Path(), fs::perms::owner_all);
             QVERIFY2(ok == c.Ok, c.Name);
             QVERIFY2(clock.elapsed() < 3000, c.Name);
+            QVERIFY2(!c.Stop || (blocking && clock.elapsed() - pressedAt < 1000), c.Name);
             QCOMPARE(folder.Read("corvane.exe"),
                      c.Ok ? server.Body.toStdString() : std::string("old installer"));
             QCOMPARE(FilesIn(folder.Path()), QStringList{"corvane.exe"});
@@ -202,86 +199,13 @@ private slots:
         }
     }
 
-    // Update: the installer and its signature fetched by the program's downloader (which
-    // signatures count: SignedDownloadTest), the message, the launch, and the next
-    // reminder dated by "days" whether it worked or not; the window closes with OK.
-    // While the download runs its progress window blocks the program under the
-    // hourglass; its Cancel (a real click), Escape and close box end it within a second.
-    void updateDownloadsLaunchesOrFailsAndSchedulesTheNextReminder() {
-        const struct {
-            const char* Name;
-            R Reply;
-            std::optional<TClose> Stop;
-        } cases[] = {
-            {"signed", R::Ok, std::nullopt},
-            {"404", R::NotFound, std::nullopt},
-            {"trickle, Cancel", R::Trickle, TClose::Button},
-            {"trickle, close box", R::Trickle, TClose::CloseBox},
-            {"endless, Escape", R::Endless, TClose::Escape},
-        };
-        const test::TSigningKey vendor;
-        for (const auto& c : cases) {
-            const bool ok = c.Reply == R::Ok;
-            TUpdateUnderTest test("days=45\r\n");
-            TLocalHttpServer server;
-            server.Reply = c.Reply;
-            // Unstopped, a trickle ends after twenty seconds rather than never.
-            server.Body = QByteArray(ok ? 300000 : 8, 'i');
-            server.TrickleMilliseconds = 2500;
-            server.Answers["/corvane.exe.sig"] = {
-                R::Ok, QByteArray::fromStdString(vendor.Sign(server.Body.toStdString())), {}};
-            WriteIniString(UpdateIniFile(test.Folder.Path()), "UPDATE", "url",
-                           CoreStr(server.Url("/corvane.exe")));
-            TfrmUpdate window(test.Services(), test.Folder.Path());
-            window.InstallerKey = vendor.Public();
-            window.show();
-
-            QElapsedTimer clock;
-            clock.start();
-            qint64 pressedAt = -1;
-            bool blockingUnderHourglass = false;
-            if (c.Stop) {
-                test::AnswerNextModal<TfrmDownload>([&](TfrmDownload& progress) {
-                    // Until the installer itself is on its way, after its signature;
-                    // pressed whatever happens, so that a failure cannot hang the test.
-                    for (int wait = 0; wait < 300 && server.Requests.size() < 2; ++wait) {
-                        QTest::qWait(10);
-                    }
-                    QTest::qWait(300);
-                    blockingUnderHourglass = QApplication::activeModalWidget() == &progress &&
-                                             progress.windowModality() == Qt::ApplicationModal &&
-                                             Hourglass();
-                    pressedAt = clock.elapsed();
-                    CloseBy(*c.Stop, progress, progress.btnCancel);
-                });
-            }
-            QTest::mouseClick(window.btnUpdate, Qt::LeftButton);
-            if (c.Stop) {
-                const qint64 took = clock.elapsed() - pressedAt;
-                qInfo("%s: ended %lld ms after it was pressed", c.Name, took);
-                QVERIFY2(pressedAt >= 0 && took < 1000, c.Name);
-                QVERIFY2(blockingUnderHourglass, c.Name);
-            }
-            QVERIFY2(window.isHidden() && window.result() == QDialog::Accepted, c.Name);
-            QVERIFY2(!QApplication::overrideCursor(), c.Name);
-            QCOMPARE(test.Prompts.Texts(ok ? "information" : "error"),
-                     std::vector<std::string>{ok ? DownloadedText : DownloadFailedText});
-            QCOMPARE(test.Prompts.Messages.size(), std::size_t{1});
-            QCOMPARE(test.Installer(), ok ? server.Body.toStdString() : "old installer");
-            QCOMPARE(FilesIn(test.Folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
-            QCOMPARE(test.Launcher.Opened,
-                     ok ? std::vector<std::string>{test.Folder.Path() + "corvane.exe"}
-                        : std::vector<std::string>{});
-            QCOMPARE(test.Read("date"), DateText(2027y / January / 20));
-        }
-    }
-
-    // Options, from the update window: the dialog shows what is stored, greys the days
-    // the moment the box is ticked and keeps what the field shows, and writes both
-    // however it closes. The update window's Cancel and Escape then date the next
-    // reminder by them; its close box leaves the reminder due. (Two clicks on the up
-    // arrow: the end-to-end update_options_by_arrows.)
-    void optionsShowWhatIsStoredAndWriteWhatTheyShowHoweverTheyClose() {
+    // The update window as the user leaves it. Update fetches the installer and its
+    // signature (which signatures count: SignedDownloadTest), shows the message, launches
+    // and closes with OK; Cancel and Escape close too; each dates the next reminder by
+    // "days", the close box leaves it due. Its Options dialog shows what is stored, greys
+    // the days the moment the box is ticked and writes what it shows however it closes.
+    // (Two clicks on the up arrow: the end-to-end update_options_by_arrows.)
+    void theUpdateWindowDoesWhatItsButtonsSayAndWritesWhatItsOptionsShow() {
         using TChange = std::function<void(TfrmOptions&)>;
         const auto type = [](const char* days) {
             return [days](TfrmOptions& d) {
@@ -297,50 +221,84 @@ private slots:
         const struct {
             const char* Name;
             const char* Stored;
+            std::optional<TClose> Options;
             std::vector<TChange> Changes;
-            TClose Close;
             const char* Opened;
             const char* Shown;
             const char* Days;
             const char* AutoUpdate;
             TClose Leave;
+            R Reply;
             std::optional<TDate> Next;
         } cases[] = {
             // clang-format off
-            {"5 typed, close box; Cancel", "days=45\r\n", {type("5")}, TClose::CloseBox, "45", "5", "10", "0", TClose::Button, 2026y / December / 16},
-            {"ticked, OK; close box", "days=10\r\n", {tick}, TClose::Button, "10", "10 ticked greyed", "10", "1", TClose::CloseBox, std::nullopt},
-            {"unticked, 60 typed, Escape; Escape", "autoupdate=1\r\n", {tick, type("60")}, TClose::Escape, "30 ticked greyed", "60", "60", "0", TClose::Escape, 2027y / February / 4},
-            {"45 typed, Up, ticked, OK; Cancel", "", {type("45"), up, tick}, TClose::Button, "30", "46 ticked greyed", "46", "1", TClose::Button, 2027y / January / 21},
+            {"Update, signed", "days=45\r\n", {}, {}, "", "", "45", "-", TClose::Update, R::Ok, 2027y / January / 20},
+            {"Update, 404", "days=45\r\n", {}, {}, "", "", "45", "-", TClose::Update, R::NotFound, 2027y / January / 20},
+            {"5 typed, close box; Cancel", "days=45\r\n", TClose::CloseBox, {type("5")}, "45", "5", "10", "0", TClose::Button, R::Ok, 2026y / December / 16},
+            {"ticked, OK; close box", "days=10\r\n", TClose::Button, {tick}, "10", "10 ticked greyed", "10", "1", TClose::CloseBox, R::Ok, std::nullopt},
+            {"unticked, 60 typed, Escape; Escape", "autoupdate=1\r\n", TClose::Escape, {tick, type("60")}, "30 ticked greyed", "60", "60", "0", TClose::Escape, R::Ok, 2027y / February / 4},
+            {"45 typed, Up, ticked, OK; Cancel", "", TClose::Button, {type("45"), up, tick}, "30", "46 ticked greyed", "46", "1", TClose::Button, R::Ok, 2027y / January / 21},
             // clang-format on
         };
+        const test::TSigningKey vendor;
         for (const auto& c : cases) {
-            TUpdateUnderTest test(c.Stored);
-            TfrmUpdate window(test.Services(), test.Folder.Path());
+            test::TTempFolder folder;
+            folder.UseAsAppPath();
+            folder.Write("update.ini", std::string("[UPDATE]\r\n") + c.Stored);
+            folder.Write("corvane.exe", "old installer");
+            const auto read = [&](const char* key) { return Setting(folder.Path(), key); };
+            test::TScriptedPrompts prompts;
+            test::TRecordingLauncher launcher;
+            TQtServices desktop;
+            test::TFixedClock clock{Today};
+            TLocalHttpServer server;
+            server.Reply = c.Reply;
+            server.Body = QByteArray(300000, 'i');
+            server.Answers["/corvane.exe.sig"] = {
+                R::Ok, QByteArray::fromStdString(vendor.Sign(server.Body.toStdString())), {}};
+            WriteIniString(UpdateIniFile(folder.Path()), "UPDATE", "url",
+                           CoreStr(server.Url("/corvane.exe")));
+            TfrmUpdate window({prompts, launcher, desktop.FileDialogs, clock}, folder.Path());
+            window.InstallerKey = vendor.Public();
             window.show();
             QString opened;
             QString shown;
-            test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
-                opened = OptionsShown(dialog);
-                // No QVERIFY here: the dialog must close whatever happens.
-                if (QTest::qWaitForWindowActive(&dialog)) {
-                    for (const TChange& change : c.Changes) {
-                        change(dialog);
+            if (c.Options) {
+                test::AnswerNextModal<TfrmOptions>([&](TfrmOptions& dialog) {
+                    opened = OptionsShown(dialog);
+                    // No QVERIFY here: the dialog must close whatever happens.
+                    if (QTest::qWaitForWindowActive(&dialog)) {
+                        for (const TChange& change : c.Changes) {
+                            change(dialog);
+                        }
                     }
-                }
-                shown = OptionsShown(dialog);
-                CloseBy(c.Close, dialog, dialog.btnOK);
-            });
-            QTest::mouseClick(window.btnOptions, Qt::LeftButton);
-            QVERIFY2(window.isVisible(), c.Name);
+                    shown = OptionsShown(dialog);
+                    CloseBy(*c.Options, dialog, dialog.btnOK);
+                });
+                QTest::mouseClick(window.btnOptions, Qt::LeftButton);
+                QVERIFY2(window.isVisible(), c.Name);
+                QApplication::setActiveWindow(&window);
+            }
             QCOMPARE(opened, QString::fromLatin1(c.Opened));
             QCOMPARE(shown, QString::fromLatin1(c.Shown));
-            QCOMPARE(test.Read("days"), QString::fromLatin1(c.Days));
-            QCOMPARE(test.Read("autoupdate"), QString::fromLatin1(c.AutoUpdate));
-            QApplication::setActiveWindow(&window);
-            CloseBy(c.Leave, window, window.btnCancel);
-            QVERIFY2(window.isHidden() && window.result() == QDialog::Rejected, c.Name);
-            QCOMPARE(test.Read("date"), c.Next ? DateText(*c.Next) : QStringLiteral("-"));
-            QVERIFY2(test.Prompts.Messages.empty(), c.Name);
+            const bool update = c.Leave == TClose::Update;
+            CloseBy(update ? TClose::Button : c.Leave, window,
+                    update ? window.btnUpdate : window.btnCancel);
+            QVERIFY2(window.isHidden(), c.Name);
+            QCOMPARE(window.result(), int(update ? QDialog::Accepted : QDialog::Rejected));
+            QVERIFY2(!QApplication::overrideCursor(), c.Name);
+            QCOMPARE(read("days"), QString::fromLatin1(c.Days));
+            QCOMPARE(read("autoupdate"), QString::fromLatin1(c.AutoUpdate));
+            QCOMPARE(read("date"), c.Next ? DateText(*c.Next) : QStringLiteral("-"));
+            const bool ok = update && c.Reply == R::Ok;
+            QCOMPARE(prompts.Texts(ok ? "information" : "error"),
+                     update ? std::vector<std::string>{ok ? DownloadedText : DownloadFailedText}
+                            : std::vector<std::string>{});
+            QCOMPARE(prompts.Messages.size(), std::size_t{update ? 1U : 0U});
+            QCOMPARE(folder.Read("corvane.exe"), ok ? server.Body.toStdString() : "old installer");
+            QCOMPARE(FilesIn(folder.Path()), (QStringList{"corvane.exe", "update.ini"}));
+            QCOMPARE(launcher.Opened, ok ? std::vector<std::string>{folder.Path() + "corvane.exe"}
+                                         : std::vector<std::string>{});
         }
     }
 

@@ -109,54 +109,48 @@ TEST(SignedInstaller, IsLaunchedOnlyWhenItsSignatureVerifies) {
     }
 }
 
-TEST(DownloadAddress, OnlyHttpsOrHttpToThisMachineIsFetched) {
-    const struct {
-        const char* Scheme;
-        const char* Host;
-        bool Allowed;
-    } cases[] = {
-        // clang-format off
-        {"https", "www.brenmoor.com", true},
-        {"HTTPS", "www.brenmoor.com", true},
-        {"http", "127.0.0.1", true},
-        {"http", "::1", true},
-        {"http", "localhost", true},
-        {"http", "LocalHost", true},
-        {"http", "www.brenmoor.com", false},
-        {"http", "127.0.0.2", false},
-        {"http", "127.0.0.1.example.com", false},
-        {"file", "", false},
-        {"file", "localhost", false},
-        {"ftp", "www.brenmoor.com", false},
-        {"https", "", false},
-        {"", "www.brenmoor.com", false},
-        {"data", "", false},
-        // clang-format on
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(AllowedDownloadAddress({c.Scheme, c.Host}), c.Allowed)
-            << c.Scheme << "://" << c.Host;
-    }
-}
-
-TEST(DownloadAddress, ARedirectNeverLeavesHttpsOrThisMachine) {
+// The first address is fetched over https, or http to this machine alone; a redirect
+// (From given) never leaves https or this machine.
+TEST(DownloadAddress, OnlyHttpsOrHttpToThisMachineIsFetchedOrRedirectedTo) {
+    const TAddress first{};
+    const TAddress https{"https", "www.brenmoor.com"};
+    const TAddress local{"http", "127.0.0.1"};
     const struct {
         TAddress From;
         TAddress To;
         bool Allowed;
     } cases[] = {
-        {{"https", "www.brenmoor.com"}, {"https", "cdn.example.com"}, true},
-        {{"https", "www.brenmoor.com"}, {"http", "cdn.example.com"}, false},
-        {{"https", "www.brenmoor.com"}, {"http", "127.0.0.1"}, false},
-        {{"https", "www.brenmoor.com"}, {"file", ""}, false},
-        {{"http", "127.0.0.1"}, {"http", "localhost"}, true},
-        {{"http", "127.0.0.1"}, {"https", "127.0.0.1"}, true},
-        {{"http", "127.0.0.1"}, {"http", "www.example.com"}, false},
-        {{"http", "127.0.0.1"}, {"https", "www.example.com"}, false},
-        {{"http", "127.0.0.1"}, {"ftp", "127.0.0.1"}, false},
+        // clang-format off
+        {first, {"https", "www.brenmoor.com"}, true},
+        {first, {"HTTPS", "www.brenmoor.com"}, true},
+        {first, {"http", "127.0.0.1"}, true},
+        {first, {"http", "::1"}, true},
+        {first, {"http", "localhost"}, true},
+        {first, {"http", "LocalHost"}, true},
+        {first, {"http", "www.brenmoor.com"}, false},
+        {first, {"http", "127.0.0.2"}, false},
+        {first, {"http", "127.0.0.1.example.com"}, false},
+        {first, {"file", ""}, false},
+        {first, {"file", "localhost"}, false},
+        {first, {"ftp", "www.brenmoor.com"}, false},
+        {first, {"https", ""}, false},
+        {first, {"", "www.brenmoor.com"}, false},
+        {first, {"data", ""}, false},
+        {https, {"https", "cdn.example.com"}, true},
+        {https, {"http", "cdn.example.com"}, false},
+        {https, {"http", "127.0.0.1"}, false},
+        {https, {"file", ""}, false},
+        {local, {"http", "localhost"}, true},
+        {local, {"https", "127.0.0.1"}, true},
+        {local, {"http", "www.example.com"}, false},
+        {local, {"https", "www.example.com"}, false},
+        {local, {"ftp", "127.0.0.1"}, false},
+        // clang-format on
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(AllowedRedirect(c.From, c.To), c.Allowed)
+        const bool redirect = !c.From.Scheme.empty();
+        EXPECT_EQ(redirect ? AllowedRedirect(c.From, c.To) : AllowedDownloadAddress(c.To),
+                  c.Allowed)
             << c.From.Scheme << "://" << c.From.Host << " -> " << c.To.Scheme << "://" << c.To.Host;
     }
 }
