@@ -2,8 +2,8 @@
 // what a user's disk can hold at a path: pipes, devices, links, folders, huge or
 // foreign-encoded files, read-only folders and a full disk.
 
-#include "catalogue/Errors.h"
 #include "catalogue/Files.h"
+#include "catalogue/Errors.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
@@ -246,8 +246,10 @@ INSTANTIATE_TEST_SUITE_P(Faults, AtomicReplaceFault,
 // than a day go at the next write.
 TEST(StaleTemporaries, TheNextWriteRemovesOnlyOurOwnOlderThanADay) {
     test::TTempFolder folder;
-    const std::pair<const char*, int> files[] = {{".corvane-Ab12Cd", 25}, {".corvane-young1", 23},
-                                                 {".corvane-toolong1", 25}, {"keep-Ab12Cd", 25},
+    const std::pair<const char*, int> files[] = {{".corvane-Ab12Cd", 25},
+                                                 {".corvane-young1", 23},
+                                                 {".corvane-toolong1", 25},
+                                                 {"keep-Ab12Cd", 25},
                                                  {".corvane-Ab-2Cd", 25}};
     for (const auto& [name, hours] : files) {
         folder.Write(name, "left behind");

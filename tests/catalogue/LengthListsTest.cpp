@@ -125,14 +125,5 @@ TEST(Fixed, SumsAndProductsBeyondTheRangeRaiseInsteadOfWrapping) {
     EXPECT_EQ((TFixed::FromInt(-3) * 4).Format(0), "-12");
 }
 
-TEST(LengthTexts, InchesShowOneDecimalAndMillimetresRoundHalvesToEven) {
-    EXPECT_EQ(InchText("3.24"), "3.2");
-    EXPECT_EQ(InchText(" 4 "), "4.0");
-    EXPECT_EQ(MillimetreText(82.296), "82");
-    EXPECT_EQ(MillimetreText(101.6), "102");
-    EXPECT_EQ(MillimetreText(304.5), "304");
-    EXPECT_THROW(InchText("N/A"), EConvertError);
-}
-
 } // namespace
 } // namespace cvn

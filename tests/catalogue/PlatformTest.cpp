@@ -77,8 +77,9 @@ TEST(IniFile, ReadsIgnoringCaseBlanksQuotesAndAByteOrderMarkAtTheStartOnly) {
         const char* Key;
         const char* Expected; // the default is "dflt"
     };
-    const std::string settings = "; settings\r\n[units]\r\nTYPE = M \r\n[PREVIEW]\r\nsize=\"75\"\r\n"
-                           "broken line\r\n";
+    const std::string settings =
+        "; settings\r\n[units]\r\nTYPE = M \r\n[PREVIEW]\r\nsize=\"75\"\r\n"
+        "broken line\r\n";
     // clang-format off
     const TCase cases[] = {
         {settings, "UNITS", "type", "M"},
