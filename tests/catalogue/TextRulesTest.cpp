@@ -4,13 +4,17 @@
 // "..." shows blanks at the ends or an empty field; \xHH \t \r \n \\ are escapes.
 // "error: ..." is the text of the data error raised; "refused" a rejected text.
 
+#include "catalogue/Encoding.h"
 #include "catalogue/Errors.h"
 #include "catalogue/Fixed.h"
 #include "catalogue/FrequencyRange.h"
+#include "catalogue/IniFile.h"
 #include "catalogue/LengthLists.h"
 #include "catalogue/PartNumber.h"
 #include "catalogue/TextUtils.h"
+#include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +75,15 @@ std::string Joined(const TStrings& list, char separator) {
     return out;
 }
 
+// An ini file holding the bytes given ("(none)": no file), for one rule.
+std::string IniWith(const test::TTempFolder& folder, const std::string& bytes) {
+    const std::string file = folder.Path() + "Corvane.ini";
+    if (bytes != "(none)") {
+        folder.Write("Corvane.ini", bytes);
+    }
+    return file;
+}
+
 std::string SpanText(const std::optional<TFrequencySpan>& span) {
     return span ? Num(span->Low) + "-" + Num(span->High) : "refused";
 }
@@ -116,6 +129,32 @@ const std::map<std::string, std::function<std::string(const TArgs&)>> kRules = {
      }},
     {"frequency-query", [](const TArgs& a) { return SpanText(ParseFrequencyQuery(a[0])); }},
     {"frequency-range", [](const TArgs& a) { return SpanText(ParseFrequencyRange(a[0])); }},
+    {"to-windows-1252", [](const TArgs& a) { return Utf8ToWin1252(a[0]); }},
+    {"to-utf-8", [](const TArgs& a) { return Win1252ToUtf8(a[0]); }},
+    {"table-field",
+     [](const TArgs& a) {
+         TTxtTable table;
+         table.Lines = {a[0]};
+         return table.GetField(0, StrToInt(a[1]));
+     }},
+    {"ini-read",
+     [](const TArgs& a) {
+         const test::TTempFolder folder;
+         return ReadIniString(IniWith(folder, a[0]), a[1], a[2], "dflt");
+     }},
+    {"ini-integer",
+     [](const TArgs& a) {
+         const test::TTempFolder folder;
+         return std::to_string(ReadIniInteger(IniWith(folder, a[0]), a[1], a[2], 100));
+     }},
+    // The file after the write, then what a read gives back.
+    {"ini-write",
+     [](const TArgs& a) {
+         const test::TTempFolder folder;
+         const std::string file = IniWith(folder, a[0]);
+         WriteIniString(file, a[1], a[2], a[3]);
+         return folder.Read("Corvane.ini") + " -> " + ReadIniString(file, a[1], a[2], "");
+     }},
     // Fields 0 to 9; outside them there is nothing.
     {"part-field",
      [](const TArgs& a) {

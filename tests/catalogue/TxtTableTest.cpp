@@ -12,35 +12,6 @@ namespace {
 
 using test::TableOf;
 
-// A column the line does not reach is missing, not a copy of the last field: a short
-// order line would otherwise give its price or delivery as its part number.
-TEST(TxtTableFields, ColumnsPastTheLastFieldAreEmpty) {
-    const TTxtTable t = TableOf({"a|b|", "abc", " x |  y ", "a|b", "1|$1|R187PA0125BSG"});
-    EXPECT_EQ(t.GetField(0, 1), "a");
-    EXPECT_EQ(t.GetField(0, 2), "b");
-    EXPECT_EQ(t.GetField(0, 3), "");
-    EXPECT_EQ(t.GetField(0, 4), "");
-    EXPECT_EQ(t.GetField(1, 1), "abc");
-    for (int c = 2; c <= 5; ++c) {
-        EXPECT_EQ(t.GetField(1, c), "") << c;
-    }
-    EXPECT_EQ(t.GetField(2, 1), "x");
-    EXPECT_EQ(t.GetField(2, 2), "y");
-    EXPECT_EQ(t.GetField(3, 2), "b");
-    EXPECT_EQ(t.GetField(3, 7), "");
-    EXPECT_EQ(t.GetField(4, 3), "R187PA0125BSG");
-    EXPECT_EQ(t.GetField(4, 4), "");
-    EXPECT_EQ(t.GetField(4, 5), "");
-    EXPECT_EQ(t.GetField(3, 0), "");
-    EXPECT_EQ(t.GetField(3, -2), "");
-}
-
-TEST(TxtTableFields, TrimRemovesEveryControlCharacterButKeepsInnerBlanksAndHighBytes) {
-    const TTxtTable t = TableOf({"\t\x01 WR 90 \x1f|\xb0 x\xa0"});
-    EXPECT_EQ(t.GetField(0, 1), "WR 90");
-    EXPECT_EQ(t.GetField(0, 2), "\xb0 x\xa0");
-}
-
 TEST(TxtTableFields, RowOutsideTheTableIsAProgrammingError) {
     TTxtTable t = TableOf({"a"});
     EXPECT_THROW(t.GetField(1, 1), EListError);
