@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -155,6 +156,24 @@ const std::map<std::string, std::function<std::string(const TArgs&)>> kRules = {
          WriteIniString(file, a[1], a[2], a[3]);
          return folder.Read("Corvane.ini") + " -> " + ReadIniString(file, a[1], a[2], "");
      }},
+    // Dimensions.tbl rows (";" between), family row, size, unit the lists are built
+    // for -> inch items / mm items / the default of that unit.
+    {"length-lists",
+     [](const TArgs& a) {
+         TTxtTable family, dims;
+         family.Lines = {"C|Coax|0.5|5|a|b", "R|Straight|6.0|150|c|d", "E|Bend|0.1|1|e|f",
+                         "M|Miter|0|5|g|h", "N|Miter E|x|5|i|j"};
+         std::istringstream rows(a[0]);
+         for (std::string row; std::getline(rows, row, ';');) {
+             dims.Lines.push_back(row);
+         }
+         const TLengthLists l = BuildLengthLists(family, StrToInt(a[1]), dims, a[2], a[3] == "in");
+         const std::string byDefault =
+             l.ImperialDefault.empty() ? l.MetricDefault + " mm" : l.ImperialDefault + " in";
+         return !l.Found ? std::string("not found")
+                         : Joined(l.ImperialItems, ',') + " / " + Joined(l.MetricItems, ',') +
+                               " / " + byDefault;
+     }},
     // Fields 0 to 9; outside them there is nothing.
     {"part-field",
      [](const TArgs& a) {
@@ -228,6 +247,21 @@ TEST(TextRules, NumbersIgnoreTheUsersRegionalSettings) {
     std::setlocale(LC_ALL, saved.c_str());
 }
 
+TEST(Fixed, SumsAndProductsBeyondTheRangeRaiseInsteadOfWrapping) {
+    const TFixed top = TFixed::FromRaw(INT64_MAX);
+    EXPECT_THROW(top + TFixed::FromRaw(1), EConvertError);
+    EXPECT_THROW(TFixed::FromRaw(INT64_MIN) - TFixed::FromRaw(1), EConvertError);
+    EXPECT_THROW(top * 2, EConvertError);
+    EXPECT_THROW(TFixed::FromInt(TFixed::MaxWhole + 1), EConvertError);
+    EXPECT_THROW(TFixed::FromInt(-TFixed::MaxWhole - 1), EConvertError);
+    TFixed sum = top - TFixed::FromRaw(5);
+    EXPECT_THROW(sum += TFixed::FromRaw(6), EConvertError);
+    EXPECT_EQ(sum.Raw, INT64_MAX - 5); // left as it was
+    sum += TFixed::FromRaw(5);
+    EXPECT_EQ(sum, top);
+    EXPECT_EQ(TFixed::FromInt(TFixed::MaxWhole).Raw, TFixed::MaxWhole * TFixed::Scale);
+    EXPECT_EQ((TFixed::FromInt(-3) * 4).Format(0), "-12");
+}
 TEST(TextRules, AFrequencySpanCoversBothEndsIncluded) {
     const TFrequencySpan band{8.2, 12.4};
     EXPECT_TRUE(band.Covers({8.2, 8.2}));
