@@ -14,6 +14,7 @@
 #include "catalogue/TextUtils.h"
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -173,6 +174,20 @@ const std::map<std::string, std::function<std::string(const TArgs&)>> kRules = {
          return !l.Found ? std::string("not found")
                          : Joined(l.ImperialItems, ',') + " / " + Joined(l.MetricItems, ',') +
                                " / " + byDefault;
+     }},
+    // Part number, whether StepTwist.tbl is there -> family number (11: unknown).
+    {"family-of",
+     [](const TArgs& a) {
+         const test::TTempFolder folder;
+         folder.UseAsAppPath();
+         if (a[1] == "table") {
+             folder.WriteTable("StepTwist.tbl", {"WG|Band|Range|VSWR|Part Number|Length",
+                                                 "187|S|3.95 - 5.85 GHz|1.10|ST90187A|4.5",
+                                                 "090|S|8.2 - 12.4 GHz|1.10|st90090a|2.0"});
+         }
+         test::TScriptedPrompts prompts;
+         const int family = FamilyTypeOf(a[0], prompts);
+         return std::to_string(family) + (prompts.Messages.empty() ? "" : ", an error shown");
      }},
     // Fields 0 to 9; outside them there is nothing.
     {"part-field",
