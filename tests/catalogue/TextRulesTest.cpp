@@ -77,6 +77,12 @@ std::string Joined(const TStrings& list, char separator) {
     return out;
 }
 
+template <void (*Sort)(TStrings&)> std::string Sorted(const TArgs& a) {
+    TStrings list = ListOf(a[0]);
+    Sort(list);
+    return Joined(list, ',');
+}
+
 // An ini file holding the bytes given ("(none)": no file), for one rule.
 std::string IniWith(const test::TTempFolder& folder, const std::string& bytes) {
     const std::string file = folder.Path() + "Corvane.ini";
@@ -117,18 +123,8 @@ const std::map<std::string, std::function<std::string(const TArgs&)>> kRules = {
          const TTaperedWaveguide t = SplitTaper(a[0]);
          return t.Smaller + "|" + t.Larger;
      }},
-    {"sort-unique",
-     [](const TArgs& a) {
-         TStrings l = ListOf(a[0]);
-         SortUnique(l);
-         return Joined(l, ',');
-     }},
-    {"sort-numeric",
-     [](const TArgs& a) {
-         TStrings l = ListOf(a[0]);
-         SortNumeric(l);
-         return Joined(l, ',');
-     }},
+    {"sort-unique", Sorted<SortUnique>},
+    {"sort-numeric", Sorted<SortNumeric>},
     {"frequency-query", [](const TArgs& a) { return SpanText(ParseFrequencyQuery(a[0])); }},
     {"frequency-range", [](const TArgs& a) { return SpanText(ParseFrequencyRange(a[0])); }},
     {"to-windows-1252", [](const TArgs& a) { return Utf8ToWin1252(a[0]); }},
