@@ -48,6 +48,10 @@ TEST_F(ConversionTest, SuccessShowsTheResultEnablesContinueAndRemembersTheNumber
 }
 
 TEST_F(ConversionTest, FailureShowsTheMessageForgetsTheResultAndKeepsTheHistory) {
+    // Before any conversion Continue does nothing, even before the dialog is shown.
+    TOldPartConverter fresh{Prompts};
+    fresh.btnContinueClick();
+    EXPECT_EQ(fresh.ModalResult, TModalResult::None);
     for (const char* typed : {"WS-999", "", "  \t"}) {
         Convert("ws-42-60");
         ASSERT_TRUE(Dialog.ContinueEnabled);

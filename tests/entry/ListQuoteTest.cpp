@@ -36,28 +36,20 @@ TEST_P(QuoteListParse, SplitsEachLineAtItsFirstSeparatorAndSkipsBlankAndHeaderLi
     EXPECT_EQ(lines, GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lists, QuoteListParse,
-    ::testing::Values(
-        TListCase{"HeaderAndBlankLinesCountedButSkipped",
-                  "\r\nQty;Part\r\n\r\n2;R187PA0125BSG\r\n",
-                  {"4|2|R187PA0125BSG"}},
-        TListCase{"ANumberFirstIsNoHeader", "1 A\n2 B\n", {"1|1|A", "2|2|B"}},
-        TListCase{"OnlyTheFirstNonBlankLineCanBeAHeader", "1 A\nx B\n", {"1|1|A", "2|x|B"}},
-        TListCase{"AnyLineEnds", "1,A\r2,B\n3,C\r\n4,D", {"1|1|A", "2|2|B", "3|3|C", "4|4|D"}},
-        TListCase{"TheFirstOfTabCommaSemicolonWins",
-                  "1\tA,B\n2,A;B\n3;A\tB\n",
-                  {"1|1|A,B", "2|2|A;B", "3|3|A\tB"}},
-        TListCase{"BlanksSplitOnlyWithoutOtherSeparators",
-                  "  2   R187 PA  \n 3 , X Y \n",
-                  {"1|2|R187 PA", "2|3|X Y"}},
-        TListCase{"AQuantityAloneHasNoPart", "7\n", {"1|7|"}},
-        TListCase{"Utf8WithByteOrderMarkBecomesWindows1252",
-                  "\xEF\xBB\xBFQty,Part\n1,\xC2\xB5X\n",
-                  {"2|1|\xB5X"}},
-        TListCase{"Windows1252StaysAsItIs", "1,\xB5X\n", {"1|1|\xB5X"}},
-        TListCase{"NothingButAHeader", "Quantity Part\n", {}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Lists, QuoteListParse, ::testing::Values(
+    TListCase{"HeaderAndBlankLinesCountedButSkipped", "\r\nQty;Part\r\n\r\n2;R187PA0125BSG\r\n", {"4|2|R187PA0125BSG"}},
+    TListCase{"ANumberFirstIsNoHeader", "1 A\n2 B\n", {"1|1|A", "2|2|B"}},
+    TListCase{"OnlyTheFirstNonBlankLineCanBeAHeader", "1 A\nx B\n", {"1|1|A", "2|x|B"}},
+    TListCase{"AnyLineEnds", "1,A\r2,B\n3,C\r\n4,D", {"1|1|A", "2|2|B", "3|3|C", "4|4|D"}},
+    TListCase{"TheFirstOfTabCommaSemicolonWins", "1\tA,B\n2,A;B\n3;A\tB\n", {"1|1|A,B", "2|2|A;B", "3|3|A\tB"}},
+    TListCase{"BlanksSplitOnlyWithoutOtherSeparators", "  2   R187 PA  \n 3 , X Y \n", {"1|2|R187 PA", "2|3|X Y"}},
+    TListCase{"AQuantityAloneHasNoPart", "7\n", {"1|7|"}},
+    TListCase{"Utf8WithByteOrderMarkBecomesWindows1252", "\xEF\xBB\xBFQty,Part\n1,\xC2\xB5X\n", {"2|1|\xB5X"}},
+    TListCase{"Windows1252StaysAsItIs", "1,\xB5X\n", {"1|1|\xB5X"}},
+    TListCase{"NothingButAHeader", "Quantity Part\n", {}}),
     [](const auto& row) { return std::string(row.param.Name); });
+// clang-format on
 
 class ListQuoteTest : public ::testing::Test {
 protected:

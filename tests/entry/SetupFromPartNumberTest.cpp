@@ -26,22 +26,18 @@ protected:
 };
 
 // What each list gets is seen by RoundTrip, which composes it again.
-TEST_F(SetupFromPartNumberTest, ItEndsOnScreenOneWithNothingLeftApplying) {
+TEST_F(SetupFromPartNumberTest,
+       ItEndsOnScreenOneWithNothingLeftApplyingAndKeepsUnitsWithoutLengths) {
     wizard.Screen = 2;
     SetupFromPartNumber(wizard, "R187PA0125BSG", prompts);
     EXPECT_EQ(Code(wizard.WaveguideList, wizard.WaveguideIndex), "187");
     EXPECT_EQ(wizard.Screen, 1);
     EXPECT_FALSE(ApplyingPartNumber);
-    EXPECT_TRUE(prompts.Messages.empty());
-}
-
-// Both units and every family come back in RoundTrip; here what it cannot see.
-TEST_F(SetupFromPartNumberTest, AFamilyWithoutLengthsLeavesTheUnitsAlone) {
-    SetupFromPartNumber(wizard, "R187MA0302BSN", prompts);
-    EXPECT_FALSE(IsImperial);
     // "N" in the unit position of a family without lengths leaves the units alone.
+    SetupFromPartNumber(wizard, "R187MA0302BSN", prompts);
     SetupFromPartNumber(wizard, "D090ABSG", prompts);
     EXPECT_FALSE(IsImperial);
+    EXPECT_TRUE(prompts.Messages.empty());
 }
 
 TEST_F(SetupFromPartNumberTest, UnrecognisedOrUnmatchedFieldsLeaveTheListsAsTheyAre) {
