@@ -74,7 +74,6 @@ class World:
         return os.path.join(self.program_dir, *names)
 
 
-# --- helpers a user's hands and eyes stand for ------------------------------------------------
 
 def press(acc):
     # A click at its own extents: a modal dialog it opens would block an AT-SPI press.
@@ -116,8 +115,7 @@ def shows(acc, starts):
 
 
 def choose(win, list_name, starts, box=None, by_keys=False):
-    """Opens a list with a click (or Alt+Down), picks the row that starts with `starts` by
-    arrows, Enter."""
+    """Opens a list by a click (or Alt+Down), picks the row `starts` by arrows and Enter."""
     box = box or combo(win, list_name)
     items = combo_items(box)
     wanted = [i for i, text in enumerate(items) if text == starts or
@@ -134,10 +132,8 @@ def choose(win, list_name, starts, box=None, by_keys=False):
 
 
 def menu(world, top, item, opens=None):
-    """Opens a menu of the main window with a click and picks an item with a click;
-    returns the window it `opens`."""
-    bar = s.find(world.main(), "menu bar", None)
-    s.click(s.find(bar, "menu item", top))
+    """Picks a menu item of the main window by clicks; returns the window it `opens`."""
+    s.click(s.find(s.find(world.main(), "menu bar", None), "menu item", top))
     s.click(s.find(world.app, "menu item", item))
     return s.window(world.app, opens) if opens else None
 
@@ -201,7 +197,6 @@ def tab_to(world, acc_name, tabs=6):
     raise StepFailed("Tab never reached %r" % acc_name)
 
 
-# --- the families ------------------------------------------------------------------------------
 
 # One part of each family, screen 1 as a user fills it: (family letter, waveguide code,
 # choices in the order made, answer to a confirmation). A choice is (list, code) where
@@ -270,7 +265,6 @@ def configure_each_family(world):
                    "%r is %s after Create" % (caption, "disabled" if enabled else "enabled"))
 
 
-# --- the order ---------------------------------------------------------------------------------
 
 def cell(table, row, col):
     acc = table.queryTable().getAccessibleAt(row, col)
@@ -331,8 +325,7 @@ def clear_order(world):
 
 
 def build_order(world):
-    """Two lines through the wizard, and a file of them that the CLI exports; leaves the
-    order window open."""
+    """Two lines through the wizard, and a file of them for the CLI; the order window open."""
     world.order_file = os.path.join(world.work, "order.lines")
     clear_order(world)
     for letter, quantity in (("R", 3), ("C", 1)):
@@ -452,7 +445,6 @@ def save_as_and_print(world):
     press_and_close(world, order, "Close")
 
 
-# --- the other windows -------------------------------------------------------------------------
 
 def specs_and_zoom(world):
     part = configure(world, "R")
@@ -499,8 +491,7 @@ def update_options_by_arrows(world):
     world.at("OK, Cancel the update window: update.ini keeps what the box showed")
     press_and_close(world, options, "OK")
     press_and_close(world, update, "Cancel")
-    text = s.read(world.file("update.ini"))
-    expect("days=47" in text, "update.ini reads %r" % text)
+    expect("days=47" in s.read(world.file("update.ini")), "update.ini does not say days=47")
 
 
 def quick_builder_and_convert(world):
@@ -546,8 +537,7 @@ def units_exit_restart(world):
         history = s.read(world.file("Data", "Parts.hst"), True)
         expect(b"H187PA080A080SG\r\n" in history, "Parts.hst reads %r" % history)
     world.at("restart: metric kept, the order empty, the history offered")
-    bar = s.find(world.main(), "menu bar", None)
-    s.click(s.find(bar, "menu item", "Units"))
+    s.click(s.find(s.find(world.main(), "menu bar", None), "menu item", "Units"))
     expect(s.has_state(s.find(world.app, "menu item", "Metric"), "checked"),
            "Metric is not checked after the restart")
     s.key("Escape")
@@ -562,7 +552,6 @@ def units_exit_restart(world):
     menu(world, "Units", "Imperial")
 
 
-# --- what a user without a mouse or without sight meets ------------------------------------------
 
 def audit_names(root, where):
     # Every control a user can reach has a name as spoken (no stray blanks, no access-key

@@ -130,7 +130,6 @@ def wait_until(probe, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
-# --- the accessibility tree -----------------------------------------------------------------
 
 def role(acc):
     return acc.getRoleName()
@@ -234,7 +233,6 @@ def dump(acc, depth=0):
         return ["%s<gone: %s>" % ("  " * depth, error)]
 
 
-# --- input as a user gives it -----------------------------------------------------------
 
 def extents(acc):
     box = acc.queryComponent().getExtents(_atspi().DESKTOP_COORDS)
