@@ -255,10 +255,10 @@ def configure(world, letter):
 def configure_each_family(world):
     for letter in FAMILIES:
         configure(world, letter)
-        # A part number enables the order and spec buttons.
+        # A part number enables the order and spec buttons; pressure windows and
+        # step-twists have no spec sheet.
         world.at("%s: Add to Order and View Specs are enabled" % letter)
         win = world.main()
-        # Pressure windows and step-twists have no spec sheet.
         for caption, enabled in (("Add to Order / Check Pricing", True),
                                  ("View Specs", letter not in "PS")):
             expect(s.has_state(button(win, caption), "enabled") == enabled,
@@ -334,8 +334,7 @@ def build_order(world):
     # The lines as the order window shows them are what the files must hold.
     order = view_order(world)
     with open(world.order_file, "wb") as out:
-        for row in order_rows(order):
-            out.write(("|".join(row) + "\r\n").encode("cp1252"))
+        out.write("".join("|".join(row) + "\r\n" for row in order_rows(order)).encode("cp1252"))
     return order
 
 
