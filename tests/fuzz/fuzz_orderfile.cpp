@@ -11,6 +11,17 @@
 
 using namespace cvn;
 
+namespace {
+
+// Control characters and the bytes Windows-1252 leaves undefined.
+bool Unwritable(char byte) {
+    const auto c = static_cast<unsigned char>(byte);
+    return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x81 || c == 0x8D ||
+           c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string folder = fuzz::ProgramFolder();
     TTxtTable order;
@@ -31,14 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::FailIf(SplitLines(bytes).size() != lines || !fuzz::EndsWithCrLf(bytes),
                      "an export does not hold one line per order line, each ended by CR LF");
     }
-    // Control characters and the bytes Windows-1252 leaves undefined.
-    fuzz::FailIf(std::any_of(bytes.begin(), bytes.end(),
-                             [](char byte) {
-                                 const auto c = static_cast<unsigned char>(byte);
-                                 return (c < 0x20 && c != '\t' && c != '\r' && c != '\n') ||
-                                        c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 ||
-                                        c == 0x9D;
-                             }),
+    fuzz::FailIf(std::any_of(bytes.begin(), bytes.end(), Unwritable),
                  "the XML document holds a byte no parser accepts");
     // Declaration, <order>, </order>, and twelve tags an item: every other "<" in a
     // value must have been escaped.
