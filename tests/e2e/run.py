@@ -29,21 +29,20 @@ def main():
     try:
         session.start()
         for scenario in [s for s in scenarios.ALL if not args.only or s.__name__ in args.only]:
-            began = time.monotonic()
-            world.step = "start"
+            began, world.step, result = time.monotonic(), "start", "ok"
             try:
                 scenario(world)
             except Exception as error:  # noqa: BLE001 -- report every kind of failure
                 failed.append(scenario.__name__)
+                result = "FAILED"
                 print("%s FAILED at step %r: %s" % (scenario.__name__, world.step, error))
                 if not isinstance(error, StepFailed):
                     traceback.print_exc()
                 print("  screenshot: %s" % session.screenshot(scenario.__name__))
                 print("  accessibility tree: %s" % world.dump_tree(scenario.__name__))
                 world.recover()
-            print("%-28s %-6s %5.1f s" % (scenario.__name__, "FAILED" if failed and
-                                          failed[-1] == scenario.__name__ else "ok",
-                                          time.monotonic() - began), flush=True)
+            print("%-28s %-6s %5.1f s" % (scenario.__name__, result, time.monotonic() - began),
+                  flush=True)
     finally:
         session.stop()
     print("e2e: %d failed, %.1f s in all" % (len(failed), time.monotonic() - started))

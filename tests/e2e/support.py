@@ -130,7 +130,6 @@ def wait_until(probe, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
-# --- the accessibility tree -----------------------------------------------------------------
 
 def role(acc):
     return acc.getRoleName()
@@ -201,6 +200,14 @@ def window(app, title, timeout=5, prefix=False):
     return wait_until(probe, timeout, "the window %r shows" % (title,))
 
 
+def window_if(app, title, timeout):
+    """The window if it shows within the time, else None."""
+    try:
+        return window(app, title, timeout)
+    except StepFailed:
+        return None
+
+
 def window_gone(app, title, timeout=5, prefix=False):
     wait_until(lambda: not any(_titled(top, (title,), prefix) for top in children(app)),
                timeout, "the window %r closes" % title)
@@ -214,21 +221,18 @@ def text_of(acc):
         return name(acc)
 
 
-def dump(acc, depth=0, out=None):
+def dump(acc, depth=0):
     """The tree as text, for a failure's report."""
-    out = [] if out is None else out
     try:
         text = " text=%r" % text_of(acc) if role(acc) in ("text", "spin button") else ""
-        out.append("%s%s %r%s labelled-by=%r" % ("  " * depth, role(acc), name(acc), text,
-                                                 labels(acc)))
-        for child in children(acc) if depth == 0 or showing(acc) else []:
-            dump(child, depth + 1, out)
+        return ["%s%s %r%s labelled-by=%r" % ("  " * depth, role(acc), name(acc), text,
+                                              labels(acc))] + \
+            [line for child in (children(acc) if depth == 0 or showing(acc) else [])
+             for line in dump(child, depth + 1)]
     except Exception as error:  # noqa: BLE001 -- the tree changes under our feet
-        out.append("%s<gone: %s>" % ("  " * depth, error))
-    return out
+        return ["%s<gone: %s>" % ("  " * depth, error)]
 
 
-# --- input as a user gives it -----------------------------------------------------------
 
 def extents(acc):
     box = acc.queryComponent().getExtents(_atspi().DESKTOP_COORDS)

@@ -79,6 +79,14 @@ void WriteFile(const std::string& path, const std::string& bytes) {
     std::fclose(file);
 }
 
+std::string ReadBack(const std::string& path) {
+    std::string bytes, error;
+    if (!ReadWholeFile(path, bytes, error)) {
+        Fail("cannot read back " + path + ": " + error);
+    }
+    return bytes;
+}
+
 std::unique_ptr<TConfigurator> NewWizard(TUserPrompts& prompts) {
     IsImperial = true;
     auto wizard = std::make_unique<TConfigurator>(prompts);

@@ -64,13 +64,10 @@ private:
 
 // The table replaced by these bytes, or none when there are none (the sample's is read).
 std::unique_ptr<TReplacedTable> ReplaceUnlessEmpty(const char* name, const std::string& bytes);
-
-// The catalogue tables a harness may replace, in a fixed order so that a byte of the
-// input picks one.
+// The catalogue tables a harness may replace, in a fixed order so that a byte picks one.
 extern const char* const kTableNames[];
 extern const int kTableCount;
 
-// The input as bytes.
 inline std::string Text(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }
@@ -86,6 +83,11 @@ bool IsOversize(const std::string& input);
 // the input is marked; returns the bytes written.
 std::string WriteInput(const std::string& path, const std::string& input);
 void WriteFile(const std::string& path, const std::string& bytes);
+// The bytes a writer left, or a failure when there is no file to read.
+std::string ReadBack(const std::string& path);
+inline bool EndsWithCrLf(const std::string& bytes) {
+    return bytes.size() >= 2 && bytes.compare(bytes.size() - 2, 2, "\r\n") == 0;
+}
 
 // The wizard of the sample program folder in inches, as the main window creates it.
 std::unique_ptr<TConfigurator> NewWizard(TUserPrompts& prompts);

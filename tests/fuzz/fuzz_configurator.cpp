@@ -7,47 +7,28 @@
 #include "tests/fuzz/FuzzSupport.h"
 #include "wizard/Configurator.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 using namespace cvn;
+using W = TConfigurator;
 
 namespace {
 
-// With CORVANE_FUZZ_TRACE set, each action is printed, to replay a finding by hand.
-void Trace(const std::string& what) {
-    static const bool on = std::getenv("CORVANE_FUZZ_TRACE") != nullptr;
-    if (on) {
-        std::fprintf(stderr, "%s\n", what.c_str());
-    }
-}
-
 // An item of a drop-down list: the user can choose one but never none. -1 when the
 // list is empty, and then there is no event.
-int Pick(FuzzedDataProvider& in, std::size_t count, const char* what) {
-    const int index =
-        count == 0 ? -1 : in.ConsumeIntegralInRange<int>(0, static_cast<int>(count) - 1);
-    Trace(std::string(what) + " " + std::to_string(index) + " of " + std::to_string(count));
-    return index;
-}
-
-void Choose(TConfigurator& w, void (TConfigurator::*change)(int), int index) {
-    if (index >= 0) {
-        (w.*change)(index);
-    }
+int Pick(FuzzedDataProvider& in, std::size_t count) {
+    return count == 0 ? -1 : in.ConsumeIntegralInRange<int>(0, static_cast<int>(count) - 1);
 }
 
 void CheckChosen(const char* what, int index, std::size_t count) {
     if (index < -1 || index >= static_cast<int>(count)) {
-        fuzz::Fail(std::string(what) + " index " + std::to_string(index) + " of " +
-                   std::to_string(count) + " items");
+        fuzz::Fail(std::string(what) + " beyond its list");
     }
 }
 
 // The length boxes of the notebook page shown; the others are hidden and keep what
 // they held, in whichever unit, until their family comes back.
-std::vector<TLengthBox> ShownLengthBoxes(const TConfigurator& w) {
+std::vector<TLengthBox> ShownLengthBoxes(const W& w) {
     if (w.LengthPage == 0) {
         return {TLengthBox::Length};
     }
@@ -55,14 +36,46 @@ std::vector<TLengthBox> ShownLengthBoxes(const TConfigurator& w) {
                              : std::vector<TLengthBox>{};
 }
 
-void CheckState(TConfigurator& w) {
-    CheckChosen("product type", w.ProductTypeIndex, w.ProductTypeItems().size());
-    CheckChosen("waveguide", w.WaveguideIndex, w.WaveguideItems().size());
-    CheckChosen("flange A", w.FlangeAIndex, w.FlangeAItems().size());
-    if (w.CoaxInFront) {
-        CheckChosen("coax", w.CoaxIndex, w.CoaxItems().size());
-    } else {
-        CheckChosen("flange B", w.FlangeBIndex, w.FlangeBItems().size());
+// The drop-down lists of screen 1: what each offers, its chosen index and its event.
+// Flange B and the coax list share a place (Side 1, 2): the one behind is not checked.
+struct TList {
+    const char* Name;
+    std::vector<TStrings> (W::*Items)() const;
+    int W::*Index;
+    void (W::*Change)(int);
+    int Side;
+    bool W::*Enabled;
+};
+// clang-format off
+const TList kLists[] = {
+    {"product type", &W::ProductTypeItems, &W::ProductTypeIndex, &W::cbxProductTypeChange, 0, nullptr},
+    {"waveguide", &W::WaveguideItems, &W::WaveguideIndex, &W::cbxWaveguideChange, 0, nullptr},
+    {"flange A", &W::FlangeAItems, &W::FlangeAIndex, &W::cbxFlangeAChange, 0, nullptr},
+    {"flange B", &W::FlangeBItems, &W::FlangeBIndex, &W::cbxFlangeBChange, 1, &W::FlangeBEnabled},
+    {"coax", &W::CoaxItems, &W::CoaxIndex, &W::cbxCoaxChange, 2, &W::CoaxEnabled},
+};
+// The actions that take no argument: buttons of screen 2, Next, the menu, and what the
+// window asks of its own accord.
+void (*const kPlainActions[])(W&) = {
+    [](W& w) { w.btnOtherFreqRangesClick(); }, [](W& w) { w.btnNextClick(); },
+    [](W& w) { w.btnBackClick(); }, [](W& w) { w.btnCreateClick(); },
+    [](W& w) { w.mnuImperialClick(); }, [](W& w) { w.mnuMetricClick(); },
+    [](W& w) { w.mnuResetSettingsClick(); }, [](W& w) { w.DescribeConfiguration(); },
+    [](W& w) { w.RefreshSpecs(); }};
+// The screen of each action's control (0: either); the window sends no event for a
+// hidden or disabled control.
+constexpr int kScreen[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 0, 0, 0, 0, 0};
+// clang-format on
+
+bool OnSide(const W& w, int side) {
+    return side == 0 || (side == 2) == w.CoaxInFront;
+}
+
+void CheckState(W& w) {
+    for (const TList& list : kLists) {
+        if (OnSide(w, list.Side)) {
+            CheckChosen(list.Name, w.*list.Index, (w.*list.Items)().size());
+        }
     }
     for (const TLengthBox box : ShownLengthBoxes(w)) {
         const TLengthList& list = w.LengthList(box);
@@ -75,100 +88,57 @@ void CheckState(TConfigurator& w) {
 
 // A length list of the page shown: an item picked or a length typed (only an editable
 // box takes typed text), or the focus passing through it with a text typed.
-void ActOnLength(TConfigurator& w, FuzzedDataProvider& in, bool passing) {
+void ActOnLength(W& w, FuzzedDataProvider& in, bool passing) {
     const std::vector<TLengthBox> boxes = ShownLengthBoxes(w);
+    if (boxes.empty()) {
+        return;
+    }
     const TLengthBox box = boxes[in.ConsumeIntegralInRange<std::size_t>(0, boxes.size() - 1)];
     const TLengthList& list = w.LengthList(box);
     if (!list.Enabled || (!passing && list.Items().empty() && !list.Editable)) {
         return;
     }
+    // Focus passing through a box that cannot be typed into leaves its text as is.
+    const bool typed = list.Editable && (passing || list.Items().empty() || in.ConsumeBool());
+    const int index = typed || passing ? -1 : Pick(in, list.Items().size());
+    const std::string text = index >= 0 ? list.Items()[static_cast<std::size_t>(index)]
+                             : typed    ? in.ConsumeRandomLengthString(12)
+                                        : list.Text;
     if (passing) {
-        // Focus passing through a box that cannot be typed into leaves its text as is.
-        const std::string text = list.Editable ? in.ConsumeRandomLengthString(12) : list.Text;
-        Trace("box " + std::to_string(static_cast<int>(box)) + " typed '" + text + "'");
         w.cbxLengthEnter(box);
         w.cbxLengthExit(box, text);
-        return;
+    } else {
+        w.LengthChange(box, index, text);
     }
-    const bool typed = list.Editable && (list.Items().empty() || in.ConsumeBool());
-    const int index = typed ? -1 : Pick(in, list.Items().size(), "length");
-    const std::string text = index >= 0 ? list.Items()[static_cast<std::size_t>(index)]
-                                        : in.ConsumeRandomLengthString(12);
-    Trace("box " + std::to_string(static_cast<int>(box)) + " text '" + text + "'");
-    w.LengthChange(box, index, text);
 }
 
-// The actions that take no argument: buttons of screen 2, Next, the menu, and what the
-// window asks of its own accord.
-using TPlainAction = void (*)(TConfigurator&);
-const TPlainAction kPlainActions[] = {[](TConfigurator& w) { w.btnOtherFreqRangesClick(); },
-                                      [](TConfigurator& w) { w.btnNextClick(); },
-                                      [](TConfigurator& w) { w.btnBackClick(); },
-                                      [](TConfigurator& w) { w.btnCreateClick(); },
-                                      [](TConfigurator& w) { w.mnuImperialClick(); },
-                                      [](TConfigurator& w) { w.mnuMetricClick(); },
-                                      [](TConfigurator& w) { w.mnuResetSettingsClick(); },
-                                      [](TConfigurator& w) { w.DescribeConfiguration(); },
-                                      [](TConfigurator& w) { w.RefreshSpecs(); }};
+void Choose(W& w, void (W::*change)(int), int index) {
+    if (index >= 0) {
+        (w.*change)(index);
+    }
+}
 
-void Act(TConfigurator& w, FuzzedDataProvider& in) {
-    // The screen of each action's control (0: either); the window sends no event for a
-    // hidden or disabled control.
-    static constexpr int kScreen[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2,
-                                      2, 2, 1, 2, 2, 0, 0, 0, 0, 0};
+void Act(W& w, FuzzedDataProvider& in) {
     const int action = in.ConsumeIntegralInRange(0, 20);
     if (kScreen[action] != 0 && (kScreen[action] == 1) != (w.Screen == 1)) {
         return;
     }
-    Trace("action " + std::to_string(action));
-    switch (action) {
-    case 0:
-        Choose(w, &TConfigurator::cbxProductTypeChange,
-               Pick(in, w.ProductTypeItems().size(), "product type"));
-        break;
-    case 1:
-        Choose(w, &TConfigurator::cbxWaveguideChange,
-               Pick(in, w.WaveguideItems().size(), "waveguide"));
-        break;
-    case 2:
-        Choose(w, &TConfigurator::cbxFlangeAChange, Pick(in, w.FlangeAItems().size(), "flange A"));
-        break;
-    case 3:
-        if (!w.CoaxInFront && w.FlangeBEnabled) {
-            Choose(w, &TConfigurator::cbxFlangeBChange,
-                   Pick(in, w.FlangeBItems().size(), "flange B"));
-        }
-        break;
-    case 4:
-        if (w.CoaxInFront && w.CoaxEnabled) {
-            Choose(w, &TConfigurator::cbxCoaxChange, Pick(in, w.CoaxItems().size(), "coax"));
-        }
-        break;
-    case 5:
-    case 6:
-    case 7:
-    case 8:
-        if (!ShownLengthBoxes(w).empty()) {
-            ActOnLength(w, in, action == 8);
-        }
-        break;
-    case 9:
+    if (action < 5) {
+        const TList& list = kLists[action];
+        const bool enabled = OnSide(w, list.Side) && (list.Enabled == nullptr || w.*list.Enabled);
+        Choose(w, list.Change, enabled ? Pick(in, (w.*list.Items)().size()) : -1);
+    } else if (action < 9) {
+        ActOnLength(w, in, action == 8);
+    } else if (action == 9) {
         if (w.LengthPage == 0 && w.FlangeAdaptorVisible) {
             w.chkFlangeAdaptorClick(in.ConsumeBool());
         }
-        break;
-    case 10:
-        if (w.FinishEnabled) {
-            Choose(w, &TConfigurator::cbxFinishChange, Pick(in, w.FinishItems.size(), "finish"));
-        }
-        break;
-    case 11:
-        Choose(w, &TConfigurator::FrequencyChoiceClick,
-               Pick(in, w.FrequencyChoices.size(), "frequency"));
-        break;
-    default:
+    } else if (action == 10) {
+        Choose(w, &W::cbxFinishChange, w.FinishEnabled ? Pick(in, w.FinishItems.size()) : -1);
+    } else if (action == 11) {
+        Choose(w, &W::FrequencyChoiceClick, Pick(in, w.FrequencyChoices.size()));
+    } else {
         kPlainActions[action - 12](w);
-        break;
     }
 }
 
@@ -181,11 +151,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (in.ConsumeBool()) {
         const int which = in.ConsumeIntegralInRange(0, fuzz::kTableCount - 1);
         const std::string bytes = in.ConsumeRandomLengthString(4096);
-        Trace(std::string("table ") + fuzz::kTableNames[which] + ":\n" + bytes);
         table = std::make_unique<fuzz::TReplacedTable>(fuzz::kTableNames[which], bytes);
     }
     fuzz::TFuzzPrompts prompts(&in);
-    std::unique_ptr<TConfigurator> wizard;
+    std::unique_ptr<W> wizard;
     try {
         wizard = fuzz::NewWizard(prompts);
     } catch (const EConvertError&) {
@@ -194,9 +163,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int step = 0; step < 64 && in.remaining_bytes() > 0; ++step) {
         try {
             Act(*wizard, in);
-        } catch (const EConvertError& e) {
+        } catch (const EConvertError&) {
             // A data error in a table: the error handler shows it, the action is abandoned.
-            Trace(std::string("data error: ") + e.what());
         }
         CheckState(*wizard);
     }

@@ -23,13 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      "an order file beyond the read limit was not refused as unreadable");
         return 0;
     }
-    std::string after, error;
-    ReadWholeFile(file, after, error);
+    const std::string after = fuzz::ReadBack(file);
+    fuzz::FailIf(exit < 0 || exit > 2, "an exit status beyond 0, 1 and 2");
     fuzz::FailIf(exit != 0 && after != before, "a refused order changed the file");
-    fuzz::FailIf(exit == 0 && (after.size() < 2 || after.substr(after.size() - 2) != "\r\n"),
-                 "an order file not ended by CR LF");
-    if (exit < 0 || exit > 2) {
-        fuzz::Fail("exit status " + std::to_string(exit));
-    }
+    fuzz::FailIf(exit == 0 && !fuzz::EndsWithCrLf(after), "an order file not ended by CR LF");
     return 0;
 }

@@ -18,14 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                      "a file that is no Windows-1252 table was read as one");
         return 0;
     }
-
-    TStrings expected = SplitLines(bytes);
-    if (!expected.empty()) {
-        expected.erase(expected.begin());
-    }
+    // The first line is the header.
+    const TStrings lines = SplitLines(bytes);
+    const TStrings expected(lines.begin() + (lines.empty() ? 0 : 1), lines.end());
     fuzz::FailIf(table.RowCount() != static_cast<int>(expected.size()) || prompts.Messages != 0,
                  "the table does not hold the file's lines");
-    fuzz::FailIf(SplitLines(JoinLinesCrLf(SplitLines(bytes))) != SplitLines(bytes),
+    fuzz::FailIf(SplitLines(JoinLinesCrLf(lines)) != lines,
                  "lines written back with CR LF read differently");
     TStrings fields;
     TStrings column;
@@ -37,27 +35,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                          table.JoinFields(fields) != expected[static_cast<std::size_t>(row)],
                      "the fields of a row do not join back to its line");
         const int count = static_cast<int>(fields.size());
+        // A column the line does not reach is empty.
         for (int c = -1; c <= count + 1; ++c) {
-            // A column the line does not reach is empty.
-            const std::string want =
-                c <= 0 || c > count ? std::string() : Trim(fields[static_cast<std::size_t>(c - 1)]);
-            fuzz::FailIf(table.GetField(row, c) != want,
-                         "GetField disagrees with the row's fields");
+            fuzz::FailIf(
+                table.GetField(row, c) !=
+                    (c <= 0 || c > count ? "" : Trim(fields[static_cast<std::size_t>(c - 1)])),
+                "GetField disagrees with the row's fields");
         }
         const int found = FindRow(table, 1, table.GetField(row, 1));
         fuzz::FailIf(found < 0 || found > row || table.GetField(found, 1) != table.GetField(row, 1),
                      "FindRow does not find the first row with the key");
         fuzz::FailIf(column[static_cast<std::size_t>(row)] != table.GetField(row, 2),
                      "GetColumn disagrees with GetField");
-    }
-    if (table.RowCount() > 0) {
-        TTxtTable copy;
-        copy.Assign(table);
-        copy.SplitRow(0, fields);
-        copy.SetField(0, static_cast<int>(fields.size()), "x");
-        fuzz::FailIf(copy.GetField(0, static_cast<int>(fields.size())) != "x" ||
-                         copy.RowCount() != table.RowCount(),
-                     "SetField does not store the field");
     }
     return 0;
 }
