@@ -2,7 +2,7 @@
 // answered with the keyboard, message boxes and confirmations answered by key presses,
 // and the launcher handing its targets to a desktop handler that notes them. Which format
 // each entry of the save dialog's type list writes is the end-to-end suite's
-// save_as_each_format; what a window shows when a file cannot be created, its own test's.
+// save_as_and_print; what a window shows when a file cannot be created, its own test's.
 
 #include "app/QtServices.h"
 #include "orders/OrderExport.h"
