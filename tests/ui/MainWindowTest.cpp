@@ -168,8 +168,10 @@ private slots:
             bool Opens, Enabled;
             std::size_t Messages;
         } cases[] = {
-            {"corvane38.HTML", true, true, 0}, {"Corvane38.html", false, true, 1},
-            {"Corvane38.hlp", true, false, 0}, {nullptr, true, false, 0},
+            {"corvane38.HTML", true, true, 0},
+            {"Corvane38.html", false, true, 1},
+            {"Corvane38.hlp", true, false, 0},
+            {nullptr, true, false, 0},
         };
         for (const auto& c : cases) {
             test::TSampleProgram test;
@@ -218,7 +220,8 @@ private slots:
             const bool ends = answer == TDialogResult::Continue;
             QCOMPARE(window.isVisible(), !ends);
             QCOMPARE(closed.count(), ends ? 1 : 0);
-            QCOMPARE(test.Folder.Exists("Corvane.ini") && test.Folder.Exists("corvane38.lom"), ends);
+            QCOMPARE(test.Folder.Exists("Corvane.ini") && test.Folder.Exists("corvane38.lom"),
+                     ends);
         }
         QCOMPARE(test.Prompts.Texts("confirm"),
                  std::vector<std::string>(2, "Do you wish to exit now?"));

@@ -37,7 +37,8 @@ struct TPdf {
                   {QStringLiteral("-bbox"), QString::fromStdString(file), QStringLiteral("-")});
         run.waitForFinished(30000);
         Html = QString::fromUtf8(run.readAllStandardOutput());
-        Title = QRegularExpression(QStringLiteral("<title>([^<]*)</title>")).match(Html).captured(1);
+        Title =
+            QRegularExpression(QStringLiteral("<title>([^<]*)</title>")).match(Html).captured(1);
     }
     // The left and top of the first such word in layout units (1/100 inch), or (-1, -1).
     QPointF Find(const QString& text) const {
@@ -45,9 +46,9 @@ struct TPdf {
                                                             "yMin=\"([\\d.]+)\"[^>]*>") +
                                              QRegularExpression::escape(text) + "</word>")
                               .match(Html);
-        return word.hasMatch() ? QPointF(word.captured(1).toDouble(), word.captured(2).toDouble()) /
-                                     0.72
-                               : QPointF(-1, -1);
+        return word.hasMatch()
+                   ? QPointF(word.captured(1).toDouble(), word.captured(2).toDouble()) / 0.72
+                   : QPointF(-1, -1);
     }
     QString Html;
     QString Title;

@@ -141,10 +141,12 @@ private slots:
               std::function<void()>([&] { window.cbxOldPartNumber->activated(0); })}) {
             typed->setText(QStringLiteral("WT-90-4"));
             window.btnCreate->click();
-            QVERIFY(window.btnContinue->isEnabled() && !window.txtComments->toPlainText().isEmpty());
+            QVERIFY(window.btnContinue->isEnabled() &&
+                    !window.txtComments->toPlainText().isEmpty());
             forget();
             QVERIFY(!window.btnContinue->isEnabled());
-            QCOMPARE(window.txtNewPartNumber->text() + window.txtComments->toPlainText(), QString());
+            QCOMPARE(window.txtNewPartNumber->text() + window.txtComments->toPlainText(),
+                     QString());
         }
         QVERIFY(test.Prompts.Messages.empty());
     }
