@@ -122,6 +122,40 @@ private slots:
         QVERIFY(t.Prompts.Messages.empty());
     }
 
+    // An emptied box or 0 is no quantity: no price, and neither Add nor Enter stores it;
+    // the box gets back the quantity it held when the user steps from it.
+    void addDialogStoresOnlyTheQuantityItShows() {
+        const std::tuple<const char*, Qt::Key, const char*> cases[] = {
+            {"0", Qt::Key_unknown, "0"},     {"", Qt::Key_unknown, ""},
+            {"007", Qt::Key_unknown, "007"}, {"0", Qt::Key_Up, "10000"},
+            {"", Qt::Key_Tab, "10000"},
+        };
+        for (const auto& [typed, then, shown] : cases) {
+            TOrderUnderTest t;
+            const int quantity = QString::fromLatin1(shown).toInt();
+            t.AddToOrder(Straight, [&](TfrmAddOrder& d) {
+                TypeQuantity(d, QStringLiteral("10000"));
+                TypeQuantity(d, QString::fromLatin1(typed));
+                if (!*typed) {
+                    QTest::keyClick(d.txtQuantity, Qt::Key_Delete);
+                }
+                if (then != Qt::Key_unknown) {
+                    QTest::keyClick(d.txtQuantity, then);
+                }
+                QCOMPARE(d.txtQuantity->text(), QString::fromLatin1(shown));
+                QCOMPARE(d.btnAdd->isEnabled(), quantity > 0);
+                QCOMPARE(d.txtPrice->text(), quantity ? QStr(t.PriceFor(Straight, quantity)) : "");
+                QTest::keyClick(d.txtQuantity, Qt::Key_Return);
+                Add(d);
+                QVERIFY2(d.isVisible() == !quantity, shown);
+                d.reject();
+            });
+            QCOMPARE(t.Lines().RowCount(), quantity > 0 ? 1 : 0);
+            QVERIFY(!quantity ||
+                    t.Lines().GetField(0, OrderColumn::Quantity) == std::to_string(quantity));
+        }
+    }
+
     // What the grid, the count and the buttons show as lines are chosen and deleted.
     void orderWindowShowsTheOrderAndWhatCanBeDoneWithTheLine() {
         TOrderUnderTest t;
