@@ -134,6 +134,7 @@ private slots:
             TOrderUnderTest t;
             const int quantity = QString::fromLatin1(shown).toInt();
             t.AddToOrder(Straight, [&](TfrmAddOrder& d) {
+                QVERIFY(QTest::qWaitForWindowActive(&d));
                 TypeQuantity(d, QStringLiteral("10000"));
                 TypeQuantity(d, QString::fromLatin1(typed));
                 if (!*typed) {
