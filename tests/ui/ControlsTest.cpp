@@ -78,30 +78,21 @@ class ControlsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void boldTahomaIsHeavierAndKeepsTheBoldWidths_data() {
-        QTest::addColumn<int>("pixels");
-        QTest::newRow("title") << 24;
-        QTest::newRow("part-number box") << Points10;
-        QTest::newRow("grid and length lists") << Points8;
-    }
-
+    // At the title's, the part-number box's and the grid's sizes: ink per pixel of width
+    // (wider letters alone do not make a bold), and the bold face's own letter widths.
     void boldTahomaIsHeavierAndKeepsTheBoldWidths() {
-        QFETCH(int, pixels);
         RegisterProgramFonts();
-        const QFont regular = TahomaFont(pixels);
-        const QFont bold = TahomaFont(pixels, true);
-        QCOMPARE(QFontInfo(bold).family(), QStringLiteral("Tahoma"));
         const QString text = QStringLiteral("Corvane 38 R187PA0125BSG");
-        // Ink per pixel of width: wider letters alone do not make a bold.
-        const double regularInk =
-            static_cast<double>(Ink(regular, text)) / QFontMetrics(regular).horizontalAdvance(text);
-        const double boldInk =
-            static_cast<double>(Ink(bold, text)) / QFontMetrics(bold).horizontalAdvance(text);
-        QVERIFY2(boldInk > 1.25 * regularInk,
-                 qPrintable(QStringLiteral("bold %1, regular %2").arg(boldInk).arg(regularInk)));
-        // The bold face's own letter widths, not the regular's thickened.
-        QVERIFY(QFontMetrics(bold).horizontalAdvance(text) >
-                QFontMetrics(regular).horizontalAdvance(text));
+        for (const int pixels : {24, Points10, Points8}) {
+            const QFont regular = TahomaFont(pixels);
+            const QFont bold = TahomaFont(pixels, true);
+            QCOMPARE(QFontInfo(bold).family(), QStringLiteral("Tahoma"));
+            const int regularWidth = QFontMetrics(regular).horizontalAdvance(text);
+            const int boldWidth = QFontMetrics(bold).horizontalAdvance(text);
+            QVERIFY(static_cast<double>(Ink(bold, text)) / boldWidth >
+                    1.25 * static_cast<double>(Ink(regular, text)) / regularWidth);
+            QVERIFY(boldWidth > regularWidth);
+        }
     }
 
     void demiBoldMarkingChangesOnlyTheWeight() {
@@ -124,21 +115,19 @@ private slots:
         }
     }
 
+    // New rows get no header text until the list is assigned again; a shorter list
+    // empties the cells it no longer reaches; Loaded applies all three lists, widths last.
     void impGridAppliesHeaderListsAndWholeColumnWidths() {
         TImpGrid grid(6, 3);
         grid.SetHeaderCol({"Qty", "Price", "Delivery", "Part"});
-        QCOMPARE(Header(grid, true), (QStringList{"Qty", "Price", "Delivery", "Part", "", ""}));
         grid.SetHeaderRow({"1", "2", "3"});
-        QCOMPARE(Header(grid, false), (QStringList{"Qty", "1", "2"}));
-        // New rows get no header text until the list is assigned again.
         grid.SetRowCount(5);
+        QCOMPARE(Header(grid, true), (QStringList{"Qty", "Price", "Delivery", "Part", "", ""}));
         QCOMPARE(Header(grid, false), (QStringList{"Qty", "1", "2", "", ""}));
         grid.SetHeaderRow(grid.HeaderRow());
-        QCOMPARE(Header(grid, false), (QStringList{"Qty", "1", "2", "3", ""}));
-        // A shorter list empties the cells it no longer reaches.
         grid.SetHeaderCol({"Item"});
+        QCOMPARE(Header(grid, false), (QStringList{"Item", "1", "2", "3", ""}));
         QCOMPARE(Header(grid, true), (QStringList{"Item", "", "", "", "", ""}));
-
         grid.setColumnWidth(3, 77);
         grid.SetColWidth({"40", " 120 ", "65"});
         QCOMPARE((QList<int>{grid.columnWidth(0), grid.columnWidth(1), grid.columnWidth(2),
@@ -148,17 +137,14 @@ private slots:
             grid.SetColWidth({"50", "12.5", "90"});
             QFAIL("no error for a width that is not a whole number");
         } catch (const EConvertError& e) {
-            QCOMPARE(QString::fromLatin1(e.what()),
-                     QStringLiteral("'12.5' is not a valid integer value"));
+            QCOMPARE(std::string(e.what()), std::string("'12.5' is not a valid integer value"));
         }
-        QCOMPARE(grid.columnWidth(0), 50);
-        QCOMPARE(grid.columnWidth(2), 65);
-        // Loaded applies all three lists, widths last.
         grid.setColumnWidth(0, 10);
         grid.SetCell(1, 0, QStringLiteral("stale"));
         QVERIFY_THROWS_EXCEPTION(EConvertError, grid.Loaded());
         QCOMPARE(grid.Cell(1, 0), QString());
         QCOMPARE(grid.columnWidth(0), 50);
+        QCOMPARE(grid.columnWidth(2), 65);
     }
 
     // The line the list's rules read is kept beside each item, which shows its texts.

@@ -102,7 +102,6 @@ private slots:
             }
             QCOMPARE(test.Log, created);
             QVERIFY(test.CatalogueLoadedFirst);
-            QCOMPARE(program.Windows().size(), std::size_t{6});
             QCOMPARE(QApplication::applicationName(), QStringLiteral("Corvane 38"));
 
             program.MainWindow()->show();
@@ -123,44 +122,32 @@ private slots:
         }
     }
 
-    // The window's part of a conversion (the conversion and its history are the core's):
-    // Return converts and moves on to Continue; an edit or a pick from the history
-    // forgets the result; Continue hands the new number on and closes.
-    void convertShowsTheResultAndContinueSetsUpTheNewNumber() {
+    // The window's part of a conversion (the conversion and its history are the core's;
+    // Continue setting the wizard up, the end-to-end suite's): Return converts and moves on
+    // to Continue; an edit or a pick from the history forgets the result.
+    void convertShowsTheResultUntilTheOldNumberChanges() {
         TProgramUnderTest test(false);
         test.Folder.UseAsAppPath();
-        QStringList setUp;
         TfrmConvert window(test.Prompts);
-        window.Core().SetupFromPartNumber = [&](const std::string& p) {
-            setUp << QString::fromStdString(p);
-        };
         window.show();
         QVERIFY(HasFocus(&window, window.cbxOldPartNumber));
         QLineEdit* typed = window.cbxOldPartNumber->lineEdit();
         QTest::keyClicks(typed, QStringLiteral("wt-90-4"));
         QTest::keyClick(typed, Qt::Key_Return);
         QCOMPARE(window.txtNewPartNumber->text(), QStringLiteral("D090ABSG"));
-        QCOMPARE(window.txtComments->toPlainText(),
-                 QStringLiteral("90\u00b0 twist, cover to choke, gray."));
         QVERIFY(HasFocus(&window, window.btnContinue));
-        QCOMPARE(window.cbxOldPartNumber->count(), 1);
-        QCOMPARE(window.cbxOldPartNumber->itemText(0), QStringLiteral("WT-90-4"));
         for (const std::function<void()>& forget :
              {std::function<void()>([&] { QTest::keyClick(typed, Qt::Key_Backspace); }),
               std::function<void()>([&] { window.cbxOldPartNumber->activated(0); })}) {
             typed->setText(QStringLiteral("WT-90-4"));
             window.btnCreate->click();
-            QVERIFY(window.btnContinue->isEnabled());
+            QVERIFY(window.btnContinue->isEnabled() &&
+                    !window.txtComments->toPlainText().isEmpty());
             forget();
             QVERIFY(!window.btnContinue->isEnabled());
             QCOMPARE(window.txtNewPartNumber->text() + window.txtComments->toPlainText(),
                      QString());
         }
-        window.btnCreate->click();
-        window.btnContinue->click();
-        QCOMPARE(setUp, QStringList{"D090ABSG"});
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), int(QDialog::Accepted));
         QVERIFY(test.Prompts.Messages.empty());
     }
 };
