@@ -188,6 +188,11 @@ private slots:
             QTest::keyClick(w.grdOrder, Qt::Key_Delete);
             QCOMPARE(w.grdOrder->RowCount(), 3);
             QCOMPARE(w.lblCount->text(), QStringLiteral("Orders - 2 of 2"));
+            // Clear Order answered No keeps every line (Yes is the end-to-end suite's).
+            t.Prompts.Answers = {TDialogResult::Cancel};
+            QTest::mouseClick(w.btnClearOrder, Qt::LeftButton);
+            QCOMPARE(w.grdOrder->RowCount(), 3);
+            QCOMPARE(t.Lines().RowCount(), 2);
             ClickRow(w, 1);
             QTest::mouseClick(w.btnReturn, Qt::LeftButton);
         });
