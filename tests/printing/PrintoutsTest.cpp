@@ -16,33 +16,6 @@ namespace {
 using test::TRecordingSurface;
 using TKind = TRecordingSurface::TKind;
 
-// One drawing call as a line: "text 50,30 Arial/14bu Words", "box 50,260,110,335 x12
-// Arial/15 Words", "line 50,100-800,100 pen 2", "picture 625,20,800,90 412x151", "newpage".
-std::string Described(const TRecordingSurface::TCall& c) {
-    const auto font = " " + c.Font.Name + "/" + std::to_string(c.Font.Height) +
-                      (c.Font.Bold ? "b" : "") + (c.Font.Underline ? "u" : "") + " " + c.Text;
-    const auto rect = [&] {
-        return std::to_string(c.Rect.Left) + "," + std::to_string(c.Rect.Top) + "," +
-               std::to_string(c.Rect.Right) + "," + std::to_string(c.Rect.Bottom);
-    };
-    switch (c.Kind) {
-    case TKind::Text:
-        return "text " + std::to_string(c.X) + "," + std::to_string(c.Y) + font;
-    case TKind::TextBox:
-        return "box " + rect() + " x" + std::to_string(c.Flags) + font;
-    case TKind::Line:
-        return "line " + std::to_string(c.X) + "," + std::to_string(c.Y) + "-" +
-               std::to_string(c.X2) + "," + std::to_string(c.Y2) + " pen " +
-               std::to_string(c.PenWidth);
-    case TKind::Bitmap:
-        return "picture " + rect() + " " + std::to_string(c.BitmapWidth) + "x" +
-               std::to_string(c.BitmapHeight);
-    case TKind::NewPage:
-        break;
-    }
-    return "newpage";
-}
-
 // Printouts drawn at scale 1, so device units read as layout units.
 struct Printout : ::testing::Test {
     void SetUp() override {
@@ -78,11 +51,10 @@ class Placement : public Printout, public ::testing::WithParamInterface<TPlaceme
 
 TEST_P(Placement, DrawsEachPieceWhereTheLayoutPutsIt) {
     GetParam().Draw(Printer, Surface);
-    std::vector<std::string> all;
+    const std::vector<std::string> all = Surface.Described();
     std::string listed;
-    for (const auto& call : Surface.Calls) {
-        all.push_back(Described(call));
-        listed += "\n" + all.back();
+    for (const std::string& call : all) {
+        listed += "\n" + call;
     }
     for (const std::string& drawn : GetParam().Drawn) {
         EXPECT_EQ(std::count(all.begin(), all.end(), drawn), 1) << drawn << listed;
