@@ -96,6 +96,11 @@ TEST_P(EveryFamily, ComposesFillsItsSheetAndDescribesItself) {
     // Table parts have no spec page of their own.
     EXPECT_EQ(Wizard.ViewSpecsEnabled,
               c.Family != FamilyType::PressureWindow && c.Family != FamilyType::StepTwist);
+    // Coax transitions are gray, flexible twists black, windows and step-twists have no
+    // finish: only the other families let the user choose it.
+    EXPECT_EQ(Wizard.FinishEnabled,
+              c.Family != FamilyType::Coax && c.Family != FamilyType::FlexTwist &&
+                  c.Family != FamilyType::PressureWindow && c.Family != FamilyType::StepTwist);
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
