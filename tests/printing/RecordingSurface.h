@@ -125,23 +125,22 @@ public:
     // One drawing call as a line: "text 50,30 Arial/14bu Words", "box 50,260,110,335 x12
     // Arial/15 Words", "line 50,100-800,100 pen 2", "picture 625,20,800,90 412x151", "newpage".
     static std::string Described(const TCall& c) {
-        const auto font = " " + c.Font.Name + "/" + std::to_string(c.Font.Height) +
-                          (c.Font.Bold ? "b" : "") + (c.Font.Underline ? "u" : "") + " " + c.Text;
-        const auto rect = [&] {
-            return std::to_string(c.Rect.Left) + "," + std::to_string(c.Rect.Top) + "," +
-                   std::to_string(c.Rect.Right) + "," + std::to_string(c.Rect.Bottom);
-        };
+        const auto pair = [](int a, int b) { return std::to_string(a) + "," + std::to_string(b); };
+        const std::string rect =
+            pair(c.Rect.Left, c.Rect.Top) + "," + pair(c.Rect.Right, c.Rect.Bottom);
+        const std::string font = " " + c.Font.Name + "/" + std::to_string(c.Font.Height) +
+                                 (c.Font.Bold ? "b" : "") + (c.Font.Underline ? "u" : "") + " " +
+                                 c.Text;
         switch (c.Kind) {
         case TKind::Text:
-            return "text " + std::to_string(c.X) + "," + std::to_string(c.Y) + font;
+            return "text " + pair(c.X, c.Y) + font;
         case TKind::TextBox:
-            return "box " + rect() + " x" + std::to_string(c.Flags) + font;
+            return "box " + rect + " x" + std::to_string(c.Flags) + font;
         case TKind::Line:
-            return "line " + std::to_string(c.X) + "," + std::to_string(c.Y) + "-" +
-                   std::to_string(c.X2) + "," + std::to_string(c.Y2) + " pen " +
+            return "line " + pair(c.X, c.Y) + "-" + pair(c.X2, c.Y2) + " pen " +
                    std::to_string(c.PenWidth);
         case TKind::Bitmap:
-            return "picture " + rect() + " " + std::to_string(c.BitmapWidth) + "x" +
+            return "picture " + rect + " " + std::to_string(c.BitmapWidth) + "x" +
                    std::to_string(c.BitmapHeight);
         case TKind::NewPage:
             break;
