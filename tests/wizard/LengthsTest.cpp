@@ -93,45 +93,36 @@ TEST_F(WizardTest, StepTwistLengthBelongsToTheChosenFrequencyRange) {
 // (12.0 to 24.0 in. by 6, 305 to 605 mm by 100); one beyond either end is refused and
 // that end is taken, no number is refused and the earlier length (18.0 in.) comes back;
 // a refusal gives the box the focus again.
-struct TTyped {
-    bool Metric;
-    const char* Typed;
-    const char* Shown;
-    const char* Error; // "": none
-};
-
-class TypedLength : public WizardTest, public ::testing::WithParamInterface<TTyped> {};
-
-TEST_P(TypedLength, IsRaisedToTheNextStepOrRefused) {
-    const TTyped& c = GetParam();
+TEST_F(WizardTest, TypedLengthsAreRaisedToTheNextStepOrRefused) {
+    // clang-format off
+    const struct { bool Metric; const char* Typed; const char* Shown; const char* Error; } cases[] = {
+        {false, "20", "24.0", ""}, {false, "18", "18.0", ""}, {false, "24", "24.0", ""},
+        {false, "12.01", "18.0", ""}, {false, "30", "24.0", "Length \"30\" is not available."},
+        {false, "6", "12.0", "Length \"6\" is not available."},
+        {false, "abc", "18.0", "\"abc\" is not a valid Length value."},
+        {true, "450", "505", ""}, {true, "305", "305", ""}, {true, "611", "605", "Length \"611\" is not available."}};
+    // clang-format on
     Start();
     Choose(FamilyType::Straight, "187");
-    if (c.Metric) {
-        Wizard.mnuMetricClick();
-    } else {
-        PickLength(TLengthBox::Length, "18.0");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        c.Metric ? Wizard.mnuMetricClick() : Wizard.mnuImperialClick();
+        PickLength(TLengthBox::Length, c.Metric ? "305" : "18.0");
+        Wizard.cbxLengthEnter(TLengthBox::Length);
+        EXPECT_EQ(Wizard.LastLengthIndex, c.Metric ? 0 : 1);
+        Prompts.Messages.clear();
+        Wizard.FocusBackTo.reset();
+        Wizard.PartNumber = "R187PA0180ASG";
+        Wizard.cbxLengthExit(TLengthBox::Length, c.Typed);
+        EXPECT_EQ(Wizard.Length.Text, c.Shown);
+        EXPECT_EQ(Prompts.Texts("error"), *c.Error ? Texts{c.Error} : Texts{});
+        EXPECT_EQ(Wizard.FocusBackTo.has_value(), *c.Error != 0);
+        if (*c.Error) { // what a refusal shows is where the next one goes back to
+            EXPECT_EQ(Wizard.LastLengthIndex, Wizard.Length.ItemIndex);
+        }
+        EXPECT_EQ(Wizard.PartNumber, "");
     }
-    Wizard.cbxLengthEnter(TLengthBox::Length);
-    EXPECT_EQ(Wizard.LastLengthIndex, c.Metric ? 0 : 1);
-    Wizard.PartNumber = "R187PA0180ASG";
-    Wizard.cbxLengthExit(TLengthBox::Length, c.Typed);
-    EXPECT_EQ(Wizard.Length.Text, c.Shown);
-    EXPECT_EQ(Prompts.Texts("error"), *c.Error ? Texts{c.Error} : Texts{});
-    EXPECT_EQ(Wizard.FocusBackTo.has_value(), *c.Error != 0);
-    if (*c.Error) { // what a refusal shows is where the next one goes back to
-        EXPECT_EQ(Wizard.LastLengthIndex, Wizard.Length.ItemIndex);
-    }
-    EXPECT_EQ(Wizard.PartNumber, "");
 }
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Lengths, TypedLength, ::testing::Values(
-    TTyped{false, "20", "24.0", ""}, TTyped{false, "18", "18.0", ""}, TTyped{false, "24", "24.0", ""},
-    TTyped{false, "12.01", "18.0", ""}, TTyped{false, "30", "24.0", "Length \"30\" is not available."},
-    TTyped{false, "6", "12.0", "Length \"6\" is not available."},
-    TTyped{false, "abc", "18.0", "\"abc\" is not a valid Length value."},
-    TTyped{true, "450", "505", ""}, TTyped{true, "305", "305", ""}, TTyped{true, "611", "605", "Length \"611\" is not available."}));
-// clang-format on
 
 // A text refused as no length never stays in the box, also when there is no earlier
 // length to go back to: otherwise Next would accept it and Create compose with it.
