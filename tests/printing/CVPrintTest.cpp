@@ -3,22 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace cvn {
 namespace {
 
 using test::TRecordingSurface;
-using TKind = TRecordingSurface::TKind;
-
-struct PagePrinter : ::testing::Test {
-    TCVPrint PrinterAt(double scale, int fontHeight = 20) {
-        TCVPrint printer;
-        printer.SetCanvas(Surface);
-        printer.ScaleX = printer.ScaleY = scale;
-        Surface.SetFontHeight(fontHeight);
-        return printer;
-    }
-    TRecordingSurface Surface;
-};
 
 TEST(PagePrinterRounding, HalvesGoToTheEvenNeighbourOnBothAxes) {
     // clang-format off
@@ -35,70 +25,61 @@ TEST(PagePrinterRounding, HalvesGoToTheEvenNeighbourOnBothAxes) {
     }
 }
 
-// Right: the text ends at the point; centre: half the width, rounded down, to the
-// left; aligned: the anchor moves by the codes.
-TEST_F(PagePrinter, TextIsPlacedByItsMeasuredWidth) {
-    TCVPrint right = PrinterAt(6.0, 84);
-    right.TextOutRight(800, 1060, "Page 1 of 1");
-    EXPECT_EQ(Surface.Calls.at(0).X + Surface.TextWidth("Page 1 of 1"), 4800);
-    EXPECT_EQ(Surface.Calls.at(0).Y, 6360);
+// What one call of the printer draws, in device units: right-aligned text ends at the
+// point, centred text moves half its width (rounded down) left, aligned text moves by
+// the codes ("Quantity" in height 16 is 64 wide); a text box is a scaled copy of the
+// caller's rectangle (halves to even); a bitmap is stretched whole over its rectangle.
+struct TPrinted {
+    const char* Name;
+    double Scale;
+    int FontHeight;
+    std::function<void(TCVPrint&, TRecordingSurface&)> Print;
+    std::vector<std::string> Drawn;
+};
 
-    Surface.Calls.clear();
-    TCVPrint centre = PrinterAt(1.0, 10); // 7 x 5 = 35 wide: half is 17
-    centre.TextOutCenter(425, 175, "1234567");
-    EXPECT_EQ(Surface.Calls.at(0).X, 425 - 17);
-    EXPECT_EQ(Surface.Calls.at(0).Y, 175);
+class PrintedCall : public ::testing::TestWithParam<TPrinted> {};
 
-    // "Quantity" in height 16: 64 wide, 16 tall.
-    // clang-format off
-    const struct { int Horizontal; int Vertical; int X; int Y; } cases[] = {
-        {0, 0, 250, 165}, {0, 2, 250, 149}, {1, 1, 218, 157},
-        {2, 2, 186, 149}, {2, 0, 186, 165}, {3, -1, 250, 165}};
-    // clang-format on
-    for (const auto& c : cases) {
-        Surface.Calls.clear();
-        TCVPrint printer = PrinterAt(1.0, 16);
-        printer.TextOutAligned(250, 165, "Quantity", c.Horizontal, c.Vertical);
-        EXPECT_EQ(Surface.Calls.at(0).X, c.X) << c.Horizontal << "," << c.Vertical;
-        EXPECT_EQ(Surface.Calls.at(0).Y, c.Y) << c.Horizontal << "," << c.Vertical;
-    }
+TEST_P(PrintedCall, DrawsInDeviceUnits) {
+    TRecordingSurface surface;
+    TCVPrint printer;
+    printer.SetCanvas(surface);
+    printer.ScaleX = printer.ScaleY = GetParam().Scale;
+    surface.SetFontHeight(GetParam().FontHeight);
+    GetParam().Print(printer, surface);
+    EXPECT_EQ(surface.Described(), GetParam().Drawn);
 }
 
-TEST_F(PagePrinter, DrawTextBoxScalesACopyAndLeavesTheCallersRectangle) {
-    TCVPrint printer = PrinterAt(2.5);
-    const TRect box{525, 175, 800, 250};
-    TRect mine = box;
-    EXPECT_EQ(printer.DrawTextBox(mine, "a long description", 0x10), 20);
-    EXPECT_EQ(mine.Left, box.Left);
-    EXPECT_EQ(mine.Bottom, box.Bottom);
-    const auto& call = Surface.Calls.at(0);
-    EXPECT_EQ(call.Kind, TKind::TextBox);
-    // 1312.5 and 437.5 go to even.
-    EXPECT_EQ(std::vector({call.Rect.Left, call.Rect.Top, call.Rect.Right, call.Rect.Bottom}),
-              std::vector({1312, 438, 2000, 625}));
-    EXPECT_EQ(call.Flags, 0x10u);
+void Aligned(TCVPrint& p, int horizontal, int vertical) {
+    p.TextOutAligned(250, 165, "Quantity", horizontal, vertical);
 }
 
-TEST_F(PagePrinter, DrawBitmapStretchesTheWholeBitmapOverTheRectangle) {
-    TCVPrint printer = PrinterAt(6.0);
+TBitmap Logo() {
     TBitmap logo;
     logo.Width = 412;
     logo.Height = 151;
-    EXPECT_TRUE(printer.DrawBitmap({625, 20, 800, 90}, logo));
-    const auto& call = Surface.Calls.at(0);
-    EXPECT_EQ(std::vector({call.Rect.Left, call.Rect.Top, call.Rect.Right, call.Rect.Bottom,
-                           call.BitmapWidth, call.BitmapHeight}),
-              std::vector({3750, 120, 4800, 540, 412, 151}));
-    Surface.FailDrawing = true;
-    EXPECT_FALSE(printer.DrawBitmap({625, 20, 800, 90}, logo));
+    return logo;
 }
 
-TEST_F(PagePrinter, DrawLineConvertsBothEnds) {
-    TCVPrint printer = PrinterAt(0.4);
-    printer.DrawLine(50, 1050, 800, 1050);
-    const auto& line = Surface.Calls.at(0);
-    EXPECT_EQ(std::vector({line.X, line.Y, line.X2, line.Y2}), std::vector({20, 420, 320, 420}));
-}
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Printer, PrintedCall, ::testing::Values(
+    TPrinted{"Right", 6.0, 84, [](TCVPrint& p, auto&) { p.TextOutRight(800, 1060, "Page 1 of 1"); }, {"text 4338,6360 /84 Page 1 of 1"}},
+    TPrinted{"Centre", 1.0, 10, [](TCVPrint& p, auto&) { p.TextOutCenter(425, 175, "1234567"); }, {"text 408,175 /10 1234567"}},
+    TPrinted{"TopLeft", 1.0, 16, [](TCVPrint& p, auto&) { Aligned(p, 0, 0); }, {"text 250,165 /16 Quantity"}},
+    TPrinted{"BottomLeft", 1.0, 16, [](TCVPrint& p, auto&) { Aligned(p, 0, 2); }, {"text 250,149 /16 Quantity"}},
+    TPrinted{"Middle", 1.0, 16, [](TCVPrint& p, auto&) { Aligned(p, 1, 1); }, {"text 218,157 /16 Quantity"}},
+    TPrinted{"BottomRight", 1.0, 16, [](TCVPrint& p, auto&) { Aligned(p, 2, 2); }, {"text 186,149 /16 Quantity"}},
+    TPrinted{"TopRight", 1.0, 16, [](TCVPrint& p, auto&) { Aligned(p, 2, 0); }, {"text 186,165 /16 Quantity"}},
+    TPrinted{"UnknownCodes", 1.0, 16, [](TCVPrint& p, auto&) { Aligned(p, 3, -1); }, {"text 250,165 /16 Quantity"}},
+    TPrinted{"TextBox", 2.5, 20, [](TCVPrint& p, auto&) {
+        TRect mine{525, 175, 800, 250};
+        EXPECT_EQ(p.DrawTextBox(mine, "a long description", 0x10), 20);
+        EXPECT_EQ(std::vector({mine.Left, mine.Top, mine.Right, mine.Bottom}), std::vector({525, 175, 800, 250})); },
+        {"box 1312,438,2000,625 x16 /20 a long description"}},
+    TPrinted{"Bitmap", 6.0, 20, [](TCVPrint& p, auto&) { EXPECT_TRUE(p.DrawBitmap({625, 20, 800, 90}, Logo())); }, {"picture 3750,120,4800,540 412x151"}},
+    TPrinted{"BitmapFails", 6.0, 20, [](TCVPrint& p, TRecordingSurface& s) { s.FailDrawing = true; EXPECT_FALSE(p.DrawBitmap({625, 20, 800, 90}, Logo())); }, {}},
+    TPrinted{"Line", 0.4, 20, [](TCVPrint& p, auto&) { p.DrawLine(50, 1050, 800, 1050); }, {"line 20,420-320,420 pen 0"}}),
+    [](const auto& row) { return std::string(row.param.Name); });
+// clang-format on
 
 } // namespace
 } // namespace cvn

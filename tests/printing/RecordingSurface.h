@@ -2,6 +2,8 @@
 
 #include "printing/DrawingSurface.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -111,27 +113,54 @@ public:
         ++Page;
     }
 
-    // The text calls that drew exactly text.
+    // The text calls that drew exactly text; the calls of a kind.
     std::vector<TCall> TextsOf(const std::string& text) const {
-        std::vector<TCall> found;
-        for (const TCall& call : Calls) {
-            if ((call.Kind == TKind::Text || call.Kind == TKind::TextBox) && call.Text == text) {
-                found.push_back(call);
-            }
-        }
-        return found;
+        return Where([&](const TCall& c) {
+            return (c.Kind == TKind::Text || c.Kind == TKind::TextBox) && c.Text == text;
+        });
     }
     std::vector<TCall> CallsOf(TKind kind) const {
-        std::vector<TCall> found;
-        for (const TCall& call : Calls) {
-            if (call.Kind == kind) {
-                found.push_back(call);
-            }
+        return Where([&](const TCall& c) { return c.Kind == kind; });
+    }
+    // One drawing call as a line: "text 50,30 Arial/14bu Words", "box 50,260,110,335 x12
+    // Arial/15 Words", "line 50,100-800,100 pen 2", "picture 625,20,800,90 412x151", "newpage".
+    static std::string Described(const TCall& c) {
+        const auto pair = [](int a, int b) { return std::to_string(a) + "," + std::to_string(b); };
+        const std::string rect =
+            pair(c.Rect.Left, c.Rect.Top) + "," + pair(c.Rect.Right, c.Rect.Bottom);
+        const std::string font = " " + c.Font.Name + "/" + std::to_string(c.Font.Height) +
+                                 (c.Font.Bold ? "b" : "") + (c.Font.Underline ? "u" : "") + " " +
+                                 c.Text;
+        switch (c.Kind) {
+        case TKind::Text:
+            return "text " + pair(c.X, c.Y) + font;
+        case TKind::TextBox:
+            return "box " + rect + " x" + std::to_string(c.Flags) + font;
+        case TKind::Line:
+            return "line " + pair(c.X, c.Y) + "-" + pair(c.X2, c.Y2) + " pen " +
+                   std::to_string(c.PenWidth);
+        case TKind::Bitmap:
+            return "picture " + rect + " " + std::to_string(c.BitmapWidth) + "x" +
+                   std::to_string(c.BitmapHeight);
+        case TKind::NewPage:
+            break;
         }
-        return found;
+        return "newpage";
+    }
+    std::vector<std::string> Described() const {
+        std::vector<std::string> lines;
+        for (const TCall& call : Calls) {
+            lines.push_back(Described(call));
+        }
+        return lines;
     }
 
 private:
+    template <class TKeep> std::vector<TCall> Where(TKeep keep) const {
+        std::vector<TCall> found;
+        std::copy_if(Calls.begin(), Calls.end(), std::back_inserter(found), keep);
+        return found;
+    }
     TCall Make(TKind kind) const {
         TCall call{};
         call.Kind = kind;

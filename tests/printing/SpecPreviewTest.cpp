@@ -68,7 +68,7 @@ TEST_F(ViewSpecs, TakeTheChosenPicturesThePartNumberAndTheGridWithoutUnits) {
     EXPECT_EQ(Preview.Caption, "Preview Part Number: C187ANSG");
 }
 
-TEST(PreviewZoom, PageSizeAndCentringFollowTheZoom) {
+TEST(PreviewZoom, PageSizeAndCentringFollowTheZoomAndTheSizeButtonGoesTo85) {
     EXPECT_EQ(ZoomPercent(-1), -1);
     EXPECT_EQ(ZoomPercent(10), -1);
     TSpecPreview preview;
@@ -82,11 +82,7 @@ TEST(PreviewZoom, PageSizeAndCentringFollowTheZoom) {
         EXPECT_EQ(preview.PageHeight(), c.Height) << c.Index;
         EXPECT_EQ(preview.PageLeft(700), c.LeftIn700) << c.Index;
     }
-}
-
-TEST(PreviewZoom, BackTo85OnlyWhenElsewhere) {
-    TSpecPreview preview;
-    preview.cbxPercentChange(8);
+    // The size button goes back to 85 % only from elsewhere.
     EXPECT_TRUE(preview.btnSizeClick());
     EXPECT_EQ(ZoomPercent(preview.PercentIndex), 85);
     EXPECT_FALSE(preview.btnSizeClick());

@@ -96,6 +96,11 @@ TEST_P(EveryFamily, ComposesFillsItsSheetAndDescribesItself) {
     // Table parts have no spec page of their own.
     EXPECT_EQ(Wizard.ViewSpecsEnabled,
               c.Family != FamilyType::PressureWindow && c.Family != FamilyType::StepTwist);
+    // Coax transitions are gray, flexible twists black, windows and step-twists have no
+    // finish: only the other families let the user choose it.
+    EXPECT_EQ(Wizard.FinishEnabled,
+              c.Family != FamilyType::Coax && c.Family != FamilyType::FlexTwist &&
+                  c.Family != FamilyType::PressureWindow && c.Family != FamilyType::StepTwist);
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
@@ -105,7 +110,8 @@ const Texts kLength{"Product Type", "Waveguide", "Units",     "Flange A",
 const Texts kTwoLegs{"Product Type", "Waveguide", "Units",     "Flange A", "Length A",
                      "Flange B",     "Length B",  "Frequency", "Finish"};
 
-// Bends put the lower flange code first and keep the legs; miters keep the flanges as
+// Bends put the lower flange code first and keep the legs (a four-digit leg code moves
+// the later flange, which is still ordered); miters keep the flanges as
 // chosen; the step-twist's flanges are chosen for the user.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Configurator, EveryFamily, ::testing::Values(
@@ -119,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Configurator, EveryFamily, ::testing::Values(
     TConfiguration{"FlexTwist", FamilyType::FlexTwist, "187", "C", "A", "18.0", "", "", -1, false, "F187PA0180CS",
         Texts{"Product Type", "Waveguide", "Units", "Flange A", "Length", "Flange B", "Frequency"},
         "Flexible Twist, WR-187, CPR, Length: 18.0, Cover, 3.95-5.85 GHz / VSWR: 1.20"},
+    TConfiguration{"EBendFourDigitLeg", FamilyType::EBend, "187", "C", "A", "1250", "150", "", -1, true, "E187MA1250C150SG", kTwoLegs,
+        "E Bend 90\xB0, WR-187, CPR, Leg A Length: 1250, Cover, Leg B Length: 150, 3.95-5.85 GHz / VSWR: 1.10, Gray"},
     TConfiguration{"HBendMetric", FamilyType::HBend, "090", "B", "A", "50", "25", "", -1, true, "H090MA050B025SG", kTwoLegs,
         "H Bend 90\xB0, WR-90, Choke, Leg A Length: 50, Cover, Leg B Length: 25, 8.2-12.4 GHz / VSWR: 1.10, Gray"},
     TConfiguration{"MiterH", FamilyType::MiterH, "187", "C", "A", "3.0", "3.0", "", -1, false, "M187PC030A030SG", kTwoLegs,
@@ -139,95 +147,57 @@ INSTANTIATE_TEST_SUITE_P(Configurator, EveryFamily, ::testing::Values(
     [](const auto& test) { return std::string(test.param.Name); });
 // clang-format on
 
-TEST_F(ComposeTest, AFourDigitLegCodeMovesTheLaterFlangeWhichIsStillOrdered) {
-    Folder.WriteTable("Dimensions.tbl",
-                      {"F|WG|Min|Max|MaxMM|Def|DefMM", "E|187|5.5|50.0|1270|6.0|150"});
-    Start();
-    Wizard.mnuMetricClick();
-    Configure({"", FamilyType::EBend, "187", "C", "A", "1250", "150", "", -1, false, "", {}, ""});
-    EXPECT_EQ(Wizard.SpecGrid[5][1], "1250");
-    Create();
-    EXPECT_EQ(Wizard.PartNumber, "E187MA1250C150SG");
-}
-
-TEST_F(ComposeTest, TaperedEndsWithDifferentFlangesAreConfirmed) {
-    Start();
-    const std::string message =
-        "The waveguide size is different on each end of this part. Please\rverify your "
-        "configuration to make sure your flanges are correct.\r\rSmaller end (WR90) has a Cover "
-        "flange\r\rLarger end (WR187) has a CPR flange";
-    Configure({"", FamilyType::Tapered, "090", "A", "C", "", "", "", -1, false, "", {}, ""});
-
-    Prompts.Answers = {TDialogResult::Continue};
-    Create();
-    EXPECT_EQ(Prompts.Texts("confirm"), Texts{message});
-    EXPECT_EQ(Wizard.PartNumber, "T090ACG");
-
-    // Cancel composes nothing, and there is nothing to order or show.
-    Wizard.cbxFinishChange(1);
-    Prompts.Answers = {TDialogResult::Cancel};
-    Wizard.btnCreateClick();
-    EXPECT_EQ(Prompts.Texts("confirm").size(), 2u);
-    EXPECT_EQ(Wizard.PartNumber, "");
-    EXPECT_FALSE(Wizard.AddOrderEnabled);
-    EXPECT_FALSE(Wizard.ViewSpecsEnabled);
-    EXPECT_EQ(Wizard.FlangeAIndex, 0); // nothing swapped
-}
-
-class MiterDialog : public ComposeTest {
-protected:
-    // Miter H 187: flange C (CPR) on leg A, flange A (Cover) on leg B.
-    void Legs(const char* legA, const char* legB) {
-        Start();
-        Configure({"", FamilyType::MiterH, "187", "C", "A", legA, legB, "", -1, false, "", {}, ""});
-        ASSERT_EQ(Wizard.FlangeAPicture, "FlgC.gif");
-    }
+// A part whose ends differ is confirmed before it is composed: a taper's flanges on
+// its two sizes, a miter's flanges on the shorter and the longer leg in either unit.
+// Swap exchanges the flanges through their handlers; Cancel composes nothing.
+struct TConfirmation {
+    const char* Name;
+    TConfiguration Chosen;
+    TDialogResult Answer;
+    const char* Message;
+    const char* PartNumber; // "": nothing composed
+    const char* FlangesAfter;
 };
 
-TEST_F(MiterDialog, NamesTheShorterLegFirstWhicheverItIsInEitherUnit) {
-    Legs("4.0", "2.0");
-    Create();
-    EXPECT_EQ(Prompts.Texts("confirm"),
-              Texts{"The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (4.0 in.) has "
-                    "a CPR flange"});
-    EXPECT_EQ(Wizard.PartNumber, "M187PC040A020SG");
+class Confirmation : public ComposeTest, public ::testing::WithParamInterface<TConfirmation> {};
 
-    Prompts.Messages.clear();
-    PickLength(TLengthBox::LegA, "2.0");
-    PickLength(TLengthBox::LegB, "4.0");
-    Wizard.btnCreateClick();
-    EXPECT_EQ(Prompts.Texts("confirm"),
-              Texts{"The shorter leg (2.0 in.) has a CPR flange\rThe longer leg (4.0 in.) has a "
-                    "Cover flange"});
-
-    // In millimetres; Cancel composes nothing and keeps the flanges.
-    Prompts.Messages.clear();
-    Wizard.mnuMetricClick();
-    PickLength(TLengthBox::LegA, "101");
-    PickLength(TLengthBox::LegB, "56");
-    Prompts.Answers = {TDialogResult::Cancel};
+TEST_P(Confirmation, IsAskedAndAnsweredBeforeComposing) {
+    const TConfirmation& c = GetParam();
+    Start();
+    Configure(c.Chosen);
+    Prompts.Answers = {c.Answer};
     Create();
-    EXPECT_EQ(Prompts.Texts("confirm"),
-              Texts{"The shorter leg (56 mm) has a Cover flange\rThe longer leg (101 mm) has a CPR "
-                    "flange"});
-    EXPECT_EQ(Wizard.PartNumber, "");
-    EXPECT_EQ(ChosenFlangeA(), "C");
-    EXPECT_FALSE(Wizard.AddOrderEnabled);
+    EXPECT_EQ(Prompts.Texts("confirm"), Texts{c.Message});
+    EXPECT_EQ(Wizard.PartNumber, c.PartNumber);
+    const bool composed = *c.PartNumber != 0;
+    EXPECT_EQ(Wizard.AddOrderEnabled, composed);
+    EXPECT_EQ(Wizard.ViewSpecsEnabled, composed);
+    EXPECT_EQ(ChosenFlangeA() + ChosenFlangeB(), c.FlangesAfter);
+    EXPECT_EQ(Wizard.FlangeAPicture + Wizard.FlangeBPicture,
+              "Flg" + ChosenFlangeA() + ".gifFlg" + ChosenFlangeB() + ".gif");
+    EXPECT_EQ(Wizard.SpecGrid[c.Chosen.Family == FamilyType::Tapered ? 3 : 4][1], ChosenFlangeA());
 }
 
-TEST_F(MiterDialog, SwapExchangesTheFlangesThroughTheirHandlers) {
-    Legs("4.0", "2.0");
-    Prompts.Answers = {TDialogResult::Swap};
-    Create();
-    EXPECT_EQ(ChosenFlangeA(), "A");
-    EXPECT_EQ(ChosenFlangeB(), "C");
-    EXPECT_EQ(Wizard.FlangeAPicture, "FlgA.gif");
-    EXPECT_EQ(Wizard.FlangeBPicture, "FlgC.gif");
-    EXPECT_EQ(Wizard.SpecGrid[4][3], "Cover");
-    EXPECT_EQ(Wizard.PartNumber, "M187PA040C020SG");
-    EXPECT_TRUE(Wizard.AddOrderEnabled);
-    EXPECT_TRUE(Wizard.ViewSpecsEnabled);
-}
+const char* const kTaper =
+    "The waveguide size is different on each end of this part. Please\rverify your "
+    "configuration to make sure your flanges are correct.\r\rSmaller end (WR90) "
+    "has a Cover flange\r\rLarger end (WR187) has a CPR flange";
+const TDialogResult kGo = TDialogResult::Continue;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Configurator, Confirmation, ::testing::Values(
+    TConfirmation{"Taper", {"", FamilyType::Tapered, "090", "A", "C", "", "", "", -1, false, "", {}, ""}, kGo, kTaper, "T090ACG", "AC"},
+    TConfirmation{"TaperCancelled", {"", FamilyType::Tapered, "090", "A", "C", "", "", "", -1, false, "", {}, ""}, TDialogResult::Cancel, kTaper, "", "AC"},
+    TConfirmation{"MiterLegBShorter", {"", FamilyType::MiterH, "187", "C", "A", "4.0", "2.0", "", -1, false, "", {}, ""}, kGo,
+        "The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (4.0 in.) has a CPR flange", "M187PC040A020SG", "CA"},
+    TConfirmation{"MiterLegAShorter", {"", FamilyType::MiterH, "187", "C", "A", "2.0", "4.0", "", -1, false, "", {}, ""}, kGo,
+        "The shorter leg (2.0 in.) has a CPR flange\rThe longer leg (4.0 in.) has a Cover flange", "M187PC020A040SG", "CA"},
+    TConfirmation{"MiterMetricCancelled", {"", FamilyType::MiterH, "187", "C", "A", "101", "56", "", -1, true, "", {}, ""}, TDialogResult::Cancel,
+        "The shorter leg (56 mm) has a Cover flange\rThe longer leg (101 mm) has a CPR flange", "", "CA"},
+    TConfirmation{"MiterSwapped", {"", FamilyType::MiterH, "187", "C", "A", "4.0", "2.0", "", -1, false, "", {}, ""}, TDialogResult::Swap,
+        "The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (4.0 in.) has a CPR flange", "M187PA040C020SG", "AC"}),
+    [](const auto& row) { return std::string(row.param.Name); });
+// clang-format on
 
 TEST_F(ComposeTest, LengthCodesCountTenthsOfAnInchOrWholeMillimetres) {
     Start();

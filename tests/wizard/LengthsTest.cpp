@@ -89,45 +89,39 @@ TEST_F(WizardTest, StepTwistLengthBelongsToTheChosenFrequencyRange) {
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
+// A typed straight-section length is raised to the next step of the unit's list
+// (12.0 to 24.0 in. by 6, 305 to 605 mm by 100); one beyond either end is refused and
+// that end is taken, no number is refused and the earlier length (18.0 in.) comes back;
+// a refusal gives the box the focus again.
 TEST_F(WizardTest, TypedLengthsAreRaisedToTheNextStepOrRefused) {
+    // clang-format off
+    const struct { bool Metric; const char* Typed; const char* Shown; const char* Error; } cases[] = {
+        {false, "20", "24.0", ""}, {false, "18", "18.0", ""}, {false, "24", "24.0", ""},
+        {false, "12.01", "18.0", ""}, {false, "30", "24.0", "Length \"30\" is not available."},
+        {false, "6", "12.0", "Length \"6\" is not available."},
+        {false, "abc", "18.0", "\"abc\" is not a valid Length value."},
+        {true, "450", "505", ""}, {true, "305", "305", ""}, {true, "611", "605", "Length \"611\" is not available."}};
+    // clang-format on
     Start();
     Choose(FamilyType::Straight, "187");
-    Wizard.cbxLengthEnter(TLengthBox::Length);
-    EXPECT_EQ(Wizard.LastLengthIndex, 0);
-
-    Wizard.PartNumber = "R187PA0120ASG";
-    Wizard.cbxLengthExit(TLengthBox::Length, "20");
-    EXPECT_EQ(Wizard.Length.Text, "24.0");
-    EXPECT_TRUE(Prompts.Messages.empty());
-    EXPECT_FALSE(Wizard.FocusBackTo.has_value());
-    EXPECT_EQ(Wizard.PartNumber, "");
-
-    Wizard.cbxLengthExit(TLengthBox::Length, "18");
-    EXPECT_EQ(Wizard.Length.Text, "18.0");
-    Wizard.cbxLengthExit(TLengthBox::Length, "24");
-    EXPECT_EQ(Wizard.Length.Text, "24.0");
-    EXPECT_TRUE(Prompts.Messages.empty());
-
-    Wizard.cbxLengthExit(TLengthBox::Length, "30");
-    EXPECT_EQ(Prompts.Texts("error"), Texts{"Length \"30\" is not available."});
-    EXPECT_EQ(Wizard.Length.Text, "24.0");
-    EXPECT_EQ(Wizard.LastLengthIndex, 2);
-    EXPECT_EQ(Wizard.FocusBackTo, TLengthBox::Length);
-
-    Prompts.Messages.clear();
-    Wizard.cbxLengthChange(1, "18.0");
-    Wizard.cbxLengthEnter(TLengthBox::Length);
-    Wizard.cbxLengthExit(TLengthBox::Length, "abc");
-    EXPECT_EQ(Prompts.Texts("error"), Texts{"\"abc\" is not a valid Length value."});
-    EXPECT_EQ(Wizard.Length.Text, "18.0");
-    EXPECT_EQ(Wizard.Length.ItemIndex, 1);
-
-    // In millimetres the metric list bounds and steps the typed value.
-    Prompts.Messages.clear();
-    Wizard.mnuMetricClick();
-    Wizard.cbxLengthExit(TLengthBox::Length, "450");
-    EXPECT_EQ(Wizard.Length.Text, "505");
-    EXPECT_TRUE(Prompts.Messages.empty());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Typed);
+        c.Metric ? Wizard.mnuMetricClick() : Wizard.mnuImperialClick();
+        PickLength(TLengthBox::Length, c.Metric ? "305" : "18.0");
+        Wizard.cbxLengthEnter(TLengthBox::Length);
+        EXPECT_EQ(Wizard.LastLengthIndex, c.Metric ? 0 : 1);
+        Prompts.Messages.clear();
+        Wizard.FocusBackTo.reset();
+        Wizard.PartNumber = "R187PA0180ASG";
+        Wizard.cbxLengthExit(TLengthBox::Length, c.Typed);
+        EXPECT_EQ(Wizard.Length.Text, c.Shown);
+        EXPECT_EQ(Prompts.Texts("error"), *c.Error ? Texts{c.Error} : Texts{});
+        EXPECT_EQ(Wizard.FocusBackTo.has_value(), *c.Error != 0);
+        if (*c.Error) { // what a refusal shows is where the next one goes back to
+            EXPECT_EQ(Wizard.LastLengthIndex, Wizard.Length.ItemIndex);
+        }
+        EXPECT_EQ(Wizard.PartNumber, "");
+    }
 }
 
 // A text refused as no length never stays in the box, also when there is no earlier

@@ -66,79 +66,6 @@ TEST_F(WizardTest, FlangeAndCoaxListsFollowTheFamilyAndSize) {
     EXPECT_TRUE(Prompts.Messages.empty());
 }
 
-TEST_F(WizardTest, ANewSizeKeepsTheFlangesItStillOffers) {
-    Start();
-    Choose(FamilyType::EBend, "090");
-    ChooseFlangeA("B");
-    ChooseFlangeB("A");
-    EXPECT_EQ(Wizard.FlangeAPicture, "FlgB.gif");
-
-    ChooseSize("187"); // has A and C: B is gone, A stays
-    EXPECT_EQ(ChosenFlangeA(), "");
-    EXPECT_EQ(ChosenFlangeB(), "A");
-    EXPECT_EQ(Wizard.FlangeAPicture, "");
-    EXPECT_EQ(Wizard.FlangeBPicture, "FlgA.gif");
-
-    Wizard.cbxProductTypeChange(FamilyType::Coax);
-    ChooseSize("090");
-    Wizard.cbxCoaxChange(IndexOf(CoaxCodes(), "A"));
-    ChooseFlangeA("A");
-    ChooseSize("187");
-    EXPECT_EQ(CoaxCodes(), Texts{"A"});
-    EXPECT_EQ(Wizard.CoaxIndex, 0);
-    EXPECT_EQ(ChosenFlangeA(), "A");
-    EXPECT_EQ(Wizard.FlangeBIndex, -1);
-}
-
-TEST_F(WizardTest, SwitchingBetweenFamiliesThatOfferTheSizeKeepsItAndItsFlanges) {
-    Start();
-    Choose(FamilyType::EBend, "090");
-    ChooseFlangeA("B");
-    ChooseFlangeB("A");
-    Wizard.PartNumber = "E090PB020A020SG";
-
-    Wizard.cbxProductTypeChange(FamilyType::HBend);
-    EXPECT_EQ(ChosenSize(), "090");
-    EXPECT_EQ(ChosenFlangeA(), "B");
-    EXPECT_EQ(ChosenFlangeB(), "A");
-    EXPECT_EQ(Wizard.FlangeAPicture, "FlgB.gif");
-    EXPECT_EQ(Wizard.PhotoPicture, "PhotoH.gif");
-    EXPECT_EQ(Wizard.LengthPicture, "DimH.gif");
-    // The legs are those of the H bend's own row.
-    EXPECT_EQ(Wizard.LegALength.Items(), (Texts{"1.0", "1.5", "2.0"}));
-    EXPECT_EQ(Wizard.LegBLength.Text, "1.5");
-    EXPECT_EQ(Wizard.PartNumber, "");
-    EXPECT_TRUE(Prompts.Messages.empty());
-}
-
-TEST_F(WizardTest, AFamilyWithoutTheSizeClearsEverythingBelowIt) {
-    Start();
-    Choose(FamilyType::Straight, "187");
-    ChooseFlangeA("C");
-    ChooseFlangeB("A");
-    Wizard.chkFlangeAdaptorClick(true);
-    Wizard.cbxFinishChange(1);
-    Wizard.PartNumber = "R187PA0120CSN";
-    Wizard.AddOrderEnabled = true;
-
-    Wizard.cbxProductTypeChange(FamilyType::MiterE); // offers only 090
-    EXPECT_EQ(Sizes(), Texts{"090"});
-    EXPECT_EQ(Wizard.WaveguideIndex, -1);
-    EXPECT_TRUE(Wizard.FlangeAItems().empty() && Wizard.FlangeBItems().empty());
-    EXPECT_EQ(std::vector({Wizard.FlangeAIndex, Wizard.FlangeBIndex}), std::vector({-1, -1}));
-    EXPECT_EQ(Wizard.FlangeAPicture + Wizard.FlangeBPicture, "");
-    for (const TLengthList* list : {&Wizard.Length, &Wizard.LegALength, &Wizard.LegBLength}) {
-        EXPECT_TRUE(list->ImperialItems.empty() && list->MetricItems.empty() && list->Text.empty());
-    }
-    EXPECT_TRUE(Wizard.Length.Enabled);
-    EXPECT_FALSE(Wizard.FlangeAdaptorChecked);
-    EXPECT_EQ(Wizard.LengthText, "");
-    EXPECT_EQ(Wizard.FinishIndex, -1);
-    EXPECT_EQ(Wizard.PartNumber, "");
-    EXPECT_FALSE(Wizard.AddOrderEnabled);
-    EXPECT_EQ(Wizard.PhotoPicture, "PhotoN.gif");
-}
-
 TEST_F(WizardTest, SpecialQuoteSizesAreRefusedOnlyForTheirFamilies) {
     Start();
     // clang-format off
@@ -183,27 +110,81 @@ TEST_F(WizardTest, FlangeGroupsAreUsableExceptForAPressureWindow) {
     EXPECT_FALSE(Wizard.CoaxInFront);
 }
 
-TEST_F(WizardTest, WhileApplyingAPartNumberNothingEarlierIsRestored) {
+// What a new family or size keeps of the choices made: the size and the flanges it
+// still offers; while a part number is applied, nothing earlier (a step-twist's flanges,
+// which its part number does not name, are its first ones). Either way the part number
+// is gone, the pictures follow the family and the flanges, and without a size nothing
+// below it stays.
+struct TKept {
+    const char* Name;
+    int Family;
+    const char* Size;
+    const char* FlangeA;
+    const char* FlangeB; // or the coax type
+    bool Applying;
+    int NewFamily; // -1: none
+    const char* NewSize;
+    const char* Kept; // size|flange A|flange B|coax|family picture|leg B
+};
+
+class Kept : public WizardTest, public ::testing::WithParamInterface<TKept> {};
+
+TEST_P(Kept, AreTheChoicesTheNewListsStillOffer) {
+    const TKept& c = GetParam();
     Start();
-    Choose(FamilyType::EBend, "090");
-    ChooseFlangeA("B");
-    ApplyingPartNumber = true;
-    Wizard.cbxProductTypeChange(FamilyType::HBend);
-    EXPECT_EQ(Wizard.WaveguideIndex, -1);
-    EXPECT_TRUE(FlangeACodes().empty());
-
-    ChooseSize("090");
-    ChooseFlangeA("B");
-    ChooseSize("187");
-    EXPECT_EQ(FlangeACodes(), (Texts{"A", "C"}));
-    EXPECT_EQ(Wizard.FlangeAIndex, -1);
-
-    // A step-twist's part number names no flanges: its first ones are chosen anyway.
-    Choose(FamilyType::StepTwist, "284");
-    EXPECT_EQ(FlangeACodes(), (Texts{"C", "A"}));
-    EXPECT_EQ(Wizard.FlangeAIndex, 0);
-    EXPECT_EQ(Wizard.FlangeBIndex, 0);
+    Choose(c.Family, c.Size);
+    ChooseFlangeA(c.FlangeA);
+    if (c.Family == FamilyType::Coax) {
+        Wizard.cbxCoaxChange(IndexOf(CoaxCodes(), c.FlangeB));
+    } else {
+        ChooseFlangeB(c.FlangeB);
+    }
+    Wizard.chkFlangeAdaptorClick(c.Family == FamilyType::Straight);
+    Wizard.cbxFinishChange(1);
+    Wizard.PartNumber = "X";
+    Wizard.AddOrderEnabled = true;
+    ApplyingPartNumber = c.Applying;
+    if (c.NewFamily >= 0) {
+        Wizard.cbxProductTypeChange(c.NewFamily);
+    }
+    if (*c.NewSize) {
+        ChooseSize(c.NewSize);
+    }
+    EXPECT_EQ(ChosenSize() + "|" + ChosenFlangeA() + "|" + ChosenFlangeB() + "|" +
+                  Chosen(CoaxCodes(), Wizard.CoaxIndex) + "|" + Wizard.PhotoPicture + "|" +
+                  Wizard.LegBLength.Text,
+              c.Kept);
+    for (const auto& [code, picture] : {std::pair{ChosenFlangeA(), Wizard.FlangeAPicture},
+                                        {ChosenFlangeB(), Wizard.FlangeBPicture}}) {
+        EXPECT_EQ(picture, code.empty() ? "" : "Flg" + code + ".gif");
+    }
+    EXPECT_EQ(Wizard.LengthPicture, "Dim" + Wizard.PhotoPicture.substr(5));
+    EXPECT_EQ(Wizard.PartNumber, "");
+    EXPECT_FALSE(Wizard.AddOrderEnabled);
+    if (ChosenSize().empty()) {
+        EXPECT_TRUE(Wizard.FlangeAItems().empty() && Wizard.FlangeBItems().empty());
+        for (const TLengthList* list : {&Wizard.Length, &Wizard.LegALength, &Wizard.LegBLength}) {
+            EXPECT_TRUE(list->ImperialItems.empty() && list->MetricItems.empty());
+        }
+        EXPECT_EQ(Wizard.Length.Text + Wizard.LengthText, "");
+        EXPECT_TRUE(Wizard.Length.Enabled);
+        EXPECT_FALSE(Wizard.FlangeAdaptorChecked);
+        EXPECT_EQ(Wizard.FinishIndex, -1);
+    }
+    EXPECT_TRUE(Prompts.Messages.empty());
 }
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Selection, Kept, ::testing::Values(
+    TKept{"NewSizeKeepsTheFlangesItOffers", FamilyType::EBend, "090", "B", "A", false, -1, "187", "187||A||PhotoE.gif|6.0"},
+    TKept{"NewSizeKeepsTheCoaxType", FamilyType::Coax, "090", "A", "A", false, -1, "187", "187|A||A|PhotoC.gif|"},
+    TKept{"FamilyOfferingTheSizeTakesItsOwnLegs", FamilyType::EBend, "090", "B", "A", false, FamilyType::HBend, "", "090|B|A||PhotoH.gif|1.5"},
+    TKept{"FamilyWithoutTheSizeClearsEverything", FamilyType::Straight, "187", "C", "A", false, FamilyType::MiterE, "", "||||PhotoN.gif|"},
+    TKept{"ApplyingANewFamily", FamilyType::EBend, "090", "B", "A", true, FamilyType::HBend, "", "||||PhotoH.gif|"},
+    TKept{"ApplyingANewSize", FamilyType::EBend, "090", "B", "A", true, -1, "187", "187||||PhotoE.gif|6.0"},
+    TKept{"ApplyingAStepTwist", FamilyType::EBend, "090", "B", "A", true, FamilyType::StepTwist, "284", "284|C|C||PhotoS.gif|"}),
+    [](const auto& row) { return std::string(row.param.Name); });
+// clang-format on
 
 } // namespace
 } // namespace cvn::test

@@ -65,7 +65,7 @@ inline void WriteWizardCatalogue(const TTempFolder& folder) {
                        "A|042|Cover|UG-595/U|FlgA.gif"});
     folder.WriteTable("Dimensions.tbl",
                       {"Family|WG|Min|Max|MaxMM|Def|DefMM", "D|090|3.24|3.24|82|3.24|82",
-                       "E|090|1.0|3.0|76|2.0|50", "E|187|5.5|8.0|203|6.0|150",
+                       "E|090|1.0|3.0|76|2.0|50", "E|187|5.5|50.0|1270|6.0|150",
                        "H|090|1.0|2.0|51|1.5|40", "M|187|2.0|4.0|102|3.0|75",
                        "N|090|1.0|2.0|51|1.5|40", "R|187|12.0|24.0|610|12.0|305",
                        "T|090|2.0|2.0|51|2.0|51"});
@@ -73,6 +73,8 @@ inline void WriteWizardCatalogue(const TTempFolder& folder) {
     folder.WriteTable("FlexImperialLengths.tbl", {"Length (in.)", "6", "12", "18.04"});
     folder.WriteTable("FlexMetricLengths.tbl", {"Length (mm)", "152", "305", "457"});
 }
+
+using Texts = std::vector<std::string>;
 
 // The configurator over a catalogue in a fresh program folder. Tests change tables
 // before Start() where they need other data.
@@ -88,67 +90,55 @@ protected:
         Wizard.FormCreate(folder.empty() ? Folder.Path() : folder);
     }
 
-    // Column texts of the chosen item of a list, or an empty list.
-    static std::vector<std::string> Column(const std::vector<TStrings>& items, std::size_t c) {
-        std::vector<std::string> texts;
+    // The codes a list offers, and the position of one of them (-1: not offered).
+    static Texts Codes(const std::vector<TStrings>& items) {
+        Texts codes;
         for (const TStrings& item : items) {
-            texts.push_back(item.at(c));
+            codes.push_back(item.at(0));
         }
-        return texts;
+        return codes;
     }
-    std::vector<std::string> Sizes() const { return Column(Wizard.WaveguideItems(), 0); }
-    std::vector<std::string> FlangeACodes() const { return Column(Wizard.FlangeAItems(), 0); }
-    std::vector<std::string> FlangeBCodes() const { return Column(Wizard.FlangeBItems(), 0); }
-    std::vector<std::string> CoaxCodes() const { return Column(Wizard.CoaxItems(), 0); }
-
-    static int IndexOf(const std::vector<std::string>& codes, const std::string& code) {
-        for (std::size_t i = 0; i < codes.size(); ++i) {
-            if (codes[i] == code) {
-                return static_cast<int>(i);
-            }
-        }
-        return -1;
+    Texts Sizes() const { return Codes(Wizard.WaveguideItems()); }
+    Texts FlangeACodes() const { return Codes(Wizard.FlangeAItems()); }
+    Texts FlangeBCodes() const { return Codes(Wizard.FlangeBItems()); }
+    Texts CoaxCodes() const { return Codes(Wizard.CoaxItems()); }
+    static int IndexOf(const Texts& codes, const std::string& code) {
+        const auto found = std::find(codes.begin(), codes.end(), code);
+        return found == codes.end() ? -1 : static_cast<int>(found - codes.begin());
     }
-
-    // Chooses the family and the size the way the user does.
-    void Choose(int family, const std::string& size) {
-        Wizard.cbxProductTypeChange(family);
-        ChooseSize(size);
-    }
-    // Calls the list's change handler with the index of code, which must be offered.
-    void Pick(const std::vector<std::string>& codes, const std::string& code,
-              void (TConfigurator::*change)(int)) {
-        const int index = IndexOf(codes, code);
-        ASSERT_GE(index, 0) << code << " is not offered";
-        (Wizard.*change)(index);
-    }
-    void ChooseSize(const std::string& s) { Pick(Sizes(), s, &TConfigurator::cbxWaveguideChange); }
-    void ChooseFlangeA(const std::string& code) {
-        Pick(FlangeACodes(), code, &TConfigurator::cbxFlangeAChange);
-    }
-    void ChooseFlangeB(const std::string& code) {
-        Pick(FlangeBCodes(), code, &TConfigurator::cbxFlangeBChange);
-    }
-    // Picks a listed length from one of the three length boxes.
-    void PickLength(TLengthBox box, const std::string& text) {
-        const TStrings& items = Wizard.LengthList(box).Items();
-        const auto found = std::find(items.begin(), items.end(), text);
-        ASSERT_NE(found, items.end()) << text;
-        Wizard.LengthChange(box, static_cast<int>(found - items.begin()), text);
-    }
-
-    static std::string Chosen(const std::vector<std::string>& codes, int index) {
+    static std::string Chosen(const Texts& codes, int index) {
         return index < 0 ? "" : codes.at(static_cast<std::size_t>(index));
     }
     std::string ChosenSize() const { return Chosen(Sizes(), Wizard.WaveguideIndex); }
     std::string ChosenFlangeA() const { return Chosen(FlangeACodes(), Wizard.FlangeAIndex); }
     std::string ChosenFlangeB() const { return Chosen(FlangeBCodes(), Wizard.FlangeBIndex); }
 
+    // The user's events: the family and the size, a code of a list, which must be
+    // offered, and a listed length of one of the three length boxes.
+    void Choose(int family, const std::string& size) {
+        Wizard.cbxProductTypeChange(family);
+        ChooseSize(size);
+    }
+    void Pick(const Texts& codes, const std::string& code, void (TConfigurator::*change)(int)) {
+        ASSERT_GE(IndexOf(codes, code), 0) << code << " is not offered";
+        (Wizard.*change)(IndexOf(codes, code));
+    }
+    void ChooseSize(const std::string& s) { Pick(Sizes(), s, &TConfigurator::cbxWaveguideChange); }
+    void ChooseFlangeA(const std::string& c) {
+        Pick(FlangeACodes(), c, &TConfigurator::cbxFlangeAChange);
+    }
+    void ChooseFlangeB(const std::string& c) {
+        Pick(FlangeBCodes(), c, &TConfigurator::cbxFlangeBChange);
+    }
+    void PickLength(TLengthBox box, const std::string& text) {
+        const TStrings& items = Wizard.LengthList(box).Items();
+        ASSERT_GE(IndexOf(items, text), 0) << text;
+        Wizard.LengthChange(box, IndexOf(items, text), text);
+    }
+
     TTempFolder Folder;
     TScriptedPrompts Prompts;
     TConfigurator Wizard{Prompts};
 };
-
-using Texts = std::vector<std::string>;
 
 } // namespace cvn::test
