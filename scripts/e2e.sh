@@ -16,7 +16,7 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/corvane38-e2e.XXXXXX")
 cmake --install "$BUILD" --prefix "$WORK/program" >/dev/null
 status=0
 # Python with pyatspi is the system's own, whatever python3 comes first on PATH.
-dbus-run-session -- /usr/bin/python3 "$ROOT/tests/e2e/run.py" --program "$WORK/program" \
+dbus-run-session -- /usr/bin/python3 "$ROOT/tests/support/e2e/run.py" --program "$WORK/program" \
     --cli "$WORK/program/corvane38-cli" --work "$WORK" "$@" || status=$?
 if [ "$status" -eq 0 ]; then
     rm -rf "$WORK"

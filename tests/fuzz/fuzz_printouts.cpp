@@ -9,7 +9,7 @@
 #include "printing/CVPrint.h"
 #include "printing/Printouts.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "tests/printing/RecordingSurface.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <algorithm>
 #include <optional>

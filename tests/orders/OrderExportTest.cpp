@@ -2,7 +2,7 @@
 #include "catalogue/Errors.h"
 #include "catalogue/cvnLib.h"
 #include "orders/SiteList.h"
-#include "tests/orders/OrderCases.h"
+#include "tests/support/OrderCases.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 #include "catalogue/Errors.h"
 #include "orders/OrderExport.h"
 #include "orders/PriceAndDelivery.h"
-#include "tests/orders/OrderCases.h"
+#include "tests/support/OrderCases.h"
 #include "tests/support/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>

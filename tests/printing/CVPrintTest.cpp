@@ -1,5 +1,5 @@
 #include "printing/CVPrint.h"
-#include "tests/printing/RecordingSurface.h"
+#include "tests/support/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

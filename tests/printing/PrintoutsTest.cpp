@@ -1,7 +1,7 @@
 #include "printing/Printouts.h"
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
-#include "tests/printing/RecordingSurface.h"
+#include "tests/support/RecordingSurface.h"
 #include "tests/support/Tables.h"
 #include "tests/support/TempFolder.h"
 

@@ -2,7 +2,7 @@
 // name, and that lists and grids read as they are shown, the end-to-end suite checks.
 
 #include "controls/Accessible.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QAccessible>
 #include <QComboBox>

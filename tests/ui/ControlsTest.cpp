@@ -3,7 +3,7 @@
 #include "controls/ImpGrid.h"
 #include "controls/MultiColumnCombo.h"
 #include "controls/ProgramFonts.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QApplication>
 #include <QFile>

@@ -2,9 +2,9 @@
 #include "controls/CoreText.h"
 #include "controls/ProgramFonts.h"
 #include "tests/support/ScriptedPrompts.h"
-#include "tests/ui/MainWidgets.h"
-#include "tests/ui/SampleProgram.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/MainWidgets.h"
+#include "tests/support/ui/SampleProgram.h"
+#include "tests/support/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QApplication>

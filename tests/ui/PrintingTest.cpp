@@ -9,10 +9,10 @@
 #include "printing/QtPrintJobs.h"
 #include "printing/QtSurface.h"
 #include "tests/support/Cli.h"
-#include "tests/ui/MainWidgets.h"
-#include "tests/ui/NextModal.h"
-#include "tests/ui/SampleProgram.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/MainWidgets.h"
+#include "tests/support/ui/NextModal.h"
+#include "tests/support/ui/SampleProgram.h"
+#include "tests/support/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "entry/ConvertDialog.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QComboBox>

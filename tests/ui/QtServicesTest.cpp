@@ -8,8 +8,8 @@
 #include "orders/OrderExport.h"
 #include "orders/QuoteReportWindow.h"
 #include "tests/support/TempFolder.h"
-#include "tests/ui/NextModal.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/NextModal.h"
+#include "tests/support/ui/UiTest.h"
 #include "wizard/DlgConfirm.h"
 #include "wizard/DlgSwap.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/SingleInstance.h"
 #include "tests/support/TempFolder.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QFile>
 #include <QLocalSocket>

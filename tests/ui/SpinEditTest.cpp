@@ -1,5 +1,5 @@
 #include "controls/SpinEdit.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "catalogue/cvnLib.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/TempFolder.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QImage>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "app/Splash.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -8,9 +8,9 @@
 #include "controls/StringGrid.h"
 #include "orders/OrderWindow.h"
 #include "orders/PriceAndDelivery.h"
-#include "tests/ui/MainWidgets.h"
-#include "tests/ui/SampleProgram.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/MainWidgets.h"
+#include "tests/support/ui/SampleProgram.h"
+#include "tests/support/ui/UiTest.h"
 #include "wizard/Main.h"
 
 #include <QAbstractItemView>

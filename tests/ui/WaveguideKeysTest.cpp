@@ -2,9 +2,9 @@
 // refused in real message boxes on the way.
 
 #include "catalogue/cvnLib.h"
-#include "tests/ui/AnsweredPrompts.h"
-#include "tests/ui/MainWidgets.h"
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/AnsweredPrompts.h"
+#include "tests/support/ui/MainWidgets.h"
+#include "tests/support/ui/UiTest.h"
 #include "wizard/Main.h"
 
 using namespace cvn;

@@ -1,7 +1,7 @@
 // Runs one registered test class (the first argument) or, without one, all of them.
 // Further arguments go to QtTest.
 
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include <QApplication>
 #include <QTest>

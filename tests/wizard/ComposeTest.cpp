@@ -1,4 +1,4 @@
-#include "tests/wizard/WizardFixture.h"
+#include "tests/support/WizardFixture.h"
 
 namespace cvn::test {
 namespace {

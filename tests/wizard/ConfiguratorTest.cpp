@@ -1,7 +1,7 @@
 #include "catalogue/Errors.h"
 #include "entry/Conversion.h"
 #include "entry/QuickBuilder.h"
-#include "tests/wizard/WizardFixture.h"
+#include "tests/support/WizardFixture.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/QtServices.h"
-#include "tests/ui/NextModal.h"
-#include "tests/ui/SampleProgram.h"
+#include "tests/support/ui/NextModal.h"
+#include "tests/support/ui/SampleProgram.h"
 #include "wizard/Main.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/ui/UiTest.h"
+#include "tests/support/ui/UiTest.h"
 
 #include "controls/CVNComboBox.h"
 #include "controls/CVNRadioButton.h"

@@ -1,4 +1,4 @@
-#include "tests/ui/NextModal.h"
+#include "tests/support/ui/NextModal.h"
 
 #include <QApplication>
 #include <QDialog>

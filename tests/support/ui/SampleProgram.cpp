@@ -1,9 +1,9 @@
-#include "tests/ui/SampleProgram.h"
+#include "tests/support/ui/SampleProgram.h"
 
 #include "app/MainLinks.h"
 #include "controls/CoreText.h"
 #include "printing/PreviewWindow.h"
-#include "tests/ui/MainWidgets.h"
+#include "tests/support/ui/MainWidgets.h"
 #include "wizard/Main.h"
 
 #include <QTest>

@@ -8,7 +8,9 @@ import sys
 import time
 import traceback
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# The driver lives with the tests' shared support, the scenarios in tests/e2e.
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, "..", "..", "e2e")]
 
 import scenarios  # noqa: E402
 from support import Session, StepFailed  # noqa: E402
