@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "app/QtServices.h"
 #include "entry/ConvertDialog.h"
+#include "entry/QuickBuilderDialog.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/ui/UiTest.h"
@@ -149,6 +150,26 @@ private slots:
                      QString());
         }
         QVERIFY(test.Prompts.Messages.empty());
+    }
+
+    // Create From Part Number, opened again and again: each showing starts from an empty
+    // box, keys typed keep it open, and Create hands the number on and closes it.
+    void quickBuilderStartsEmptyAtEachShowing() {
+        TProgramUnderTest test(false);
+        test.Folder.UseAsAppPath();
+        TfrmCreate window(test.Prompts);
+        std::vector<std::string> created;
+        window.Core().SetupFromPartNumber = [&](const std::string& p) { created.push_back(p); };
+        for (const char* typed : {" r187pa0125bsg", "st090a"}) {
+            window.show();
+            QCOMPARE(window.cbxPartNumber->currentText(), QString());
+            QVERIFY(HasFocus(&window, window.cbxPartNumber));
+            QTest::keyClicks(window.cbxPartNumber->lineEdit(), QString::fromLatin1(typed));
+            QVERIFY(window.isVisible());
+            window.btnCreate->click();
+            QVERIFY(!window.isVisible());
+        }
+        QCOMPARE(created, (std::vector<std::string>{"R187PA0125BSG", "ST090A"}));
     }
 };
 
