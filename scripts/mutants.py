@@ -327,7 +327,9 @@ def main():
                     fh.write(text)
                 rc, out = run(make, src, 1800)
                 if rc != 0:
+                    # Also a build step that runs the program (the manual page from --help).
                     r["status"] = "uncompilable"
+                    r["build_error"] = next((l for l in out.splitlines() if "error" in l.lower()), "")[:300]
                 else:
                     failed = [t for t in suite(a, src, build) if t not in base_fail]
                     r["status"] = "killed" if failed else "survived"
