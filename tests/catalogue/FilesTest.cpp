@@ -11,6 +11,7 @@
 #include "entry/PartHistory.h"
 #include "orders/SiteList.h"
 #include "tests/support/Faults.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -105,8 +106,7 @@ TEST_P(OddRead, IsRefusedAtOnceNamingTheFileAndWhyOrReadWhole) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, OddRead, ::testing::ValuesIn(kOddReads),
-                         [](const auto& row) { return std::string(row.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, OddRead, ::testing::ValuesIn(kOddReads), test::RowName());
 
 // ---- what a write finds at its path ----
 
@@ -164,8 +164,7 @@ TEST_P(OddWrite, ReplacesWhatTheNameLeadsToOrFailsLeavingItAndNoTemporary) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, OddWrite, ::testing::ValuesIn(kOddWrites),
-                         [](const auto& row) { return std::string(row.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, OddWrite, ::testing::ValuesIn(kOddWrites), test::RowName());
 
 // /dev/stdout leads through /proc/self/fd to whatever the output is. The same kind
 // of link in our own folder stands for it here: a faulty writer must not replace the

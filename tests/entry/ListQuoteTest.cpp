@@ -5,6 +5,7 @@
 #include "catalogue/TxtTable.h"
 #include "catalogue/cvnLib.h"
 #include "orders/OrderTotal.h"
+#include "tests/support/RowName.h"
 #include "tests/support/ScriptedPrompts.h"
 #include "tests/support/TempFolder.h"
 
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Lists, QuoteListParse, ::testing::Values(
     TListCase{"Utf8WithByteOrderMarkBecomesWindows1252", "\xEF\xBB\xBFQty,Part\n1,\xC2\xB5X\n", {"2|1|\xB5X"}},
     TListCase{"Windows1252StaysAsItIs", "1,\xB5X\n", {"1|1|\xB5X"}},
     TListCase{"NothingButAHeader", "Quantity Part\n", {}}),
-    [](const auto& row) { return std::string(row.param.Name); });
+    test::RowName());
 // clang-format on
 
 class ListQuoteTest : public ::testing::Test {

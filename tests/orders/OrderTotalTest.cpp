@@ -1,6 +1,7 @@
 #include "orders/OrderTotal.h"
 #include "catalogue/Errors.h"
 #include "catalogue/TxtTable.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1|$0.0050|Stock|A|a", "1|$0.0050|Stock|B|b"},
                    "Total: $0.01",
                    "0 lines to quote"}),
-    [](const auto& row) { return std::string(row.param.Name); });
+    test::RowName());
 
 TEST(OrderTotalOverflow, ASumBeyondWhatMoneyHoldsIsRefused) {
     // Each price fits; their sum does not.

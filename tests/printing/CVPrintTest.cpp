@@ -1,5 +1,6 @@
 #include "printing/CVPrint.h"
 #include "tests/support/RecordingSurface.h"
+#include "tests/support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Printer, PrintedCall, ::testing::Values(
     TPrinted{"Bitmap", 6.0, 20, [](TCVPrint& p, auto&) { EXPECT_TRUE(p.DrawBitmap({625, 20, 800, 90}, Logo())); }, {"picture 3750,120,4800,540 412x151"}},
     TPrinted{"BitmapFails", 6.0, 20, [](TCVPrint& p, TRecordingSurface& s) { s.FailDrawing = true; EXPECT_FALSE(p.DrawBitmap({625, 20, 800, 90}, Logo())); }, {}},
     TPrinted{"Line", 0.4, 20, [](TCVPrint& p, auto&) { p.DrawLine(50, 1050, 800, 1050); }, {"line 20,420-320,420 pen 0"}}),
-    [](const auto& row) { return std::string(row.param.Name); });
+    test::RowName());
 // clang-format on
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "catalogue/IniFile.h"
 #include "catalogue/cvnLib.h"
 #include "tests/support/RecordingSurface.h"
+#include "tests/support/RowName.h"
 #include "tests/support/Tables.h"
 #include "tests/support/TempFolder.h"
 
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Printouts, Placement, ::testing::Values(
         EXPECT_EQ(PrintOrderLine(p, 260, "12|$1,234.00|4-6 Weeks|R187PA0125BSG|" + kLong), 335); },
         {"box 50,260,110,335 x18 /0 12", "box 110,260,225,335 x18 /0 $1,234.00", "box 250,260,350,335 x16 /0 4-6 Weeks",
          "box 375,260,525,335 x16 /0 R187PA0125BSG", "box 525,260,800,335 x16 /0 " + kLong}}),
-    [](const auto& row) { return std::string(row.param.Name); });
+    test::RowName());
 // clang-format on
 
 TEST_F(Printout, AMissingLogoIsNotSwallowed) {

@@ -29,7 +29,6 @@ public:
     explicit TFullDisk(const std::string& folder);
     // After the earlier files are written: from here on no write succeeds.
     void Fill();
-    bool RealFileSystem() const { return Mounted; }
 
 private:
     std::string Folder;

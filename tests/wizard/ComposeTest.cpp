@@ -1,3 +1,4 @@
+#include "tests/support/RowName.h"
 #include "tests/support/WizardFixture.h"
 
 namespace cvn::test {
@@ -144,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Configurator, EveryFamily, ::testing::Values(
         "90\xB0 Step-Twist, WR-284, CPR, CPR, 2.70-2.90 GHz / VSWR: 1.08:1"},
     TConfiguration{"Tapered", FamilyType::Tapered, "090", "A", "A", "", "", "", -1, false, "T090AAG", kPlain,
         "Tapered Transition, WR-90 to WR-187, Cover, Cover, 8.2-12.4 GHz / VSWR: 1.10, Gray"}),
-    [](const auto& test) { return std::string(test.param.Name); });
+    test::RowName());
 // clang-format on
 
 // A part whose ends differ is confirmed before it is composed: a taper's flanges on
@@ -196,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(Configurator, Confirmation, ::testing::Values(
         "The shorter leg (56 mm) has a Cover flange\rThe longer leg (101 mm) has a CPR flange", "", "CA"},
     TConfirmation{"MiterSwapped", {"", FamilyType::MiterH, "187", "C", "A", "4.0", "2.0", "", -1, false, "", {}, ""}, TDialogResult::Swap,
         "The shorter leg (2.0 in.) has a Cover flange\rThe longer leg (4.0 in.) has a CPR flange", "M187PA040C020SG", "AC"}),
-    [](const auto& row) { return std::string(row.param.Name); });
+    test::RowName());
 // clang-format on
 
 TEST_F(ComposeTest, LengthCodesCountTenthsOfAnInchOrWholeMillimetres) {

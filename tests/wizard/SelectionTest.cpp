@@ -1,3 +1,4 @@
+#include "tests/support/RowName.h"
 #include "tests/support/WizardFixture.h"
 
 namespace cvn::test {
@@ -183,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(Selection, Kept, ::testing::Values(
     TKept{"ApplyingANewFamily", FamilyType::EBend, "090", "B", "A", true, FamilyType::HBend, "", "||||PhotoH.gif|"},
     TKept{"ApplyingANewSize", FamilyType::EBend, "090", "B", "A", true, -1, "187", "187||||PhotoE.gif|6.0"},
     TKept{"ApplyingAStepTwist", FamilyType::EBend, "090", "B", "A", true, FamilyType::StepTwist, "284", "284|C|C||PhotoS.gif|"}),
-    [](const auto& row) { return std::string(row.param.Name); });
+    test::RowName());
 // clang-format on
 
 } // namespace
